@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "platform/help.h"
+#include "platform/hints.h"
+#include "shell/main_window.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    Help::setApplicationHelpFile(QStringLiteral("Angolario.HLP"));
+    Help::installF1Handler(&application);
+    Hints::installHintFilter(&application);
+    Tangolario mainWindow;
+    app::ApplicationTitle = QStringLiteral("Angolario");
+    mainWindow.show();
+    return application.exec();
+}

@@ -1,0 +1,71 @@
+#include "platform/hints.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QVariant>
+#include <QWidget>
+
+namespace Hints {
+namespace {
+const char* const kSwitch = "showHints";
+
+class HintFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip && watched->isWidgetType())
+            return !hintsShownFor(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+}  // namespace
+
+QString shortHint(const QString& hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+void setHint(QWidget* control, const QString& hint)
+{
+    if (control)
+        control->setToolTip(shortHint(hint));
+}
+
+void setWindowHints(QWidget* window, bool on)
+{
+    if (window)
+        window->setProperty(kSwitch, on);
+}
+
+bool windowHints(const QWidget* window)
+{
+    if (!window)
+        return false;
+    const QVariant value = window->property(kSwitch);
+    return !value.isValid() || value.toBool();
+}
+
+bool hintsShownFor(const QWidget* control)
+{
+    for (const QWidget* w = control; w; w = w->parentWidget()) {
+        const QVariant value = w->property(kSwitch);
+        if (value.isValid())
+            return value.toBool();
+    }
+    return true;
+}
+
+void installHintFilter(QApplication* application)
+{
+    static HintFilter* filter = nullptr;
+    if (!filter) {
+        filter = new HintFilter(application);
+        application->installEventFilter(filter);
+    }
+}
+
+}  // namespace Hints

@@ -1,0 +1,181 @@
+#include "shell/child_window.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QStyle>
+
+#include "platform/fonts.h"
+#include "platform/hints.h"
+#include "shell/shared_state.h"
+#include "shell/window_registry.h"
+
+// The client area: shows the window's surface, and resizes it with itself.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(ChildWindow* owner) : QWidget(owner), m_owner(owner)
+    {
+        setObjectName("ClientArea");
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        m_owner->paintClient(painter, event->rect());
+    }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        m_owner->resizeSurface(event->size());
+        QWidget::resizeEvent(event);
+    }
+
+private:
+    ChildWindow* m_owner;
+};
+
+ChildWindow::ChildWindow(int slot, const char* className) : m_slot(slot), m_client(new ClientArea(this))
+{
+    setObjectName(QString::fromLatin1(className));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Only a close box in the title bar.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(Fonts::windowDefault());
+    setWidget(m_client);
+    Hints::setWindowHints(this, app::ShowHints);
+    if (slot >= 1 && slot <= app::WindowSlotCount) {
+        app::WindowClosed[std::size_t(slot)] = false;
+        app::setOpenChildWindow(slot, this);
+    }
+    connect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
+}
+
+ChildWindow::~ChildWindow()
+{
+    // A window destroyed without closing (the main window going away) still frees its slot.
+    if (!m_closed && m_slot >= 1 && m_slot <= app::WindowSlotCount) {
+        app::WindowClosed[std::size_t(m_slot)] = true;
+        app::setOpenChildWindow(m_slot, nullptr);
+    }
+}
+
+QWidget* ChildWindow::client() const
+{
+    return m_client;
+}
+
+int ChildWindow::clientWidth() const
+{
+    return m_client->width();
+}
+
+int ChildWindow::clientHeight() const
+{
+    return m_client->height();
+}
+
+void ChildWindow::setBounds(int left, int top, int width, int height)
+{
+    ensurePolished();
+    setGeometry(left, top, width, height);
+    // Lay the client out now rather than at the next event, so creation can measure it.
+    const QRect inner = contentsRect();
+    if (m_client->geometry() != inner)
+        m_client->setGeometry(inner);
+    resizeSurface(m_client->size());
+}
+
+bool ChildWindow::showsHints() const
+{
+    return Hints::windowHints(this);
+}
+
+void ChildWindow::setShowsHints(bool on)
+{
+    Hints::setWindowHints(this, on);
+}
+
+void ChildWindow::create()
+{
+    FormCreate();
+}
+
+void ChildWindow::refreshSurface()
+{
+    if (m_inPaint)
+        return;
+    m_ownPaintPending = true;
+    m_client->update();
+}
+
+void ChildWindow::resizeSurface(QSize size)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (!m_surface.isNull() && m_surface.size() == pixels)
+        return;
+    QImage next(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    next.setDevicePixelRatio(ratio);
+    next.fill(Qt::black);
+    if (!m_surface.isNull()) {
+        QPainter painter(&next);
+        painter.drawImage(0, 0, m_surface);
+    }
+    m_surface = next;
+}
+
+void ChildWindow::paintClient(QPainter& painter, const QRect& area)
+{
+    // A paint the window did not ask for redraws the picture through the paint handler first.
+    m_inPaint = true;
+    if (!m_ownPaintPending && !m_closed) {
+        ++m_formPaintCount;
+        FormPaint();
+    }
+    m_ownPaintPending = false;
+    m_inPaint = false;
+    painter.drawImage(area, m_surface, QRectF(QPointF(area.topLeft()) * m_surface.devicePixelRatio(),
+                                              QSizeF(area.size()) * m_surface.devicePixelRatio()));
+}
+
+void ChildWindow::FormShow()
+{
+    app::ChildWindowShown();
+}
+
+void ChildWindow::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void ChildWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    FormClose();
+    m_closed = true;
+    if (m_slot >= 1 && m_slot <= app::WindowSlotCount) {
+        app::WindowClosed[std::size_t(m_slot)] = true;
+        app::setOpenChildWindow(m_slot, nullptr);
+    }
+    QMdiSubWindow::closeEvent(event);  // with WA_DeleteOnClose the window is destroyed after the close
+    app::ChildWindowClosed();
+}
+
+void ChildWindow::onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState)
+{
+    if (m_closed)
+        return;
+    const bool wasActive = oldState.testFlag(Qt::WindowActive);
+    const bool isActive = newState.testFlag(Qt::WindowActive);
+    if (!wasActive && isActive)
+        FormActivate();
+    else if (wasActive && !isActive)
+        FormDeactivate();
+}

@@ -1,0 +1,70 @@
+#pragma once
+// The base of the nine topic windows: a child of the main window's multiple-document area with
+// a client area, a retained picture surface, its own hint switch and the open/close protocol of
+// the window registry. Each window overrides the form events with its own handlers.
+#include <QImage>
+#include <QMdiSubWindow>
+
+class ClientArea;
+
+class ChildWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // slot: the window's WindowClosed slot; className: the window's class name (its objectName).
+    ChildWindow(int slot, const char* className);
+    ~ChildWindow() override;
+
+    int slot() const { return m_slot; }
+    // The client area, on which the controls sit and the surface is shown.
+    QWidget* client() const;
+    int clientWidth() const;
+    int clientHeight() const;
+
+    // The retained picture of the client area. Handlers draw on it and call refreshSurface().
+    QImage& surface() { return m_surface; }
+    void refreshSurface();
+
+    // Sets the window's bounds (left, top, width, height) inside the frame's area and lays out
+    // the client area at once, so the client size is known right away.
+    void setBounds(int left, int top, int width, int height);
+
+    // The window's own hint switch (the global setting is copied at creation).
+    bool showsHints() const;
+    void setShowsHints(bool on);
+
+    // Runs the creation handler; the main window calls it once, right after construction.
+    void create();
+
+    // Number of times the form paint handler ran (a paint that was not the window's own).
+    int formPaintCount() const { return m_formPaintCount; }
+
+protected:
+    // Form events. FormCreate lays the window out; FormShow calls ChildWindowShown();
+    // FormActivate/FormDeactivate follow the window's activation; FormPaint runs when the
+    // window must be painted again for a reason of its own (shown, uncovered, resized);
+    // FormClose frees what the window owns (the base then sets the slot, schedules the
+    // destruction and calls ChildWindowClosed()).
+    virtual void FormCreate() {}
+    virtual void FormShow();
+    virtual void FormActivate() {}
+    virtual void FormDeactivate() {}
+    virtual void FormPaint() {}
+    virtual void FormClose() {}
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class ClientArea;
+    void paintClient(QPainter& painter, const QRect& area);
+    void resizeSurface(QSize size);
+    void onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+
+    int m_slot;
+    ClientArea* m_client;
+    QImage m_surface;
+    bool m_ownPaintPending = false;
+    bool m_inPaint = false;
+    bool m_closed = false;
+    int m_formPaintCount = 0;
+};

@@ -1,0 +1,35 @@
+#include "shell/topic_windows.h"
+
+#include "shell/child_window.h"
+
+namespace {
+template <class Window>
+ChildWindow* make()
+{
+    return new Window();
+}
+}  // namespace
+
+const std::vector<TopicWindow>& topicWindows()
+{
+    static const std::vector<TopicWindow> topics = {
+        {13, "Funzioni1", 301, nullptr},
+        {21, "Riduzionequadrante1", 302, nullptr},
+        {3, "Archiassociati1", 303, nullptr},
+        {6, "Equazionielementari1", 305, nullptr},
+        {28, "Equazionidi2secondogrado1", 306, nullptr},
+        {30, "Equazionilineari1", 307, nullptr},
+        {9, "Disequazionielementari1", 304, nullptr},
+        {29, "Disquazionidisecondogrado1", 308, nullptr},
+        {31, "Disequazionilineari1", 309, nullptr},
+    };
+    return topics;
+}
+
+const TopicWindow* topicForSlot(int slot)
+{
+    for (const TopicWindow& topic : topicWindows())
+        if (topic.slot == slot)
+            return &topic;
+    return nullptr;
+}

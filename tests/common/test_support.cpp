@@ -1,0 +1,88 @@
+#include "common/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+#include <QWidget>
+
+#include "shell/image_list.h"
+#include "shell/languages.h"
+#include "shell/main_window.h"
+#include "shell/shared_state.h"
+#include "shell/window_registry.h"
+
+ScratchDirectory::ScratchDirectory() : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+    resetProgramState();
+}
+
+ScratchDirectory::~ScratchDirectory()
+{
+    QDir::setCurrent(m_previous);
+    resetProgramState();
+}
+
+void resetProgramState()
+{
+    app::resetLanguageState();
+    app::WindowClosed.fill(true);
+    ImageList::mainList().reset();
+}
+
+std::unique_ptr<Tangolario> makeMainWindow()
+{
+    auto window = std::make_unique<Tangolario>();
+    window->show();
+    window->finishSplash();
+    processEvents();
+    return window;
+}
+
+void whenModalShown(std::function<void(QWidget*)> answer)
+{
+    auto* timer = new QTimer(qApp);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            answer(modal);
+        } else if (clock->elapsed() > 5000) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            ADD_FAILURE() << "no modal dialog was shown";
+        }
+    });
+    timer->start();
+}
+
+void processEvents()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+QColor pixelAt(const QImage& image, int x, int y)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return QColor(image.pixel(int(x * ratio), int(y * ratio)));
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
