@@ -212,13 +212,16 @@ bool Tinfo::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
         setLinkHovered(watched == Label3);
+        return watched == Label3;  // the panel under the link must not undo the effect
     } else if (event->type() == QEvent::MouseButtonPress) {
         if (watched == Label3) {
             Label3Click();
             return true;
         }
-        if (watched == Panel1 || watched == Panel2 || watched == Memo1 || watched == Memo1->viewport())
+        if (watched == Panel1 || watched == Panel2 || watched == Memo1 || watched == Memo1->viewport()) {
             Desktop::messageBeep();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
