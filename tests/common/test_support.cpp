@@ -86,3 +86,17 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
         return false;
     return file.write(bytes) == bytes.size();
 }
+
+bool colourNear(const QImage& image, int x, int y, const QColor& colour, int radius)
+{
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const int px = x + dx, py = y + dy;
+            if (px < 0 || py < 0 || px >= image.width() / image.devicePixelRatio() ||
+                py >= image.height() / image.devicePixelRatio())
+                continue;
+            if (pixelAt(image, px, py) == colour)
+                return true;
+        }
+    return false;
+}

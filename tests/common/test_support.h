@@ -43,3 +43,6 @@ QColor pixelAt(const QImage& image, int x, int y);
 
 // Writes bytes to a file; true on success.
 bool writeBytes(const QString& path, const QByteArray& bytes);
+
+// True when a pixel of the colour lies within `radius` pixels of (x, y) (logical coordinates).
+bool colourNear(const QImage& image, int x, int y, const QColor& colour, int radius = 1);

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QTest>
+
+#include "common/test_support.h"
+#include "platform/arc.h"
+#include "platform/colors.h"
+#include "platform/hints.h"
+#include "platform/symbol_font.h"
+#include "platform/system_locale.h"
+#include "platform/text_codec.h"
+#include "platform/updown.h"
+
+namespace {
+
+// ----- Symbol font -----
+
+TEST(SymbolFont, ShowsLatinLettersAsGreek)
+{
+    EXPECT_EQ(symbolFontText(QStringLiteral("p/6 + 2Kp")), QStringLiteral("π/6 + 2Κπ"));
+    EXPECT_EQ(symbolFontText(QStringLiteral("D < 0")), QStringLiteral("Δ < 0"));
+    EXPECT_EQ(symbolFontText(QStringLiteral("a")), QStringLiteral("α"));
+    EXPECT_EQ(symbolFontText(QStringLiteral("-p")), QStringLiteral("−π"));
+    EXPECT_EQ(symbolFontText(QStringLiteral("11 / 6 °")), QStringLiteral("11 / 6 °"));
+}
+
+TEST(SymbolFont, LabelKeepsItsLatinTextAndPaintsGreek)
+{
+    SymbolLabel label;
+    label.setText(QStringLiteral("p/2 + Kp"));
+    EXPECT_EQ(label.text(), QStringLiteral("p/2 + Kp"));
+    label.resize(label.sizeHint());
+    const QImage picture = label.grab().toImage();
+    EXPECT_FALSE(picture.isNull());
+    EXPECT_GE(label.sizeHint().width(), QFontMetrics(label.font()).horizontalAdvance(QStringLiteral("π/2 + Κπ")));
+}
+
+// ----- Windows-1252 -----
+
+TEST(TextCodec, RoundTripsWindows1252)
+{
+    ASSERT_TRUE(TextCodec::windows1252Available());
+    const QByteArray bytes("\x80 \xF1 \xD8 \xE0 \x99", 9);
+    const QString text = TextCodec::decodeWindows1252(bytes);
+    EXPECT_EQ(text, QStringLiteral("€ ñ Ø à ™"));
+    bool ok = false;
+    EXPECT_EQ(TextCodec::encodeWindows1252(text, &ok), bytes);
+    EXPECT_TRUE(ok);
+    TextCodec::encodeWindows1252(QStringLiteral("π"), &ok);
+    EXPECT_FALSE(ok);
+}
+
+// ----- locale numbers -----
+
+TEST(SystemLocale, MapsLocalesToTheirNumbers)
+{
+    const std::vector<std::pair<const char*, int>> table = {
+        {"it_IT", 1040}, {"it_CH", 2064}, {"en_US", 1033}, {"en_GB", 2057}, {"fr_FR", 1036}, {"fr_CA", 3084},
+        {"de_DE", 1031}, {"de_AT", 3079}, {"es_ES", 3082}, {"es_MX", 2058}, {"es_AR", 11274}, {"pt_BR", 1046},
+        {"pt_PT", 2070}, {"ja_JP", 1041}, {"C", 1033}};
+    for (const auto& [name, id] : table)
+        EXPECT_EQ(SystemLocale::localeId(QLocale(QString::fromLatin1(name))), id) << name;
+}
+
+// ----- arcs -----
+
+TEST(Arc, AnglesAreCounterClockwiseOnTheScreen)
+{
+    const QPointF c(100, 100);
+    // From 0° (right) to 90° (up): a quarter turn.
+    ArcAngles a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(100, 40));
+    EXPECT_DOUBLE_EQ(a.startDegrees, 0.0);
+    EXPECT_DOUBLE_EQ(a.spanDegrees, 90.0);
+    // From 0° to -90° (down) goes the long way round.
+    a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(100, 160));
+    EXPECT_DOUBLE_EQ(a.spanDegrees, 270.0);
+    // The same direction at another distance is the whole circle.
+    a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(300, 100));
+    EXPECT_DOUBLE_EQ(a.spanDegrees, 360.0);
+    a = counterClockwiseArcAngles(c, QPoint(103, 104), QPoint(106, 108));
+    EXPECT_DOUBLE_EQ(a.spanDegrees, 360.0);
+    // Opposite directions are half a turn, not the whole circle.
+    a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(50, 100));
+    EXPECT_DOUBLE_EQ(a.spanDegrees, 180.0);
+}
+
+TEST(Arc, DrawsOnlyTheArcAndWholeCircleWhenDirectionsCoincide)
+{
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter p(&image);
+        p.setPen(Colors::clAqua);
+        p.setBrush(Qt::white);  // an arc is never filled
+        drawCounterClockwiseArc(p, QPoint(100, 100), 50, QPoint(200, 100), QPoint(100, 0));
+    }
+    EXPECT_TRUE(colourNear(image, 100, 50, Colors::clAqua));    // top: inside the quarter
+    EXPECT_TRUE(colourNear(image, 135, 65, Colors::clAqua));    // 45°
+    EXPECT_FALSE(colourNear(image, 50, 100, Colors::clAqua));   // left: outside
+    EXPECT_FALSE(colourNear(image, 100, 150, Colors::clAqua));  // bottom: outside
+    EXPECT_EQ(pixelAt(image, 100, 100), Colors::clBlack);       // not filled
+
+    image.fill(Qt::black);
+    {
+        QPainter p(&image);
+        p.setPen(Colors::clYellow);
+        drawCounterClockwiseArc(p, QPoint(100, 100), 50, QPoint(180, 100), QPoint(120, 100));
+    }
+    for (QPoint point : {QPoint(150, 100), QPoint(100, 50), QPoint(50, 100), QPoint(100, 150)})
+        EXPECT_TRUE(colourNear(image, point.x(), point.y(), Colors::clYellow)) << point.x() << "," << point.y();
+}
+
+// ----- up-down -----
+
+TEST(UpDown, StepsWithinItsRangeAndWrapsWhenAsked)
+{
+    UpDown upDown;
+    upDown.setRange(-90, 90);
+    upDown.setPosition(89);
+    QSignalSpy clicks(&upDown, &UpDown::clicked);
+    upDown.stepUp();
+    EXPECT_EQ(upDown.position(), 90);
+    upDown.stepUp();
+    EXPECT_EQ(upDown.position(), 90);  // no wrap: stays at the end
+    EXPECT_EQ(clicks.size(), 2);
+    upDown.setWrap(true);
+    upDown.stepUp();
+    EXPECT_EQ(upDown.position(), -90);
+    upDown.stepDown();
+    EXPECT_EQ(upDown.position(), 90);
+    upDown.setWrap(false);
+    upDown.setIncrement(10);
+    upDown.setPosition(-85);
+    upDown.stepDown();
+    EXPECT_EQ(upDown.position(), -90);
+    upDown.setPosition(500);
+    EXPECT_EQ(upDown.position(), 90);
+    upDown.setRange(0, 180);
+    EXPECT_EQ(upDown.position(), 90);
+    upDown.setRange(-100000, 100000);  // a signed 16-bit position
+    EXPECT_EQ(upDown.minimum(), -32768);
+    EXPECT_EQ(upDown.maximum(), 32767);
+}
+
+TEST(UpDown, ArrowClicksStepAndReleaseSignalsMouseUp)
+{
+    UpDown upDown;
+    upDown.setRange(0, 10);
+    upDown.resize(17, 22);
+    upDown.show();
+    QSignalSpy clicks(&upDown, &UpDown::clicked);
+    QSignalSpy ups(&upDown, &UpDown::mouseUp);
+    QTest::mouseClick(upDown.upButton(), Qt::LeftButton);
+    QTest::mouseClick(upDown.upButton(), Qt::LeftButton);
+    QTest::mouseClick(upDown.downButton(), Qt::LeftButton);
+    EXPECT_EQ(upDown.position(), 1);
+    ASSERT_EQ(clicks.size(), 3);
+    EXPECT_EQ(clicks[2][0].value<UpDown::Button>(), UpDown::Button::Down);
+    EXPECT_EQ(ups.size(), 3);
+}
+
+// ----- hints -----
+
+TEST(Hints, ShortHintIsThePartBeforeTheBar)
+{
+    EXPECT_EQ(Hints::shortHint(QStringLiteral("nuovo|")), QStringLiteral("nuovo"));
+    EXPECT_EQ(Hints::shortHint(QStringLiteral("a|b|c")), QStringLiteral("a"));
+    EXPECT_EQ(Hints::shortHint(QStringLiteral("plain")), QStringLiteral("plain"));
+}
+
+TEST(Hints, EachWindowsSwitchDecidesForItsControls)
+{
+    QWidget window;
+    QWidget inner(&window);
+    QLabel control(&inner);
+    Hints::setHint(&control, QStringLiteral("guida|"));
+    EXPECT_EQ(control.toolTip(), QStringLiteral("guida"));
+    EXPECT_TRUE(Hints::hintsShownFor(&control));
+    Hints::setWindowHints(&window, false);
+    EXPECT_FALSE(Hints::hintsShownFor(&control));
+    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+    EXPECT_TRUE(qApp->notify(&control, &tip) || true);
+    Hints::setWindowHints(&inner, true);  // the nearest switch wins
+    EXPECT_TRUE(Hints::hintsShownFor(&control));
+}
+
+}  // namespace
