@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "platform/help.h"
 #include "platform/hints.h"
@@ -7,6 +8,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    application.setWindowIcon(QIcon(QStringLiteral(":/pictures/program_icon.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.trigtutor.TrigTutor"));
     Help::setApplicationHelpFile(QStringLiteral("Angolario.HLP"));
     Help::installF1Handler(&application);
     Hints::installHintFilter(&application);
