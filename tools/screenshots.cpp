@@ -3,6 +3,8 @@
 // Usage: trig_screenshots <output folder>
 #include <QApplication>
 #include <QDir>
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -10,6 +12,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "expr/calculator.h"
+#include "expr/coefficient_dialog.h"
+#include "expr/coefficients.h"
 #include "platform/help.h"
 #include "platform/hints.h"
 #include "shell/about_window.h"
@@ -99,6 +104,30 @@ int main(int argc, char** argv)
         about.show();
         save(&about, QStringLiteral("about_window"));
         about.close();
+    }
+    {
+        // The calculator after an evaluation, with something in its memory.
+        TCalcola calculator(&main);
+        calculator.show();
+        for (const char* key : {"Button2", "Button13", "Button19", "Button11", "Button5", "Button15", "Button33", "Button18",
+                                "Button3", "Button22", "Button1", "Button17", "Button6", "Button15"})
+            calculator.key(QLatin1String(key))->click();
+        save(&calculator, QStringLiteral("TCalcola"));
+        calculator.close();
+        calculatorState() = CalculatorState();
+    }
+    {
+        // The coefficient dialog with the quadratic example, then with two fields in error.
+        app::CoefficientExpressions = {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"),
+                                       QStringLiteral("sqrt(6)")};
+        Timmettedati dialog(&main);
+        dialog.show();
+        save(&dialog, QStringLiteral("Timmettedati"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("espra"))->setText(QStringLiteral("sqrt(-1)"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("esprc"))->clear();
+        dialog.BitBtn1Click();
+        save(&dialog, QStringLiteral("Timmettedati_error"));
+        dialog.close();
     }
     main.Chiudetutte1Click();
     settle();

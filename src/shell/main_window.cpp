@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "expr/calculator.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
@@ -494,7 +495,8 @@ void Tangolario::Successiva1Click()
 
 void Tangolario::Calcolatrice1Click()
 {
-    // The calculator window plugs in here.
+    TCalcola calculator(this);
+    calculator.exec();
 }
 
 void Tangolario::Mostrasuggerimenti1Click()

@@ -1,0 +1,88 @@
+// Feeds arbitrary bytes to the expression evaluator as typed text and checks what comes back:
+// a finite value with no message, or value 0 with one of the evaluator's own messages; the
+// same answer through the typed-text (QString) entry and on a second call; and a result text
+// of the calculator's format that never shows inf or nan.
+#include <QString>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "expr/evaluator.h"
+#include "expr/number_format.h"
+
+namespace {
+
+[[noreturn]] void fault(const char* what)
+{
+    __builtin_trap();
+    (void)what;
+}
+
+bool knownMessage(const std::string& message)
+{
+    namespace M = app::EvaluatorMessages;
+    for (const char* m : {M::SyntaxError, M::ArcOutOfRange, M::ImaginaryValues, M::ImaginaryNumber,
+                          M::LogarithmOfNonPositive, M::DivisionByZero, M::Overflow})
+        if (message == m)
+            return true;
+    return false;
+}
+
+bool sameBits(long double a, long double b)
+{
+    return std::memcmp(&a, &b, 10) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte chooses the angle unit (and now and then no factor at all).
+    switch (data[0] % 3) {
+    case 0:
+        app::AngleFactor = app::DegreesAngleFactor;
+        break;
+    case 1:
+        app::AngleFactor = app::RadiansAngleFactor;
+        break;
+    default:
+        app::AngleFactor = data[0] == 254 ? 0.0f : app::DegreesAngleFactor;
+        break;
+    }
+    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    long double value = 1;
+    const bool ok = app::EvaluateExpression(std::string_view(text), value);
+    const std::string message = app::EvaluatorMessage;
+    if (ok) {
+        if (!std::isfinite(value) || !message.empty())
+            fault("a result that is not finite, or a message with a result");
+        const std::string shown = calculatorNumberText(value);
+        if (shown.empty() || shown.size() > 23 || shown.find("inf") != std::string::npos ||
+            shown.find("nan") != std::string::npos)
+            fault("a result text out of format");
+        if (std::fabs(value) >= 1000000.0L && shown.size() != 23)
+            fault("a scientific result that is not 23 characters wide");
+    } else {
+        if (value != 0.0L || !knownMessage(message))
+            fault("a failure without its message");
+    }
+
+    // The same text typed in a field (every byte as its Latin-1 character).
+    long double typed = 2;
+    const bool typedOk = app::EvaluateExpression(QString::fromLatin1(text.data(), qsizetype(text.size())), typed);
+    if (typedOk != ok || !sameBits(typed, value) || app::EvaluatorMessage != message)
+        fault("typed text evaluated differently");
+
+    // Nothing is left over from one evaluation to the next.
+    long double again = 3;
+    const bool againOk = app::EvaluateExpression(std::string_view(text), again);
+    if (againOk != ok || !sameBits(again, value) || app::EvaluatorMessage != message)
+        fault("a second evaluation differed");
+    return 0;
+}

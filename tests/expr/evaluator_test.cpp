@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "expr/evaluator.h"
+
+namespace {
+
+namespace Msg = app::EvaluatorMessages;
+
+constexpr long double Pi = 3.14159265358979323846264338327950288L;
+constexpr long double E = 2.71828182845904523536028747135266250L;
+const long double Degree = app::DegreesAngleFactor;  // the single-precision factor, widened
+
+enum class Unit { Degrees, Radians };
+
+struct Case {
+    const char* text;
+    Unit unit;
+    long double value;       // expected when message is null
+    const char* message;     // expected error, or null
+};
+
+class EvaluatorTest : public ::testing::Test {
+protected:
+    void SetUp() override { saved = app::AngleFactor; }
+    void TearDown() override { app::AngleFactor = saved; }
+    float saved = 0;
+};
+
+void setUnit(Unit unit)
+{
+    app::AngleFactor = unit == Unit::Degrees ? app::DegreesAngleFactor : app::RadiansAngleFactor;
+}
+
+void expectCase(const Case& c)
+{
+    setUnit(c.unit);
+    long double value = -12345;
+    const bool ok = app::EvaluateExpression(std::string_view(c.text), value);
+    if (c.message) {
+        EXPECT_FALSE(ok) << c.text << " gave " << double(value);
+        EXPECT_EQ(app::EvaluatorMessage, c.message) << c.text;
+        EXPECT_EQ(value, 0.0L) << c.text;
+    } else {
+        ASSERT_TRUE(ok) << c.text << ": " << app::EvaluatorMessage;
+        EXPECT_TRUE(app::EvaluatorMessage.empty()) << c.text;
+        const long double tolerance = std::fabs(c.value) * 4e-19L;
+        EXPECT_LE(std::fabs(value - c.value), tolerance) << c.text << " gave " << double(value);
+    }
+}
+
+TEST_F(EvaluatorTest, OperatorsPrecedenceAndGrouping)
+{
+    const std::vector<Case> cases = {
+        {"2+3*4", Unit::Degrees, 14, nullptr},
+        {"(2+3)*4", Unit::Degrees, 20, nullptr},
+        {"-2^2", Unit::Degrees, -4, nullptr},
+        {"+2", Unit::Degrees, 2, nullptr},
+        {"2^-1", Unit::Degrees, 0.5L, nullptr},
+        {"2^-(1+1)", Unit::Degrees, 0.25L, nullptr},
+        {"2^3^2", Unit::Degrees, 512, nullptr},
+        {"8/2/2", Unit::Degrees, 2, nullptr},
+        {"5-3-1", Unit::Degrees, 1, nullptr},
+        {"2*(-3)", Unit::Degrees, -6, nullptr},
+        {"2*+3", Unit::Degrees, 6, nullptr},
+        {"2++3", Unit::Degrees, 5, nullptr},
+        {"(-(2))", Unit::Degrees, -2, nullptr},
+        {"1/3", Unit::Degrees, 1.0L / 3.0L, nullptr},
+        {"2,5*2", Unit::Degrees, 5, nullptr},
+        {"3 4", Unit::Degrees, 34, nullptr},
+        {".5", Unit::Degrees, 0.5L, nullptr},
+        {"5.+1", Unit::Degrees, 6, nullptr},
+        {"0.1", Unit::Degrees, 0.1L, nullptr},
+        {"2.(3)", Unit::Degrees, 6, nullptr},
+        {"((((((((((7))))))))))", Unit::Degrees, 7, nullptr},
+    };
+    for (const Case& c : cases)
+        expectCase(c);
+}
+
+TEST_F(EvaluatorTest, ImplicitMultiplication)
+{
+    const std::vector<Case> cases = {
+        {"2PI", Unit::Degrees, 2 * Pi, nullptr},
+        {"2 PI", Unit::Degrees, 2 * Pi, nullptr},
+        {"PI2", Unit::Degrees, 2 * Pi, nullptr},
+        {"E2", Unit::Degrees, 2 * E, nullptr},
+        {"2e", Unit::Degrees, 2 * E, nullptr},
+        {"pie", Unit::Degrees, Pi * E, nullptr},
+        {"2(3)", Unit::Degrees, 6, nullptr},
+        {"(1)(2)", Unit::Degrees, 2, nullptr},
+        {"(2)3", Unit::Degrees, 6, nullptr},
+        {"2sqrt(4)", Unit::Degrees, 4, nullptr},
+        {"SIN30", Unit::Degrees, std::sin(30 * Degree), nullptr},
+        {"sin 30", Unit::Degrees, std::sin(30 * Degree), nullptr},
+        {"SIN+30", Unit::Degrees, std::sin(30 * Degree), nullptr},
+        {"SIN30^2", Unit::Degrees, std::sin(900 * Degree), nullptr},
+        {"sin 30 ^2", Unit::Degrees, std::sin(900 * Degree), nullptr},
+        {"SIN30*2", Unit::Degrees, 2 * std::sin(30 * Degree), nullptr},
+        {"sinsin0", Unit::Degrees, 0, nullptr},
+        {"sqrt sqrt 16", Unit::Degrees, 2, nullptr},
+        {"2*\xEC", Unit::Degrees, 2e20L, nullptr},
+        {"\xEC", Unit::Degrees, 1e20L, nullptr},
+        {"e", Unit::Degrees, E, nullptr},
+        {"Pi", Unit::Degrees, Pi, nullptr},
+    };
+    for (const Case& c : cases)
+        expectCase(c);
+}
+
+TEST_F(EvaluatorTest, PowerRule)
+{
+    const std::vector<Case> cases = {
+        {"2^20", Unit::Degrees, 0, Msg::Overflow},
+        {"2^19.9", Unit::Degrees, std::pow(2.0L, 19.9L), nullptr},
+        {"3000^1", Unit::Degrees, 0, Msg::Overflow},
+        {"2500^1", Unit::Degrees, 2500, nullptr},
+        {"2500.1^1", Unit::Degrees, 0, Msg::Overflow},
+        {"(-2800)^1", Unit::Degrees, -2800, nullptr},
+        {"(-2800.1)^1", Unit::Degrees, 0, Msg::Overflow},
+        {"(-8)^(1/3)", Unit::Degrees, -2, nullptr},
+        {"(-8)^0.5", Unit::Degrees, 0, Msg::ImaginaryValues},
+        {"(-8)^(1/2)", Unit::Degrees, 0, Msg::ImaginaryValues},
+        {"(-32)^(1/5)", Unit::Degrees, -2, nullptr},
+        {"(-2)^3", Unit::Degrees, -8, nullptr},
+        {"(-2)^2", Unit::Degrees, 4, nullptr},
+        {"(-2)^-2", Unit::Degrees, 0.25L, nullptr},
+        {"(-2)^-3", Unit::Degrees, -0.125L, nullptr},
+        {"0^0", Unit::Degrees, 0, nullptr},
+        {"0^2", Unit::Degrees, 0, nullptr},
+        {"0^-(-2)", Unit::Degrees, 0, nullptr},
+        {"3^2", Unit::Degrees, 9, nullptr},
+        {"10^7", Unit::Degrees, 1e7L, nullptr},
+        {"4^0.5", Unit::Degrees, 2, nullptr},
+        // The negated power tests the exponent as written against the limit.
+        {"2^-25", Unit::Degrees, 0, Msg::Overflow},
+        {"2^-(-19)", Unit::Degrees, 524288, nullptr},
+        {"2^--3", Unit::Degrees, 0, Msg::SyntaxError},
+    };
+    for (const Case& c : cases)
+        expectCase(c);
+}
+
+// Zero to a negative power is a division by zero, and no value may leave the extended range.
+TEST_F(EvaluatorTest, ZeroToNegativePowerAndOverflowAreRefused)
+{
+    const std::vector<Case> cases = {
+        {"0^-1", Unit::Degrees, 0, Msg::DivisionByZero},
+        {"0^(-0.5)", Unit::Degrees, 0, Msg::DivisionByZero},
+        {"(1-1)^-2", Unit::Degrees, 0, Msg::DivisionByZero},
+        {"EXP(2500)*EXP(2500)*EXP(2500)*EXP(2500)*EXP(2500)", Unit::Degrees, 0, Msg::Overflow},
+        {"EXP(2500)*EXP(2500)*EXP(2500)*EXP(2500)", Unit::Degrees,
+         std::exp(2500.0L) * std::exp(2500.0L) * std::exp(2500.0L) * std::exp(2500.0L), nullptr},
+        {"0.5^(-1000000000000)", Unit::Degrees, 0, Msg::Overflow},
+        {"1/EXP(-2800)/EXP(-2800)/EXP(-2800)/EXP(-2800)/EXP(-2800)", Unit::Degrees, 0, Msg::Overflow},
+        {"-EXP(2500)*EXP(2500)*EXP(2500)*EXP(2500)*EXP(2500)", Unit::Degrees, 0, Msg::Overflow},
+    };
+    for (const Case& c : cases)
+        expectCase(c);
+}
+
+TEST_F(EvaluatorTest, FunctionsAndTheirErrors)
+{
+    const std::vector<Case> cases = {
+        {"SQRT(-4)", Unit::Degrees, 0, Msg::ImaginaryNumber},
+        {"RAD(-4)", Unit::Degrees, 0, Msg::ImaginaryNumber},
+        {"RAD(16)", Unit::Degrees, 4, nullptr},
+        {"sqrt(2)", Unit::Degrees, std::sqrt(2.0L), nullptr},
+        {"LN(0)", Unit::Degrees, 0, Msg::LogarithmOfNonPositive},
+        {"LOG(-1)", Unit::Degrees, 0, Msg::LogarithmOfNonPositive},
+        {"LN(E)", Unit::Degrees, 1, nullptr},
+        {"LOG(1000)", Unit::Degrees, 3, nullptr},
+        {"1/0", Unit::Degrees, 0, Msg::DivisionByZero},
+        {"1/(1-1)", Unit::Degrees, 0, Msg::DivisionByZero},
+        {"ABS(-3)", Unit::Degrees, 3, nullptr},
+        {"EXP(1)", Unit::Degrees, E, nullptr},
+        {"EXP-1", Unit::Degrees, 1 / E, nullptr},
+        {"EXP-(-1)", Unit::Degrees, E, nullptr},
+        {"EXP(2500.1)", Unit::Degrees, 0, Msg::Overflow},
+        {"EXP(-2800.1)", Unit::Degrees, 0, Msg::Overflow},
+        {"EXP(-2800)", Unit::Degrees, std::exp(-2800.0L), nullptr},
+        {"EXP-(2500.1)", Unit::Degrees, std::exp(-2500.1L), nullptr},
+        {"EXP-(-2500.1)", Unit::Degrees, 0, Msg::Overflow},
+        {"EXP-(2800.1)", Unit::Degrees, 0, Msg::Overflow},
+        {"ARCSIN(1.5)", Unit::Degrees, 0, Msg::ArcOutOfRange},
+        {"ARCCOS(-1.0001)", Unit::Radians, 0, Msg::ArcOutOfRange},
+        {"SIN(10000000000000000000)", Unit::Radians, 0, nullptr},
+        {"COS(10000000000000000000)", Unit::Radians, 0, nullptr},
+    };
+    for (const Case& c : cases)
+        expectCase(c);
+}
+
+TEST_F(EvaluatorTest, AngleUnits)
+{
+    const std::vector<Case> cases = {
+        {"SIN(30)", Unit::Degrees, std::sin(30 * Degree), nullptr},
+        {"COS(60)", Unit::Degrees, std::cos(60 * Degree), nullptr},
+        {"ARCSIN(1)", Unit::Degrees, Pi / (2 * Degree), nullptr},
+        {"ARCSIN(-1)", Unit::Degrees, -Pi / (2 * Degree), nullptr},
+        {"ARCSIN(0.5)", Unit::Degrees, std::atan(0.5L / std::sqrt(0.75L)) / Degree, nullptr},
+        {"ARCCOS(0)", Unit::Degrees, Pi / (2 * Degree), nullptr},
+        {"ARCCOS(-1)", Unit::Degrees, Pi / Degree, nullptr},
+        {"ARCCOS(1)", Unit::Degrees, 0, nullptr},
+        {"ARCCOS(-0.5)", Unit::Degrees, std::atan(std::sqrt(0.75L) / -0.5L) / Degree + Pi / Degree, nullptr},
+        {"ARCTAN(1)", Unit::Degrees, std::atan(1.0L) / Degree, nullptr},
+        {"ARCCOS(-1)", Unit::Radians, Pi, nullptr},
+        {"ARCSIN(1)", Unit::Radians, Pi / 2, nullptr},
+        {"sin(pi/2)", Unit::Radians, 1, nullptr},
+        {"cos(pi)", Unit::Radians, -1, nullptr},
+        {"ARCTAN(1)*4", Unit::Radians, Pi, nullptr},
+    };
+    for (const Case& c : cases)
+        expectCase(c);
+}
+
+// The single-precision degree factor shows in the results.
+TEST_F(EvaluatorTest, DegreeFactorIsSinglePrecision)
+{
+    EXPECT_FLOAT_EQ(app::DegreesAngleFactor, 0.01745329238474369f);
+    EXPECT_EQ(double(app::DegreesAngleFactor), 0.01745329238474369);
+    app::AngleFactor = app::DegreesAngleFactor;
+    long double v = 0;
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view("SIN(30)"), v));
+    EXPECT_LT(v, 0.5L);
+    EXPECT_GT(v, 0.4999999L);
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view("ARCSIN(1)"), v));
+    EXPECT_GT(v, 90.0L);
+    EXPECT_LT(v, 90.000001L);
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view("ARCCOS(0)"), v));
+    EXPECT_GT(v, 90.0L);
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view("ARCCOS(-1)"), v));
+    EXPECT_GT(v, 180.0L);
+    EXPECT_LT(v, 180.000002L);
+}
+
+TEST_F(EvaluatorTest, SyntaxErrors)
+{
+    const char* const texts[] = {
+        "TAN(45)", "X+1", "2+A", "2*", "(2", "2)", "()", "2*-3", "2+-3", "SIN-30", "1.2.3", "5.", "2,",
+        "sqrt", "2^", "-", "+", "(", "   ", "2 +", "SEC(30)", "2x", "2?3", "2\xEC", "p.5", ".", "2..", "1)(2", ")(", "2.sin3.e", "pi e 2 .", "ARC", "2;3", "a", "T",
+        "2^-", "2=", "2+3=",
+    };
+    for (const char* text : texts) {
+        long double value = 1;
+        EXPECT_FALSE(app::EvaluateExpression(std::string_view(text), value)) << text << " gave " << double(value);
+        EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError) << text;
+    }
+    long double value = 1;
+    EXPECT_FALSE(app::EvaluateExpression(std::string_view(""), value));
+    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+}
+
+// The last character decides first: letters that cannot end an expression are refused even
+// when the rest would be a syntax error anyway; e, i, t, x, y and E, I, X pass to the later stages.
+TEST_F(EvaluatorTest, EndCheckAcceptsOnlyCertainLastLetters)
+{
+    long double value = 0;
+    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*e"), value));
+    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*E"), value));
+    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*pi"), value));
+    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*PI"), value));
+    EXPECT_TRUE(app::EvaluateExpression(std::string_view("sqrt(4) "), value));
+    EXPECT_EQ(value, 2.0L);
+}
+
+TEST_F(EvaluatorTest, MessageIsClearedBySuccess)
+{
+    long double value = 0;
+    EXPECT_FALSE(app::EvaluateExpression(std::string_view("1/0"), value));
+    EXPECT_EQ(app::EvaluatorMessage, Msg::DivisionByZero);
+    EXPECT_TRUE(app::EvaluateExpression(std::string_view("1/2"), value));
+    EXPECT_TRUE(app::EvaluatorMessage.empty());
+    EXPECT_EQ(value, 0.5L);
+}
+
+TEST_F(EvaluatorTest, WithoutAngleFactorInverseFunctionsFailInsteadOfDividingByZero)
+{
+    app::AngleFactor = 0;
+    long double value = 1;
+    EXPECT_TRUE(app::EvaluateExpression(std::string_view("sin(30)"), value));
+    EXPECT_EQ(value, 0.0L);
+    for (const char* text : {"arctan(1)", "arcsin(0.5)", "arccos(0.5)", "arcsin(1)", "arccos(0)"}) {
+        EXPECT_FALSE(app::EvaluateExpression(std::string_view(text), value)) << text;
+        EXPECT_EQ(app::EvaluatorMessage, Msg::DivisionByZero) << text;
+    }
+}
+
+// The working storage: 255 characters, 150 postfix tokens, 20 characters per operand.
+TEST_F(EvaluatorTest, StorageLimitsRefuseLongerInput)
+{
+    long double value = 0;
+    // Operands of 20 characters are read in full; longer ones are refused.
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view("12345678901234567890"), value));
+    EXPECT_EQ(value, 12345678901234567890.0L);
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view("0.123456789012345678"), value));
+    EXPECT_EQ(value, 0.123456789012345678L);
+    EXPECT_FALSE(app::EvaluateExpression(std::string_view("1234567890123456789012345"), value));
+    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+    EXPECT_FALSE(app::EvaluateExpression(std::string_view("0.1234567890123456789"), value));
+
+    // 75 ones make 149 tokens; 76 make 151.
+    auto ones = [](int n) {
+        std::string s = "1";
+        for (int i = 1; i < n; ++i)
+            s += "+1";
+        return s;
+    };
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view(ones(75)), value));
+    EXPECT_EQ(value, 75.0L);
+    EXPECT_FALSE(app::EvaluateExpression(std::string_view(ones(76)), value));
+    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+
+    // 255 characters are accepted, 256 are not.
+    const std::string longest = "(" + std::string(20, '1') + std::string(231, ' ') + ")*1";
+    ASSERT_EQ(longest.size(), 255u);
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view(longest), value)) << app::EvaluatorMessage;
+    EXPECT_EQ(value, 11111111111111111111.0L);
+    EXPECT_FALSE(app::EvaluateExpression(std::string_view(longest + " "), value));
+    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+
+    // Implicit operators may not lengthen the text past 255 characters.
+    EXPECT_FALSE(app::EvaluateExpression(std::string_view(std::string(200, 'e')), value));
+    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+
+    // Deep parentheses.
+    const std::string deep = std::string(120, '(') + "3" + std::string(120, ')');
+    ASSERT_TRUE(app::EvaluateExpression(std::string_view(deep), value));
+    EXPECT_EQ(value, 3.0L);
+}
+
+TEST_F(EvaluatorTest, TypedTextIsReadAsWindows1252)
+{
+    long double value = 0;
+    ASSERT_TRUE(app::EvaluateExpression(QStringLiteral("2*ì"), value));
+    EXPECT_EQ(value, 2e20L);
+    ASSERT_TRUE(app::EvaluateExpression(QStringLiteral("-2 * (sqrt(3) + sqrt(2))"), value));
+    EXPECT_EQ(value, -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)));
+    for (const QString& text : {QStringLiteral("2€3"), QStringLiteral("2+3€"), QStringLiteral("π"),
+                                QString(256, QLatin1Char('1')), QString()}) {
+        EXPECT_FALSE(app::EvaluateExpression(text, value)) << qPrintable(text);
+        EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+        EXPECT_EQ(app::evaluatorMessageText(), QStringLiteral("Errore di sintassi"));
+    }
+}
+
+}  // namespace
