@@ -47,7 +47,7 @@ void Tequa::spostaClick()
         QPainter painter = canvas();
         drawEquationPicture(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
     }
-    refreshSurface();
+    refreshPicture();
 }
 
 void Tequa::drawFirstPicture()

@@ -61,7 +61,7 @@ void Tdisequatr::spostaClick()
         QPainter painter = canvas();
         drawInequalityPicture(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
     }
-    refreshSurface();
+    refreshPicture();
 }
 
 void Tdisequatr::drawFirstPicture()

@@ -249,6 +249,12 @@ void SolverWindow::drawBackdrop(const BackdropStyle& style)
     SolverBackdrop(SolverBitmap, m_geometry, style);
 }
 
+void SolverWindow::refreshPicture()
+{
+    const SolverGeometry& g = m_geometry;
+    refreshSurface(QRegion(0, 0, g.W / 2, g.H) + QRegion(g.W / 2, 0, g.W - g.W / 2, g.H / 2));
+}
+
 QPainter SolverWindow::canvas()
 {
     return QPainter(&surface());

@@ -21,7 +21,7 @@
 //     the rest of the first activation around it (pointer, hourglass, surface refresh,
 //     ToolBar1, Panel3).
 //  5. redraw(): the window's redraw command (the elementary windows' spostaClick, the coefficient
-//     windows' paClick), drawing on canvas() and ending with refreshSurface(); every paint the
+//     windows' paClick), drawing on canvas() and ending with refreshPicture(); every paint the
 //     window did not ask for runs it once the backdrop exists.
 //  6. aggiornaClick() (windows with `funzt`): apply the function, set BackdropPending and call
 //     formactivate() to rebuild the graph.
@@ -106,6 +106,8 @@ protected:
     // Frees the window's bitmaps when it closes.
     virtual void SolverClose();
 
+    // Shows what a redraw drew: the circle part (left half) and the graph (upper right quarter).
+    void refreshPicture();
     // Clears SolverBitmap and draws the graph backdrop of `style` into it.
     void drawBackdrop(const BackdropStyle& style);
     // A painter on the window's surface; call refreshSurface() when done (the frame does so after
