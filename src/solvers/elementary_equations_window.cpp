@@ -3,7 +3,6 @@
 #include <QLabel>
 
 #include "platform/colors.h"
-#include "platform/updown.h"
 #include "shell/text_tables.h"
 #include "solvers/elementary_equations.h"
 #include "solvers/elementary_equations_drawing.h"
@@ -11,7 +10,9 @@
 namespace solvers {
 
 Tequa::Tequa()
-    : ElementarySolverWindow({6, "Tequa", app::Title::ElementaryEquations, 305}, &equationAngleRange)
+    : ElementarySolverWindow({6, "Tequa", app::Title::ElementaryEquations, 305},
+                             {&equationAngleRange, &equationBackdropStyle, &drawEquationPicture,
+                              &drawEquationFirstPicture})
 {
     using namespace Colors;
     Label1 = makeResultLabel("Label1", 152, 33, 145, clLime, clBlack);
@@ -37,33 +38,6 @@ void Tequa::WriteSolutionLabels()
     }
     for (QLabel* label : {Label5, Label9, Label10})
         label->setVisible(labels.secondFamily);
-}
-
-void Tequa::spostaClick()
-{
-    AngleDeg = sposta->position();
-    WriteSolutionLabels();
-    {
-        QPainter painter = canvas();
-        drawEquationPicture(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
-    }
-    refreshPicture();
-}
-
-void Tequa::drawFirstPicture()
-{
-    resetToStartAngle();
-    drawBackdrop(equationBackdropStyle(FunctionIndex));
-    QPainter painter = canvas();
-    drawEquationFirstPicture(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
-}
-
-void Tequa::aggiornaClick()
-{
-    chooseFunction();
-    BackdropPending = true;
-    formactivate();
-    WriteSolutionLabels();
 }
 
 }  // namespace solvers

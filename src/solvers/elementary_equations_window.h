@@ -21,12 +21,8 @@ public:
     QLabel* Label10;
     QLabel* Label9;
 
-    void spostaClick() override;
-    void aggiornaClick() override;
-
 protected:
     void WriteSolutionLabels() override;
-    void drawFirstPicture() override;
 };
 
 }  // namespace solvers

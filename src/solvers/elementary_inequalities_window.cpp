@@ -3,7 +3,6 @@
 #include <QLabel>
 
 #include "platform/colors.h"
-#include "platform/updown.h"
 #include "shell/text_tables.h"
 #include "solvers/elementary_inequalities.h"
 #include "solvers/elementary_inequalities_drawing.h"
@@ -33,7 +32,8 @@ constexpr LabelPlace kPlaces[] = {
 
 Tdisequatr::Tdisequatr()
     : ElementarySolverWindow({9, "Tdisequatr", app::Title::ElementaryInequalities, 304, 60, 2},
-                             &inequalityAngleRange)
+                             {&inequalityAngleRange, &inequalityBackdropStyle, &drawInequalityPicture,
+                              &drawInequalityFirstPicture})
 {
     for (const LabelPlace& p : kPlaces) {
         const QByteArray name = "Label" + QByteArray::number(p.number);
@@ -51,35 +51,6 @@ void Tdisequatr::WriteSolutionLabels()
             Label[n]->setText(*labels.text[n]);
         Label[n]->setVisible(labels.visible[n]);
     }
-}
-
-void Tdisequatr::spostaClick()
-{
-    AngleDeg = sposta->position();
-    WriteSolutionLabels();
-    {
-        QPainter painter = canvas();
-        drawInequalityPicture(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
-    }
-    refreshPicture();
-}
-
-void Tdisequatr::drawFirstPicture()
-{
-    resetToStartAngle();
-    drawBackdrop(inequalityBackdropStyle(FunctionIndex));
-    {
-        QPainter painter = canvas();
-        drawInequalityFirstPicture(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
-    }
-    WriteSolutionLabels();
-}
-
-void Tdisequatr::aggiornaClick()
-{
-    chooseFunction();
-    BackdropPending = true;
-    formactivate();
 }
 
 }  // namespace solvers

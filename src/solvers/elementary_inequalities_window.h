@@ -18,12 +18,8 @@ public:
     // Label1 ... Label14 by their number (index 0 unused).
     std::array<QLabel*, 15> Label{};
 
-    void spostaClick() override;
-    void aggiornaClick() override;
-
 protected:
     void WriteSolutionLabels() override;
-    void drawFirstPicture() override;
 };
 
 }  // namespace solvers

@@ -11,8 +11,8 @@
 
 namespace solvers {
 
-ElementarySolverWindow::ElementarySolverWindow(const SolverFrame& frame, AngleRange (*angleRange)(int function))
-    : SolverWindow(frame), m_angleRange(angleRange)
+ElementarySolverWindow::ElementarySolverWindow(const SolverFrame& frame, const ElementaryPictures& pictures)
+    : SolverWindow(frame), m_pictures(pictures)
 {
     createFunctionChoice();
     sposta = new UpDown();
@@ -32,7 +32,7 @@ void ElementarySolverWindow::FormCreate()
 {
     SolverFrameLayout();
     sposta->setPosition(StartAngle);
-    const AngleRange range = m_angleRange(Sine);
+    const AngleRange range = m_pictures.angleRange(Sine);
     sposta->setMinimum(range.minimum);
     sposta->setMaximum(range.maximum);
     AngleDeg = sposta->position();
@@ -43,20 +43,38 @@ void ElementarySolverWindow::FormCreate()
     BackdropPending = true;
 }
 
-void ElementarySolverWindow::resetToStartAngle()
+void ElementarySolverWindow::spostaClick()
+{
+    AngleDeg = sposta->position();
+    WriteSolutionLabels();
+    {
+        QPainter painter = canvas();
+        m_pictures.drawStep(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
+    }
+    refreshPicture();
+}
+
+void ElementarySolverWindow::drawFirstPicture()
 {
     sposta->setPosition(StartAngle);
     AngleDeg = StartAngle;
+    drawBackdrop(m_pictures.backdropStyle(FunctionIndex));
+    QPainter painter = canvas();
+    m_pictures.drawFirst(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
 }
 
-void ElementarySolverWindow::chooseFunction()
+void ElementarySolverWindow::aggiornaClick()
 {
     FunctionIndex = funzt->currentIndex();
     if (Panel2)
         Panel2->setText(functionName(FunctionIndex));
-    const AngleRange range = m_angleRange(FunctionIndex);
+    const AngleRange range = m_pictures.angleRange(FunctionIndex);
     sposta->setMinimum(range.minimum);
     sposta->setMaximum(range.maximum);
+    BackdropPending = true;
+    formactivate();
+    // The labels of the angle the new picture shows.
+    WriteSolutionLabels();
 }
 
 }  // namespace solvers

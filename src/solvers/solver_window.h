@@ -26,7 +26,10 @@
 //  6. aggiornaClick() (windows with `funzt`): apply the function, set BackdropPending and call
 //     formactivate() to rebuild the graph.
 //  7. SolverClose(): override only to free further bitmaps, calling the frame's too.
-// Angle texts come from angle_notation.h, the picture pieces from solver_drawing.h.
+// Angle texts come from angle_notation.h (PiFractionText, LinearPiFractionText, ShortValueText),
+// the geometry and solution abscissas from solver_geometry.h, the picture pieces (backdrop with
+// ticks every π or π/2, unit circle, rays, arcs, level line, markers) from solver_drawing.h.
+// The two elementary windows share a further layer, elementary_solver_window.h.
 #include <QImage>
 #include <QPainter>
 

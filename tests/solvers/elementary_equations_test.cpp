@@ -72,23 +72,6 @@ TEST(EquationLabels, TangentAtOneEightyReadsAsAZeroValue)
     EXPECT_TRUE(label1 == QStringLiteral(" tan x = -0.0000 ") || label1 == QStringLiteral(" tan x = 0.00000 "));
 }
 
-// A value text is cut, not rounded: it is within one unit of its last digit of the value.
-double cutTolerance(const QString& value)
-{
-    const qsizetype point = value.indexOf(QLatin1Char('.'));
-    return point < 0 ? 1.0 : std::pow(10.0, -double(value.size() - point - 1));
-}
-
-long double f(int function, long double degrees)
-{
-    const long double x = radians(degrees);
-    switch (function) {
-    case Sine: return std::sin(x);
-    case Cosine: return std::cos(x);
-    default: return std::tan(x);
-    }
-}
-
 // For every angle of every range: each family in degrees solves f(x) = f(α), the two families
 // are the two solutions of a turn, and the fraction of π names the same angle.
 TEST(EquationLabels, EveryAngleSolvesItsEquation)
@@ -108,13 +91,13 @@ TEST(EquationLabels, EveryAngleSolvesItsEquation)
                 EXPECT_EQ(r1, 90);
                 continue;
             }
-            EXPECT_NEAR(double(f(function, *x1)), double(f(function, alpha)), 1e-12);
+            EXPECT_NEAR(double(trig(function, *x1)), double(trig(function, alpha)), 1e-12);
             ASSERT_TRUE(r1.has_value()) << l.Label8.toStdString();
             EXPECT_EQ(((*r1 - *x1) % 360 + 360) % 360, 0) << l.Label8.toStdString();
             // The value in the equation is f(α), cut to seven characters.
             const QString value = l.Label1.section(QLatin1Char('='), 1).trimmed();
             EXPECT_LE(value.size(), 7);
-            EXPECT_NEAR(value.toDouble(), double(f(function, alpha)), cutTolerance(value));
+            EXPECT_NEAR(value.toDouble(), double(trig(function, alpha)), cutTolerance(value));
             if (function == Tangent) {
                 EXPECT_FALSE(l.secondFamily);
                 EXPECT_TRUE(l.Label2.endsWith(QStringLiteral("° + k 180° ")));
@@ -123,7 +106,7 @@ TEST(EquationLabels, EveryAngleSolvesItsEquation)
             const std::optional<int> x2 = degreeSolution(l.Label5);
             const std::optional<int> r2 = radianBound(l.Label9);
             ASSERT_TRUE(x2 && r2) << l.Label5.toStdString() << " / " << l.Label9.toStdString();
-            EXPECT_NEAR(double(f(function, *x2)), double(f(function, alpha)), 1e-12);
+            EXPECT_NEAR(double(trig(function, *x2)), double(trig(function, alpha)), 1e-12);
             EXPECT_EQ(((*r2 - *x2) % 360 + 360) % 360, 0);
             // Together the families are all the solutions in a turn: α and 180° - α for the sine,
             // ±α for the cosine.
@@ -176,7 +159,7 @@ TEST(ElementaryAngles, MarkedAbscissasAreSolutionsOnTheGraph)
                 if (function == Tangent && alpha == 90)
                     EXPECT_NEAR(std::cos(double(x)), 0.0, 1e-12);
                 else
-                    EXPECT_NEAR(double(f(function, x * 180 / Pi)), double(f(function, alpha)), 1e-9);
+                    EXPECT_NEAR(double(trig(function, x * 180 / Pi)), double(trig(function, alpha)), 1e-9);
             }
         }
     }

@@ -2,11 +2,32 @@
 // Reading the solver windows' label texts back into numbers, so tests can check them against
 // the mathematics rather than against a copy of the code.
 #include <QRegularExpression>
+#include <cmath>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+#include "solvers/angle_notation.h"
+
 namespace label_reading {
+
+// f(x) for x in degrees: sine, cosine or tangent by function index.
+inline long double trig(int function, long double degrees)
+{
+    const long double x = solvers::radians(degrees);
+    switch (function) {
+    case solvers::Sine: return std::sin(x);
+    case solvers::Cosine: return std::cos(x);
+    default: return std::tan(x);
+    }
+}
+
+// A value text is cut, not rounded: it lies within one unit of its last digit of the value.
+inline double cutTolerance(const QString& value)
+{
+    const qsizetype point = value.indexOf(QLatin1Char('.'));
+    return point < 0 ? 1.0 : std::pow(10.0, -double(value.size() - point - 1));
+}
 
 // A degree bound: "25° + k 360°", "-45° + k 180°", "- 90° + k 180°", or "k 360°" alone (0).
 inline std::optional<int> degreeBound(QString text)

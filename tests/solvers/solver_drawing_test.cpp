@@ -34,28 +34,27 @@ QImage backdrop(const BackdropStyle& style, int halves)
     return bitmap;
 }
 
-QImage equationPicture(int function, int alpha, bool first = false)
+// A window image with the picture `draw` of (function, α) over the given backdrop.
+template <class Draw>
+QImage picture(const BackdropStyle& style, int halves, Draw draw, int function, int alpha)
 {
-    const QImage bitmap = backdrop(equationBackdropStyle(function), 1);
+    const QImage bitmap = backdrop(style, halves);
     QImage window = blankWindow();
     QPainter painter(&window);
-    if (first)
-        drawEquationFirstPicture(painter, g, bitmap, function, alpha);
-    else
-        drawEquationPicture(painter, g, bitmap, function, alpha);
+    draw(painter, g, bitmap, function, alpha);
     return window;
+}
+
+QImage equationPicture(int function, int alpha, bool first = false)
+{
+    return picture(equationBackdropStyle(function), 1, first ? &drawEquationFirstPicture : &drawEquationPicture,
+                   function, alpha);
 }
 
 QImage inequalityPicture(int function, int alpha, bool first = false)
 {
-    const QImage bitmap = backdrop(inequalityBackdropStyle(function), 2);
-    QImage window = blankWindow();
-    QPainter painter(&window);
-    if (first)
-        drawInequalityFirstPicture(painter, g, bitmap, function, alpha);
-    else
-        drawInequalityPicture(painter, g, bitmap, function, alpha);
-    return window;
+    return picture(inequalityBackdropStyle(function), 2,
+                   first ? &drawInequalityFirstPicture : &drawInequalityPicture, function, alpha);
 }
 
 int levelRow(int function, int alpha)
