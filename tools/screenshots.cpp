@@ -21,6 +21,11 @@
 #include "shell/child_window.h"
 #include "shell/main_window.h"
 #include "shell/topic_windows.h"
+#include "solvers/elementary_solver_window.h"
+
+#include <QComboBox>
+
+#include "platform/updown.h"
 
 namespace {
 
@@ -52,9 +57,37 @@ struct ExtraShot {
     std::function<void(ChildWindow*)> prepare;
 };
 
+// An elementary solver window showing a function (funzt item, then aggiorna) and, after it,
+// `steps` clicks of the angle up-down (negative steps go down).
+std::function<void(ChildWindow*)> elementaryState(int function, int steps)
+{
+    return [function, steps](ChildWindow* window) {
+        auto* solver = qobject_cast<solvers::ElementarySolverWindow*>(window);
+        if (!solver)
+            return;
+        solver->funzt->setCurrentIndex(function);
+        solver->aggiornaClick();
+        for (int i = 0; i < steps; ++i)
+            solver->sposta->stepUp();
+        for (int i = 0; i > steps; --i)
+            solver->sposta->stepDown();
+    };
+}
+
 const std::vector<ExtraShot>& extraShots()
 {
-    static const std::vector<ExtraShot> shots = {};
+    static const std::vector<ExtraShot> shots = {
+        {6, "Tequa_sin_step", elementaryState(0, 5)},
+        {6, "Tequa_cos", elementaryState(1, 0)},
+        {6, "Tequa_cos_step", elementaryState(1, 95)},
+        {6, "Tequa_tan", elementaryState(2, 0)},
+        {6, "Tequa_tan_step", elementaryState(2, 110)},
+        {9, "Tdisequatr_sin_step", elementaryState(0, -55)},
+        {9, "Tdisequatr_cos", elementaryState(1, 0)},
+        {9, "Tdisequatr_cos_step", elementaryState(1, 35)},
+        {9, "Tdisequatr_tan", elementaryState(2, 0)},
+        {9, "Tdisequatr_tan_step", elementaryState(2, -70)},
+    };
     return shots;
 }
 

@@ -110,6 +110,14 @@ void ChildWindow::refreshSurface()
     m_client->update();
 }
 
+void ChildWindow::refreshSurface(const QRegion& drawn)
+{
+    if (m_inPaint)
+        return;
+    m_ownPaintPending = true;
+    m_client->update(drawn);
+}
+
 void ChildWindow::resizeSurface(QSize size)
 {
     const qreal ratio = devicePixelRatioF();

@@ -3,6 +3,7 @@
 // a client area, a retained picture surface, its own hint switch and the open/close protocol of
 // the window registry. Each window overrides the form events with its own handlers.
 #include <QImage>
+#include <QRegion>
 #include <QMdiSubWindow>
 
 class ClientArea;
@@ -23,6 +24,8 @@ public:
     // The retained picture of the client area. Handlers draw on it and call refreshSurface().
     QImage& surface() { return m_surface; }
     void refreshSurface();
+    // The same for the part of the client area the handler drew on (client coordinates).
+    void refreshSurface(const QRegion& drawn);
 
     // Sets the window's bounds (left, top, width, height) inside the frame's area and lays out
     // the client area at once, so the client size is known right away.

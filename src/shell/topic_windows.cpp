@@ -1,6 +1,8 @@
 #include "shell/topic_windows.h"
 
 #include "shell/child_window.h"
+#include "solvers/elementary_equations_window.h"
+#include "solvers/elementary_inequalities_window.h"
 
 namespace {
 template <class Window>
@@ -16,10 +18,10 @@ const std::vector<TopicWindow>& topicWindows()
         {13, "Funzioni1", 301, nullptr},
         {21, "Riduzionequadrante1", 302, nullptr},
         {3, "Archiassociati1", 303, nullptr},
-        {6, "Equazionielementari1", 305, nullptr},
+        {6, "Equazionielementari1", 305, make<solvers::Tequa>},
         {28, "Equazionidi2secondogrado1", 306, nullptr},
         {30, "Equazionilineari1", 307, nullptr},
-        {9, "Disequazionielementari1", 304, nullptr},
+        {9, "Disequazionielementari1", 304, make<solvers::Tdisequatr>},
         {29, "Disquazionidisecondogrado1", 308, nullptr},
         {31, "Disequazionilineari1", 309, nullptr},
     };

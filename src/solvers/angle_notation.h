@@ -1,0 +1,49 @@
+#pragma once
+// How the solver windows write angles and values: whole degrees, fractions of π with their
+// period (written with the letter p, which the Symbol-font labels show as π), and the
+// seven-character value text. Plain functions, no widgets.
+#include <QString>
+
+namespace solvers {
+
+// The function a solver window works with, numbered as the item index of its combo box `funzt`.
+enum TrigFunction : int { Sine = 0, Cosine = 1, Tangent = 2 };
+
+// The period written after an angle in radians: "2Kp" (sine, cosine) or "Kp" (tangent).
+enum class Period { TwoPi, Pi };
+// The period of a function index: π for the tangent (index 2 or more), 2π otherwise.
+Period periodOf(int functionIndex);
+
+// π in extended precision.
+inline constexpr long double Pi = 3.141592653589793238462643383279502884L;
+
+// Degrees to radians, in extended precision.
+inline long double radians(long double degrees)
+{
+    return degrees * Pi / 180.0L;
+}
+
+// x to the nearest integer, halves to the even neighbour; values beyond the int range are
+// held at its ends (so far-away points stay drawable and never overflow).
+int nearest(long double x);
+
+// Whole degrees of an angle in radians: nearest(angle·180/π).
+int wholeDegrees(long double angleRadians);
+
+// An angle n in whole degrees as a fraction of π with its period: "5p/6 + 2Kp", "p/4 + Kp",
+// "p/1 + 2Kp" for 180. The empty text for n <= 0.
+QString PiFractionText(int n, Period period = Period::TwoPi);
+
+// The linear windows' variant: a whole multiple of π is written without "/1"
+// ("p + 2Kp" for 180, "2p + 2Kp" for 360); the period is always 2π.
+QString LinearPiFractionText(int n);
+
+// A value in fixed-point with five decimals, cut (not rounded) to its first seven characters:
+// 1 gives "1.00000", -1 gives "-1.0000", -0.5 gives "-0.5000". A value that is not a finite
+// number gives the empty text.
+QString ShortValueText(long double value);
+
+// A whole number of degrees as a plain integer, at most seven characters.
+QString DegreeText(long long degrees);
+
+}  // namespace solvers
