@@ -10,7 +10,12 @@
 #include <cstdio>
 #include <functional>
 
+#include <QComboBox>
+#include <QToolButton>
+
+#include "graphs/tftrigon.h"
 #include "platform/help.h"
+#include "platform/updown.h"
 #include "platform/hints.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
@@ -47,9 +52,29 @@ struct ExtraShot {
     std::function<void(ChildWindow*)> prepare;
 };
 
+// The function graphs mid-animation: the animation ticks are run by hand, not by the timer.
+void animateFunctions(ChildWindow* window, int first, int second, int steps)
+{
+    auto* graphs = qobject_cast<Tftrigon*>(window);
+    if (!graphs)
+        return;
+    if (second >= 0) {
+        graphs->findChild<UpDown*>("pnumfunz")->stepUp();
+        graphs->findChild<QComboBox*>("tipofunz2")->setCurrentIndex(second);
+    }
+    graphs->findChild<QComboBox*>("tipofunz1")->setCurrentIndex(first);
+    graphs->aggiornaClick();
+    graphs->findChild<QTimer*>("cadenza")->stop();
+    for (int i = 0; i < steps; ++i)
+        graphs->cadenzaTimer();
+}
+
 const std::vector<ExtraShot>& extraShots()
 {
-    static const std::vector<ExtraShot> shots = {};
+    static const std::vector<ExtraShot> shots = {
+        {13, "Tftrigon_one_function", [](ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
+        {13, "Tftrigon_two_functions", [](ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
+    };
     return shots;
 }
 

@@ -110,6 +110,14 @@ void ChildWindow::refreshSurface()
     m_client->update();
 }
 
+void ChildWindow::refreshSurface(const QRect& area)
+{
+    if (m_inPaint)
+        return;
+    m_ownPaintPending = true;
+    m_client->update(area);
+}
+
 void ChildWindow::resizeSurface(QSize size)
 {
     const qreal ratio = devicePixelRatioF();

@@ -23,6 +23,8 @@ public:
     // The retained picture of the client area. Handlers draw on it and call refreshSurface().
     QImage& surface() { return m_surface; }
     void refreshSurface();
+    // The same for a window that drew on one area of the surface only.
+    void refreshSurface(const QRect& area);
 
     // Sets the window's bounds (left, top, width, height) inside the frame's area and lays out
     // the client area at once, so the client size is known right away.

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "graphs/function_values.h"
+
+using namespace graphs;
+
+namespace {
+
+struct ValueCase {
+    int step;
+    const char* texts[FunctionCount];  // sine, cosine, tangent, cosecant, secant, cotangent
+};
+
+// The panels' texts at the steps a student watches most: the start, the first two steps and the
+// four quarter turns. Undefined values read " inf" after the label.
+const ValueCase kValueCases[] = {
+    {0, {"sen x = 0.00", "cos x = 1.00", "tan x = 0.00", "cosec x =  inf", "sec x = 1.00", "cotan x =  inf"}},
+    {1, {"sen x = 0.04", "cos x = 1.00", "tan x = 0.04", "cosec x = 25.47", "sec x = 1.00", "cotan x = 25.45"}},
+    {2, {"sen x = 0.08", "cos x = 1.00", "tan x = 0.08", "cosec x = 12.75", "sec x = 1.00", "cotan x = 12.71"}},
+    {40, {"sen x = 1.00", "cos x = 0.00", "tan x =  inf", "cosec x = 1.00", "sec x =  inf", "cotan x = 0.00"}},
+    {41, {"sen x = 1.00", "cos x = -0.04", "tan x = -25.4", "cosec x = 1.00", "sec x = -25.4", "cotan x = -0.04"}},
+    {80, {"sen x = 0.00", "cos x = -1.00", "tan x = 0.00", "cosec x =  inf", "sec x = -1.00", "cotan x =  inf"}},
+    {120, {"sen x = -1.00", "cos x = 0.00", "tan x =  inf", "cosec x = -1.00", "sec x =  inf", "cotan x = 0.00"}},
+    {160, {"sen x = 0.00", "cos x = 1.00", "tan x = 0.00", "cosec x =  inf", "sec x = 1.00", "cotan x =  inf"}},
+};
+
+}  // namespace
+
+TEST(FunctionValues, ValueTextsAtTheStepsThatMatter)
+{
+    // The radius of a 1600-pixel wide window and of a small one give the same texts.
+    for (int radius : {199, 40}) {
+        for (const ValueCase& c : kValueCases) {
+            const Sample sample = sampleAtStep(c.step, radius);
+            for (int f = 0; f < FunctionCount; ++f)
+                EXPECT_EQ(valueText(TrigFunction(f), sample).toStdString(), c.texts[f])
+                    << "step " << c.step << " function " << f << " radius " << radius;
+        }
+    }
+}
+
+TEST(FunctionValues, AnglePanelTexts)
+{
+    const struct {
+        int step;
+        const char* text;
+    } cases[] = {
+        {0, "x = 0° = 0.00 rad"},     {1, "x = 2° = 0.04 rad"},     {2, "x = 4° = 0.08 rad"},
+        {6, "x = 14° = 0.24 rad"},    {40, "x = 90° = 1.57 rad"},   {80, "x = 180° = 3.14 rad"},
+        {120, "x = 270° = 4.71 rad"}, {159, "x = 358° = 6.24 rad"}, {160, "x = 360° = 6.28 rad"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(anglePanelText(c.step).toStdString(), c.text) << "step " << c.step;
+}
+
+TEST(FunctionValues, DegreesRoundHalvesToEven)
+{
+    // 2.25 k degrees: the halves at k = 2, 6, 10, 14, 18 go to the even neighbour.
+    const int expected[][2] = {{2, 4}, {6, 14}, {10, 22}, {14, 32}, {18, 40}, {22, 50}, {3, 7}, {5, 11}};
+    for (const auto& e : expected)
+        EXPECT_EQ(degreesAtStep(e[0]), e[1]) << "step " << e[0];
+}
+
+TEST(FunctionValues, NumbersAreCutToFiveCharacters)
+{
+    EXPECT_EQ(cutTo(fixedTwoDecimals(-25.45L), 5), "-25.4");
+    EXPECT_EQ(cutTo(fixedTwoDecimals(25.4517L), 5), "25.45");
+    EXPECT_EQ(cutTo(fixedTwoDecimals(-1.0L), 5), "-1.00");
+    EXPECT_EQ(cutTo(fixedTwoDecimals(123.456L), 5), "123.4");
+    EXPECT_EQ(fixedTwoDecimals(-0.004L), "0.00");
+    EXPECT_EQ(fixedTwoDecimals(-1e-18L), "0.00");
+    EXPECT_EQ(cutTo(QStringLiteral("abc"), 5), "abc");
+}
+
+TEST(FunctionValues, UndefinedExactlyWhereThePixelDivisorIsZero)
+{
+    // Over the whole turn and for radii down to nothing: every value is a finite number or is
+    // undefined exactly where the pixel value it divides by is zero.
+    for (int radius : {0, 1, 5, 12, 13, 100, 199, 240}) {
+        for (int step = 0; step <= LastStep; ++step) {
+            const Sample s = sampleAtStep(step, radius);
+            for (int f = 0; f < FunctionCount; ++f) {
+                const TrigFunction function = TrigFunction(f);
+                const std::optional<long double> value = functionValue(function, s);
+                const std::optional<int> pixels = graphValue(function, s, radius);
+                bool defined = true;
+                if (function == TrigFunction::Tangent || function == TrigFunction::Secant)
+                    defined = s.cx != 0;
+                if (function == TrigFunction::Cotangent || function == TrigFunction::Cosecant)
+                    defined = s.sy != 0;
+                ASSERT_EQ(value.has_value(), defined) << "radius " << radius << " step " << step << " f " << f;
+                ASSERT_EQ(pixels.has_value(), defined) << "radius " << radius << " step " << step << " f " << f;
+                if (value)
+                    ASSERT_TRUE(std::isfinite(double(*value)));
+                const QString text = valueText(function, s);
+                ASSERT_FALSE(text.contains(QLatin1String("nan")));
+                ASSERT_EQ(text.endsWith(QLatin1String(" inf")), !defined);
+            }
+        }
+    }
+}
+
+TEST(FunctionValues, CirclePixelsAndGraphValues)
+{
+    const int r = 200;
+    const struct {
+        int step;
+        int cx, sy;
+        int tangent, cotangent, secant, cosecant;  // INT32_MIN: undefined
+    } cases[] = {
+        {0, 200, 0, 0, INT32_MIN, 200, INT32_MIN},
+        {1, 200, 8, 8, 5000, 200, 5094},            // r sy / cx = 8; r cx / sy = 5000; r / sin 2.25° = 5094.3
+        {20, 141, 141, 200, 200, 283, 283},         // 45°: r / cos = 282.8
+        {40, 0, 200, INT32_MIN, 0, INT32_MIN, 200},
+        {60, -141, 141, -200, -200, -283, 283},     // 135°
+        {80, -200, 0, 0, INT32_MIN, -200, INT32_MIN},
+        {100, -141, -141, 200, 200, -283, -283},    // 225°
+        {120, 0, -200, INT32_MIN, 0, INT32_MIN, -200},
+    };
+    auto expectPixels = [](std::optional<int> got, int want, const char* what, int step) {
+        if (want == INT32_MIN)
+            EXPECT_FALSE(got.has_value()) << what << " step " << step;
+        else
+            EXPECT_EQ(got.value_or(-99999), want) << what << " step " << step;
+    };
+    for (const auto& c : cases) {
+        const Sample s = sampleAtStep(c.step, r);
+        EXPECT_EQ(s.cx, c.cx) << "step " << c.step;
+        EXPECT_EQ(s.sy, c.sy) << "step " << c.step;
+        EXPECT_EQ(graphValue(TrigFunction::Sine, s, r), c.sy);
+        EXPECT_EQ(graphValue(TrigFunction::Cosine, s, r), c.cx);
+        expectPixels(graphValue(TrigFunction::Tangent, s, r), c.tangent, "tangent", c.step);
+        expectPixels(graphValue(TrigFunction::Cotangent, s, r), c.cotangent, "cotangent", c.step);
+        expectPixels(graphValue(TrigFunction::Secant, s, r), c.secant, "secant", c.step);
+        expectPixels(graphValue(TrigFunction::Cosecant, s, r), c.cosecant, "cosecant", c.step);
+    }
+}
+
+TEST(FunctionValues, LabelsColoursAndListIndexes)
+{
+    const char* labels[] = {"sen x = ", "cos x = ", "tan x = ", "cosec x = ", "sec x = ", "cotan x = "};
+    const QColor colours[] = {QColor(0, 255, 0), QColor(255, 255, 0), QColor(0, 255, 255),
+                              QColor(255, 0, 255), QColor(255, 0, 0),   QColor(0, 0, 255)};
+    for (int i = 0; i < FunctionCount; ++i) {
+        EXPECT_EQ(functionLabel(functionAt(i)).toStdString(), labels[i]);
+        EXPECT_EQ(functionColour(functionAt(i)), colours[i]);
+    }
+    EXPECT_EQ(functionAt(-1), TrigFunction::Sine);
+    EXPECT_EQ(functionAt(6), TrigFunction::Sine);
+}
