@@ -55,7 +55,7 @@ public:
     void ApplicationHintChange(const QString& hint);
 
     const graphs::FunctionGraphsState& state() const { return m_state; }
-    const graphs::GraphGeometry& geometry() const { return m_geometry; }
+    const graphs::GraphGeometry& graphGeometry() const { return m_geometry; }
     const QImage& circleBitmap() const { return CircleBitmap; }
     // The number of functions chosen (1 or 2) and the function of each list.
     int functionCount() const;
