@@ -516,3 +516,18 @@ TEST_F(FunctionGraphsWindow, ClosingInMidAnimation)
     EXPECT_TRUE(enabled("aggiorna"));
     EXPECT_EQ(step(), 0);
 }
+
+TEST(FunctionGraphsWindowLifetime, DestroyedWhileActiveAndAnimating)
+{
+    // The window destroyed without being closed first, open, active and animating.
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    auto* window = qobject_cast<Tftrigon*>(main->openTopicWindow(Tftrigon::Slot));
+    ASSERT_NE(window, nullptr);
+    window->aggiornaClick();
+    window->cadenzaTimer();
+    ASSERT_EQ(main->mdiArea()->activeSubWindow(), window);
+    delete window;
+    EXPECT_TRUE(app::WindowClosed[Tftrigon::Slot]);
+    EXPECT_EQ(app::openChildWindow(Tftrigon::Slot), nullptr);
+}
