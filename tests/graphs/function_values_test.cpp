@@ -33,14 +33,6 @@ TEST(FunctionValues, AnglePanelTexts)
         EXPECT_EQ(anglePanelText(c.step).toStdString(), c.text) << "step " << c.step;
 }
 
-TEST(FunctionValues, DegreesRoundHalvesToEven)
-{
-    // 2.25 k degrees: the halves at k = 2, 6, 10, 14, 18 go to the even neighbour.
-    const int expected[][2] = {{2, 4}, {6, 14}, {10, 22}, {14, 32}, {18, 40}, {22, 50}, {3, 7}, {5, 11}};
-    for (const auto& e : expected)
-        EXPECT_EQ(degreesAtStep(e[0]), e[1]) << "step " << e[0];
-}
-
 TEST(FunctionValues, NumbersAreCutToFiveCharacters)
 {
     EXPECT_EQ(cutTo(fixedTwoDecimals(-25.45L), 5), "-25.4");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -346,18 +347,6 @@ TEST_F(FunctionGraphsWindow, StepModeAdvancesOneStepPerContinueOrEnter)
     EXPECT_EQ(text("Panel4"), "x = 7° = 0.12 rad");  // step 3
 }
 
-TEST_F(FunctionGraphsWindow, EnterReachesTheWindowAfterStart)
-{
-    control<QToolButton>("passo")->click();
-    control<QComboBox>("tipofunz1")->setFocus();
-    startAnimation();
-    // The window holds the keyboard, so Enter on whatever has the focus advances the animation.
-    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window;
-    QTest::keyClick(focus, Qt::Key_Return);
-    window->cadenzaTimer();
-    EXPECT_EQ(step(), 1);
-}
-
 TEST_F(FunctionGraphsWindow, PauseStopsTheAnimation)
 {
     startAnimation();
@@ -530,4 +519,20 @@ TEST(FunctionGraphsWindowLifetime, DestroyedWhileActiveAndAnimating)
     delete window;
     EXPECT_TRUE(app::WindowClosed[Tftrigon::Slot]);
     EXPECT_EQ(app::openChildWindow(Tftrigon::Slot), nullptr);
+}
+
+TEST_F(FunctionGraphsWindow, OpensFromTheMenuOnce)
+{
+    main->Chiudetutte1Click();
+    processEvents();
+    EXPECT_TRUE(app::WindowClosed[Tftrigon::Slot]);
+    main->menuItem("Funzioni1")->trigger();
+    processEvents();
+    window = qobject_cast<Tftrigon*>(app::openChildWindow(Tftrigon::Slot));
+    ASSERT_NE(window, nullptr);
+    main->menuItem("Funzioni1")->trigger();
+    processEvents();
+    EXPECT_EQ(app::openChildWindow(Tftrigon::Slot), window);
+    EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
+    EXPECT_TRUE(main->backgroundPicture()->isHidden());
 }
