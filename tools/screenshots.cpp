@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPixmap>
@@ -15,17 +17,15 @@
 #include "expr/calculator.h"
 #include "expr/coefficient_dialog.h"
 #include "expr/coefficients.h"
+#include "graphs/tftrigon.h"
 #include "platform/help.h"
+#include "platform/updown.h"
 #include "platform/hints.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
 #include "shell/main_window.h"
 #include "shell/topic_windows.h"
 #include "solvers/elementary_solver_window.h"
-
-#include <QComboBox>
-
-#include "platform/updown.h"
 
 namespace {
 
@@ -74,6 +74,23 @@ std::function<void(ChildWindow*)> elementaryState(int function, int steps)
     };
 }
 
+// The function graphs mid-animation: the animation ticks are run by hand, not by the timer.
+void animateFunctions(ChildWindow* window, int first, int second, int steps)
+{
+    auto* graphs = qobject_cast<Tftrigon*>(window);
+    if (!graphs)
+        return;
+    if (second >= 0) {
+        graphs->findChild<UpDown*>("pnumfunz")->stepUp();
+        graphs->findChild<QComboBox*>("tipofunz2")->setCurrentIndex(second);
+    }
+    graphs->findChild<QComboBox*>("tipofunz1")->setCurrentIndex(first);
+    graphs->aggiornaClick();
+    graphs->findChild<QTimer*>("cadenza")->stop();
+    for (int i = 0; i < steps; ++i)
+        graphs->cadenzaTimer();
+}
+
 const std::vector<ExtraShot>& extraShots()
 {
     static const std::vector<ExtraShot> shots = {
@@ -87,6 +104,8 @@ const std::vector<ExtraShot>& extraShots()
         {9, "Tdisequatr_cos_step", elementaryState(1, 35)},
         {9, "Tdisequatr_tan", elementaryState(2, 0)},
         {9, "Tdisequatr_tan_step", elementaryState(2, -70)},
+        {13, "Tftrigon_one_function", [](ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
+        {13, "Tftrigon_two_functions", [](ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
     };
     return shots;
 }

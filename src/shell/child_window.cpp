@@ -54,6 +54,9 @@ ChildWindow::ChildWindow(int slot, const char* className) : m_slot(slot), m_clie
 
 ChildWindow::~ChildWindow()
 {
+    // The frame reports a last change of state while it is destroyed; by then the form events
+    // of this window no longer exist.
+    disconnect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
     // A window destroyed without closing (the main window going away) still frees its slot.
     if (!m_closed && m_slot >= 1 && m_slot <= app::WindowSlotCount) {
         app::WindowClosed[std::size_t(m_slot)] = true;

@@ -24,7 +24,8 @@ public:
     // The retained picture of the client area. Handlers draw on it and call refreshSurface().
     QImage& surface() { return m_surface; }
     void refreshSurface();
-    // The same for the part of the client area the handler drew on (client coordinates).
+    // The same for the part of the client area the handler drew on (client coordinates);
+    // a rectangle converts to a region.
     void refreshSurface(const QRegion& drawn);
 
     // Sets the window's bounds (left, top, width, height) inside the frame's area and lays out

@@ -1,5 +1,6 @@
 #include "shell/topic_windows.h"
 
+#include "graphs/tftrigon.h"
 #include "shell/child_window.h"
 #include "solvers/elementary_equations_window.h"
 #include "solvers/elementary_inequalities_window.h"
@@ -15,7 +16,7 @@ ChildWindow* make()
 const std::vector<TopicWindow>& topicWindows()
 {
     static const std::vector<TopicWindow> topics = {
-        {13, "Funzioni1", 301, nullptr},
+        {13, "Funzioni1", 301, make<Tftrigon>},
         {21, "Riduzionequadrante1", 302, nullptr},
         {3, "Archiassociati1", 303, nullptr},
         {6, "Equazionielementari1", 305, make<solvers::Tequa>},

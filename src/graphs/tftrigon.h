@@ -1,0 +1,106 @@
+#pragma once
+// The function graphs window: a radius turns once round the unit circle in 160 steps while the
+// graph of one or two of the six functions is traced beside it, continuously at an adjustable
+// speed, paused, or one step at a time.
+#include <QImage>
+
+#include "graphs/function_graphs_state.h"
+#include "graphs/graphs_drawing.h"
+#include "shell/child_window.h"
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSlider;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class UpDown;
+
+namespace graphs {
+class ApplicationHintWatcher;
+}
+
+class Tftrigon : public ChildWindow {
+    Q_OBJECT
+public:
+    static constexpr int Slot = 13;
+    static constexpr int HelpContext = 301;
+
+    Tftrigon();
+    ~Tftrigon() override;
+
+    // Handlers.
+    void FormCreate() override;
+    void FormActivate() override;
+    void FormDeactivate() override;
+    void FormClose() override;
+    void FormKeyPress(int key);
+    void aggiornaClick();
+    void cadenzaTimer();
+    void Timer1Timer();
+    void pausClick();
+    void continuaClick();
+    void normaleClick();
+    void passoClick();
+    void pnumfunzClick();
+    void velociChange();
+    void aiutoClick();
+    void mostraClick();
+    // The application's hint changed: step mode shows it in Label1.
+    void ApplicationHintChange(const QString& hint);
+
+    const graphs::FunctionGraphsState& state() const { return m_state; }
+    const graphs::GraphGeometry& graphGeometry() const { return m_geometry; }
+    const QImage& circleBitmap() const { return CircleBitmap; }
+    // The number of functions chosen (1 or 2) and the function of each list.
+    int functionCount() const;
+    graphs::TrigFunction firstFunction() const;
+    graphs::TrigFunction secondFunction() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    void layOutBottomBar();
+    void applyTexts();
+    void setAnimationControlsEnabled(bool enabled);
+    void drawStep();
+    void endAnimation();
+    void copyCircleBitmap();
+    void drawAxes();
+
+    graphs::FunctionGraphsState m_state;
+    graphs::GraphGeometry m_geometry;
+    QImage CircleBitmap;
+
+    QWidget* quadro = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* paus = nullptr;
+    QSlider* veloci = nullptr;
+    QLineEdit* nfunz = nullptr;
+    UpDown* pnumfunz = nullptr;
+    QComboBox* tipofunz1 = nullptr;
+    QComboBox* tipofunz2 = nullptr;
+    QButtonGroup* modes = nullptr;
+    QToolButton* normale = nullptr;
+    QToolButton* passo = nullptr;
+    QToolButton* continua = nullptr;
+    QToolButton* aggiorna = nullptr;
+    QToolButton* aiuto = nullptr;
+    QFrame* sotto = nullptr;
+    QLabel* Panel4 = nullptr;
+    QLabel* Panel2 = nullptr;
+    QLabel* Panel3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QTimer* cadenza = nullptr;
+    QTimer* Timer1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* mostra = nullptr;
+    graphs::ApplicationHintWatcher* m_hintWatcher = nullptr;
+};
