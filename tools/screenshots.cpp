@@ -2,16 +2,19 @@
 // PNG files, on the offscreen platform, so the program can be looked at without a display.
 // Usage: trig_screenshots <output folder>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMdiArea>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 #include <functional>
 
 #include "platform/help.h"
 #include "platform/hints.h"
+#include "platform/updown.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
 #include "shell/main_window.h"
@@ -39,6 +42,12 @@ void save(QWidget* widget, const QString& name)
         std::printf("%s\n", qPrintable(path));
 }
 
+void pressTraccia(ChildWindow* window)
+{
+    if (auto* traccia = window->findChild<QToolButton*>("traccia"))
+        traccia->click();
+}
+
 // Extra states of topic windows worth a picture: the window's slot, the file name and what to
 // do in the window before the picture is taken.
 struct ExtraShot {
@@ -49,7 +58,22 @@ struct ExtraShot {
 
 const std::vector<ExtraShot>& extraShots()
 {
-    static const std::vector<ExtraShot> shots = {};
+    static const std::vector<ExtraShot> shots = {
+        // The angle reduction window after the first press of traccia (alfa drawn), then after
+        // the second with the octant chosen for alfa = 300 (the reduction drawn over it).
+        {21, "Triduci_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+        {21, "Triduci_reduced",
+         [](ChildWindow* window) {
+             pressTraccia(window);  // back to an angle to draw
+             window->findChild<QComboBox*>("quadrante")->setCurrentIndex(1);
+             for (int step = 150; step < 300; ++step)
+                 window->findChild<UpDown*>("pangolo")->stepUp();
+             pressTraccia(window);
+             pressTraccia(window);
+         }},
+        // The associated angles window after a press: a = 50 and 90° - a.
+        {3, "Tarchi_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+    };
     return shots;
 }
 
