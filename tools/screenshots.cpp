@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 #include <functional>
 
@@ -47,6 +48,12 @@ void save(QWidget* widget, const QString& name)
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+
+void pressTraccia(ChildWindow* window)
+{
+    if (auto* traccia = window->findChild<QToolButton*>("traccia"))
+        traccia->click();
 }
 
 // Extra states of topic windows worth a picture: the window's slot, the file name and what to
@@ -106,6 +113,20 @@ const std::vector<ExtraShot>& extraShots()
         {9, "Tdisequatr_tan_step", elementaryState(2, -70)},
         {13, "Tftrigon_one_function", [](ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
         {13, "Tftrigon_two_functions", [](ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
+        // The angle reduction window after the first press of traccia (alfa drawn), then after
+        // the second with the octant chosen for alfa = 300 (the reduction drawn over it).
+        {21, "Triduci_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+        {21, "Triduci_reduced",
+         [](ChildWindow* window) {
+             pressTraccia(window);  // back to an angle to draw
+             window->findChild<QComboBox*>("quadrante")->setCurrentIndex(1);
+             for (int step = 150; step < 300; ++step)
+                 window->findChild<UpDown*>("pangolo")->stepUp();
+             pressTraccia(window);
+             pressTraccia(window);
+         }},
+        // The associated angles window after a press: a = 50 and 90° - a.
+        {3, "Tarchi_drawn", [](ChildWindow* window) { pressTraccia(window); }},
     };
     return shots;
 }

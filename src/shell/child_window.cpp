@@ -1,6 +1,8 @@
 #include "shell/child_window.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
@@ -140,13 +142,20 @@ void ChildWindow::resizeSurface(QSize size)
 void ChildWindow::paintClient(QPainter& painter, const QRect& area)
 {
     // A paint the window did not ask for redraws the picture through the paint handler first.
-    m_inPaint = true;
-    if (!m_ownPaintPending && !m_closed) {
-        ++m_formPaintCount;
-        FormPaint();
+    // A picture taken of the window (QWidget::grab) paints elsewhere than into the screen's
+    // backing store: it copies the surface as it is and is no repaint of the window's own.
+    QBackingStore* store = m_client->backingStore();
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool onScreen = !store || !engine || engine->paintDevice() == store->paintDevice();
+    if (onScreen) {
+        m_inPaint = true;
+        if (!m_ownPaintPending && !m_closed) {
+            ++m_formPaintCount;
+            FormPaint();
+        }
+        m_ownPaintPending = false;
+        m_inPaint = false;
     }
-    m_ownPaintPending = false;
-    m_inPaint = false;
     painter.drawImage(area, m_surface, QRectF(QPointF(area.topLeft()) * m_surface.devicePixelRatio(),
                                               QSizeF(area.size()) * m_surface.devicePixelRatio()));
 }

@@ -1,5 +1,7 @@
 #include "shell/topic_windows.h"
 
+#include "angles/angle_reduction_window.h"
+#include "angles/associated_angles_window.h"
 #include "graphs/tftrigon.h"
 #include "shell/child_window.h"
 #include "solvers/elementary_equations_window.h"
@@ -17,8 +19,8 @@ const std::vector<TopicWindow>& topicWindows()
 {
     static const std::vector<TopicWindow> topics = {
         {13, "Funzioni1", 301, make<Tftrigon>},
-        {21, "Riduzionequadrante1", 302, nullptr},
-        {3, "Archiassociati1", 303, nullptr},
+        {21, "Riduzionequadrante1", 302, make<Triduci>},
+        {3, "Archiassociati1", 303, make<Tarchi>},
         {6, "Equazionielementari1", 305, make<solvers::Tequa>},
         {28, "Equazionidi2secondogrado1", 306, nullptr},
         {30, "Equazionilineari1", 307, nullptr},

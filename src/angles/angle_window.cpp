@@ -1,0 +1,276 @@
+#include "angles/angle_window.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "angles/symbol_combo_box.h"
+#include "platform/colors.h"
+#include "platform/cursors.h"
+#include "platform/fonts.h"
+#include "platform/help.h"
+#include "platform/hints.h"
+#include "platform/symbol_font.h"
+#include "platform/updown.h"
+#include "shell/image_list.h"
+#include "shell/shared_state.h"
+#include "shell/text_tables.h"
+
+namespace angles {
+
+namespace {
+
+// The two bevels on the right half, wide enough for the longest identity.
+constexpr int BevelWidth = 330;
+constexpr int BevelHeight = 126;
+// Labels start this far right of their bevel's left edge.
+constexpr int LabelIndent = 10;
+constexpr int LabelPixelSize = 15;
+
+const QColor& windowColour()
+{
+    return Colors::clSilver;
+}
+
+void paintWith(QWidget* widget, const QColor& ground, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, ground);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    // An opaque control repaints itself alone, never the picture beneath it.
+    widget->setAutoFillBackground(true);
+}
+
+QToolButton* makeToolButton(QWidget* parent, const char* name, int image)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(ImageList::mainList().icon(image));
+    button->setIconSize(QSize(16, 16));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+int screenWidth()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry().width();
+    return app::WorkAreaWidth + 4;
+}
+
+}  // namespace
+
+AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.slot, design.className), m_design(design)
+{
+    Help::setHelpContext(this, design.helpContext);
+    QWidget* area = client();
+    area->setFont(Fonts::windowDefault(true));
+
+    controlBar = new QWidget(area);
+    controlBar->setObjectName(QString::fromLatin1(design.controlBarName));
+    paintWith(controlBar, windowColour(), Colors::clBlack);
+    auto* barLayout = new QHBoxLayout(controlBar);
+    barLayout->setContentsMargins(2, 2, 2, 2);
+    ToolBar1 = new QToolBar(controlBar);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    barLayout->addWidget(ToolBar1);
+    barLayout->addStretch(1);
+
+    if (design.symbolFont) {
+        quadrante = new SymbolComboBox(ToolBar1);
+        quadrante->setFont(Fonts::symbol(Fonts::windowDefault().pixelSize(), true));
+    } else {
+        quadrante = new QComboBox(ToolBar1);
+        quadrante->setFont(Fonts::windowDefault(true));
+    }
+    quadrante->setObjectName("quadrante");
+    quadrante->setFixedWidth(design.quadranteWidth);
+    paintWith(quadrante, Colors::clBlack, Colors::clWhite);
+
+    angolo = new QLineEdit(ToolBar1);
+    angolo->setObjectName("angolo");
+    angolo->setReadOnly(true);
+    angolo->setFixedWidth(design.angoloWidth);
+    angolo->setFont(Fonts::windowDefault(true));
+    angolo->setText(QString::number(design.position));
+    paintWith(angolo, Colors::clBlack, Colors::clWhite);
+
+    pangolo = new UpDown(ToolBar1);
+    pangolo->setObjectName("pangolo");
+    pangolo->setRange(design.minimum, design.maximum);
+    pangolo->setPosition(design.position);
+    pangolo->setWrap(true);
+    pangolo->setFixedSize(pangolo->sizeHint().width(), angolo->sizeHint().height());
+    // The up-down shows its position in angolo.
+    connect(pangolo, &UpDown::clicked, this, [this] { angolo->setText(QString::number(pangolo->position())); });
+
+    traccia = makeToolButton(ToolBar1, "traccia", ImageList::Draw);
+    connect(traccia, &QToolButton::clicked, this, [this] { tracciaClick(); });
+    aiuto = makeToolButton(ToolBar1, "aiuto", ImageList::ToolHelp);
+    connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
+
+    ToolBar1->addWidget(quadrante);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(angolo);
+    ToolBar1->addWidget(pangolo);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(traccia);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(aiuto);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    mostra = PopupMenu1->addAction(QString::fromUtf8(design.mostraCaption));
+    mostra->setObjectName("mostra");
+    mostra->setCheckable(true);
+    mostra->setChecked(true);
+    connect(mostra, &QAction::triggered, this, [this] { mostraClick(); });
+    controlBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(controlBar, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(controlBar->mapToGlobal(at)); });
+
+    sotto = new QFrame(area);
+    sotto->setObjectName("sotto");
+    sotto->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    paintWith(sotto, windowColour(), Colors::clBlack);
+
+    auto* areaLayout = new QVBoxLayout(area);
+    areaLayout->setContentsMargins(0, 0, 0, 0);
+    areaLayout->setSpacing(0);
+    areaLayout->addWidget(controlBar);
+    areaLayout->addStretch(1);
+    areaLayout->addWidget(sotto);
+
+    for (QFrame** bevel : {&Bevel1, &Bevel2}) {
+        *bevel = new QFrame(area);
+        (*bevel)->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        (*bevel)->resize(BevelWidth, BevelHeight);
+    }
+    Bevel1->setObjectName("Bevel1");
+    Bevel2->setObjectName("Bevel2");
+    Label1 = makeBevel1Label("Label1");
+    Label2 = makeBevel1Label("Label2");
+    Label4 = makeLabel(Bevel2, "Label4", false);
+    Label5 = makeLabel(Bevel2, "Label5", false);
+    Label6 = makeLabel(Bevel2, "Label6", false);
+}
+
+QLabel* AngleWindow::makeBevel1Label(const char* name)
+{
+    return makeLabel(Bevel1, name, m_design.symbolFont);
+}
+
+QLabel* AngleWindow::makeLabel(QFrame* bevel, const char* name, bool symbol)
+{
+    QLabel* label = symbol ? new SymbolLabel(client()) : new QLabel(client());
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(symbol ? Fonts::symbol(LabelPixelSize, true) : Fonts::sansSerif(LabelPixelSize, true));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setTextFormat(Qt::PlainText);
+    paintWith(label, windowColour(), Colors::clBlack);
+    label->resize(bevel->width() - 2 * LabelIndent, label->fontMetrics().height() + 2);
+    label->raise();
+    return label;
+}
+
+void AngleWindow::placeInBevel1(QLabel* label, int numerator, int denominator)
+{
+    label->move(Bevel1->x() + LabelIndent, Bevel1->y() + numerator * Bevel1->height() / denominator);
+}
+
+void AngleWindow::createLayout(int label2Numerator, int label2Denominator)
+{
+    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    for (QWidget* control : {static_cast<QWidget*>(aiuto), static_cast<QWidget*>(pangolo),
+                             static_cast<QWidget*>(quadrante), static_cast<QWidget*>(traccia)})
+        control->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
+    sotto->setFixedHeight(std::max(app::BottomBarHeight, 0));
+    client()->layout()->activate();
+
+    const int w = clientWidth();
+    const int h = clientHeight();
+    Bevel1->move(3 * w / 4 - Bevel1->width() / 2, h / 2 - 5 * Bevel1->height() / 4);
+    Bevel2->move(Bevel1->x(), h / 2 + Bevel1->height() / 4);
+    placeInBevel1(Label1, 1, 5);
+    placeInBevel1(Label2, label2Numerator, label2Denominator);
+    const int left = Bevel1->x() + LabelIndent;
+    Label4->move(left, Bevel2->y() + Bevel2->height() / 7);
+    Label5->move(left, Bevel2->y() + 3 * Bevel2->height() / 7);
+    Label6->move(left, Bevel2->y() + 5 * Bevel2->height() / 7);
+
+    AngleRadius = screenWidth() / 5;
+    quadrante->setCurrentIndex(0);
+    mostra->setChecked(showsHints());
+
+    setWindowTitle(app::titleText(m_design.titleRow));
+    Hints::setHint(angolo, app::commonText(app::Common::Angle));
+    Hints::setHint(pangolo, app::commonText(app::Common::Angle));
+    Hints::setHint(traccia, app::commonText(app::Common::Draw));
+    Hints::setHint(aiuto, app::commonText(app::Common::Help));
+}
+
+QString AngleWindow::sineName()
+{
+    return app::commonText(app::Common::SineName);
+}
+
+AnglePicture AngleWindow::picture() const
+{
+    return {clientWidth(), clientHeight(), AngleRadius, m_design.axisDivisor};
+}
+
+void AngleWindow::aiutoClick()
+{
+    Help::showContext(m_design.helpContext);
+}
+
+void AngleWindow::mostraClick()
+{
+    setShowsHints(!showsHints());
+    mostra->setChecked(showsHints());
+}
+
+void AngleWindow::drawBackground()
+{
+    QPainter painter(&surface());
+    drawAngleBackground(painter, picture(), windowColour(), client()->font());
+    painter.end();
+    refreshSurface();
+}
+
+void AngleWindow::redrawCircle()
+{
+    QPainter painter(&surface());
+    wipeCircle(painter, picture());
+    painter.end();
+    refreshSurface();
+}
+
+void AngleWindow::drawAngles(std::initializer_list<std::pair<int, AngleStyle>> angles)
+{
+    QPainter painter(&surface());
+    const AnglePicture where = picture();
+    for (const auto& [degrees, style] : angles)
+        drawAngle(painter, where, degrees, style);
+    painter.end();
+    refreshSurface();
+}
+
+}  // namespace angles
