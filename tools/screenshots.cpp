@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "platform/help.h"
+#include "platform/help_window.h"
 #include "platform/hints.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
@@ -92,6 +93,14 @@ int main(int argc, char** argv)
         }
         main.Chiudetutte1Click();
         settle();
+    }
+
+    // The help window on one topic, as F1 or a help button opens it.
+    HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 305);
+    if (HelpWindow* help = HelpWindow::instance()) {
+        help->resize(600, 860);
+        save(help, QStringLiteral("help_window"));
+        HelpWindow::closeInstance();
     }
 
     {
