@@ -63,20 +63,6 @@ li { margin-bottom: 2px; }
 .example { background-color: #f2f2e6; }
 )";
 
-// Where help is opened while a modal window (calculator, coefficient entry) is up, the help
-// window belongs to that window, so it can be read, scrolled and followed while the modal
-// window waits; otherwise it stands alone.
-void followModalWindow(HelpWindow* window)
-{
-    QWindow* handle = window->windowHandle();
-    if (!handle)
-        return;
-    QWidget* modal = QApplication::activeModalWidget();
-    QWindow* owner = modal && modal != window ? modal->windowHandle() : nullptr;
-    if (handle->transientParent() != owner)
-        handle->setTransientParent(owner);
-}
-
 }  // namespace
 
 HelpWindow::HelpWindow()
@@ -140,6 +126,29 @@ HelpWindow::HelpWindow()
     updateButtons();
 }
 
+// Where help is opened while a modal window (calculator, coefficient entry) is up, the help
+// window belongs to that window, so it can be read, scrolled and followed while the modal
+// window waits; once that window is gone it stands alone again.
+void HelpWindow::followModalWindow()
+{
+    QWindow* handle = windowHandle();
+    if (!handle)
+        return;
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal && modal != this ? modal->windowHandle() : nullptr;
+    if (handle->transientParent() == owner)
+        return;
+    disconnect(m_ownerHidden);
+    handle->setTransientParent(owner);
+    if (owner)
+        m_ownerHidden = connect(owner, &QWindow::visibleChanged, this, [this](bool visible) {
+            if (!visible && windowHandle()) {
+                disconnect(m_ownerHidden);
+                windowHandle()->setTransientParent(nullptr);
+            }
+        });
+}
+
 HelpWindow* HelpWindow::instance()
 {
     return theWindow();
@@ -164,7 +173,7 @@ void HelpWindow::showRequest(const QString& fileName, int context)
     HelpWindow* window = theWindow();
     window->showPage(fileName, context);
     window->winId();
-    followModalWindow(window);
+    window->followModalWindow();
     window->placeBesideTheProgram();
     if (window->isMinimized())
         window->showNormal();

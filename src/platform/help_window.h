@@ -37,6 +37,7 @@ private:
     void retitle();
     void updateButtons();
     void placeBesideTheProgram();
+    void followModalWindow();
 
     QToolButton* m_contents;
     QToolButton* m_back;
@@ -46,4 +47,5 @@ private:
     QString m_language;
     int m_context = 0;
     bool m_placed = false;
+    QMetaObject::Connection m_ownerHidden;
 };

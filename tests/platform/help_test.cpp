@@ -416,7 +416,10 @@ TEST(HelpWindow, CanBeReadWhileAModalWindowWaits)
     dialog.exec();
     EXPECT_TRUE(transientToDialog);
     processEvents();
-    // Asked again from the main program, it stands alone.
+    // Once the dialog is closed the help window stands alone, and so it does when asked again.
+    ASSERT_NE(HelpWindow::instance(), nullptr);
+    EXPECT_EQ(HelpWindow::instance()->windowHandle()->transientParent(), nullptr);
+    EXPECT_TRUE(HelpWindow::instance()->isVisible());
     Help::showContext(301);
     ASSERT_NE(HelpWindow::instance(), nullptr);
     EXPECT_EQ(HelpWindow::instance()->windowHandle()->transientParent(), nullptr);
