@@ -20,6 +20,7 @@
 #include "expr/coefficients.h"
 #include "graphs/tftrigon.h"
 #include "platform/help.h"
+#include "platform/help_window.h"
 #include "platform/updown.h"
 #include "platform/hints.h"
 #include "shell/about_window.h"
@@ -170,6 +171,14 @@ int main(int argc, char** argv)
         }
         main.Chiudetutte1Click();
         settle();
+    }
+
+    // The help window on one topic, as F1 or a help button opens it.
+    HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 305);
+    if (HelpWindow* help = HelpWindow::instance()) {
+        help->resize(600, 860);
+        save(help, QStringLiteral("help_window"));
+        HelpWindow::closeInstance();
     }
 
     {

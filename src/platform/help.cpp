@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QVariant>
@@ -19,8 +21,15 @@ QString& helpFile()
 
 Viewer& viewer()
 {
-    static Viewer v = [](const Request& request) { HelpWindow::showRequest(request.fileName, request.context); };
+    static Viewer v = defaultViewer();
     return v;
+}
+
+// The resource path of a page: ":/help/<language>/<context>.html", or "contents.html".
+QString pagePath(const QString& language, int context)
+{
+    const QString page = context == 0 ? QStringLiteral("contents") : QString::number(context);
+    return QStringLiteral(":/help/%1/%2.html").arg(language, page);
 }
 
 Request& last()
@@ -106,6 +115,44 @@ void showContext(int context)
 void setViewer(Viewer v)
 {
     viewer() = std::move(v);
+}
+
+Viewer defaultViewer()
+{
+    return [](const Request& request) { HelpWindow::showRequest(request.fileName, request.context); };
+}
+
+const std::vector<int>& contextNumbers()
+{
+    static const std::vector<int> numbers = {4, 101, 102, 103, 301, 302, 303, 304, 305, 306, 307, 308, 309, 804};
+    return numbers;
+}
+
+QString pageLanguage(const QString& fileName)
+{
+    const QString base = QFileInfo(fileName.trimmed()).completeBaseName();
+    if (base.compare(QLatin1String("Angolario"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("it");
+    if (base.compare(QLatin1String("Angulaire"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("fr");
+    return QStringLiteral("en");
+}
+
+bool hasPage(const QString& language, int context)
+{
+    return context >= 0 && QFile::exists(pagePath(language, context));
+}
+
+QUrl pageUrl(const QString& language, int context)
+{
+    if (!hasPage(language, context))
+        context = 0;
+    return QUrl(QStringLiteral("qrc") + pagePath(language, context));
+}
+
+QUrl pageUrlForFile(const QString& fileName, int context)
+{
+    return pageUrl(pageLanguage(fileName), context);
 }
 
 Request lastRequest()
