@@ -41,18 +41,6 @@ struct Canvas {
     }
 };
 
-// Whether a pixel within `distance` of (x, y) has the colour (pens land within a pixel of the
-// ideal line).
-bool colourNear(const QImage& image, int x, int y, const QColor& colour, int distance = 1)
-{
-    for (int dy = -distance; dy <= distance; ++dy)
-        for (int dx = -distance; dx <= distance; ++dx)
-            if (x + dx >= 0 && y + dy >= 0 && x + dx < image.width() && y + dy < image.height() &&
-                pixelAt(image, x + dx, y + dy) == colour)
-                return true;
-    return false;
-}
-
 }  // namespace
 
 TEST(GraphsDrawing, Geometry)
