@@ -53,7 +53,11 @@ std::optional<QStringList> readLanguageFile(const QString& path)
         return std::nullopt;
     if (file.size() > LanguageFileMaxBytes)
         return std::nullopt;
-    const QByteArray bytes = file.read(LanguageFileMaxBytes + 1);
+    return parseLanguageFile(file.read(LanguageFileMaxBytes + 1));
+}
+
+std::optional<QStringList> parseLanguageFile(const QByteArray& bytes)
+{
     if (bytes.size() > LanguageFileMaxBytes)
         return std::nullopt;
     QStringList lines = splitLines(TextCodec::decodeWindows1252(bytes));

@@ -21,6 +21,8 @@ bool isLanguageFile(const QStringList& lines);
 // Reads a file's lines when it is a language file; nothing when it cannot be read or is refused.
 // (The extension is not looked at here.)
 std::optional<QStringList> readLanguageFile(const QString& path);
+// The same for a file's bytes (Windows-1252 text).
+std::optional<QStringList> parseLanguageFile(const QByteArray& bytes);
 // Fills slot 3 of the tables (and MenuTexts row 31, all four slots) from a language file's lines.
 void fillTablesFromLanguageLines(const QStringList& lines);
 // The text a language file line carries: the line without its first 3 characters.

@@ -60,9 +60,11 @@ bool writeSettingsFile(const QString& path, const SettingsRecord& record)
 
 QByteArray encodeFileName(const QString& name)
 {
+    // Windows-1252 unless the name would then read back as something else (a 1252 name that
+    // happens to be valid UTF-8, such as "Ã©"); UTF-8 otherwise.
     bool ok = false;
     QByteArray bytes = TextCodec::encodeWindows1252(name, &ok);
-    return ok ? bytes : name.toUtf8();
+    return ok && decodeFileName(bytes) == name ? bytes : name.toUtf8();
 }
 
 QString decodeFileName(const QByteArray& bytes)

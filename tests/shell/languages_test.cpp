@@ -88,7 +88,9 @@ TEST(SettingsRecord, RefusesRecordsThatWouldPointPastTheTables)
 TEST(SettingsRecord, FileNamesOutsideWindows1252SurviveTheRoundTrip)
 {
     for (const QString& name : {QStringLiteral("lumoespañol.lng"), QStringLiteral("/tmp/язык.lng"),
-                                QStringLiteral("plain.lng"), QStringLiteral("Ünïcødé €.lng")})
+                                QStringLiteral("plain.lng"), QStringLiteral("Ünïcødé €.lng"),
+                                // Windows-1252 text whose bytes happen to be valid UTF-8.
+                                QStringLiteral("Ã©tude.lng"), QStringLiteral("Ã±Ã¡.lng")})
         EXPECT_EQ(decodeFileName(encodeFileName(name)), name);
     EXPECT_EQ(encodeFileName(QStringLiteral("lumoespañol.lng")), QByteArray("lumoespa\xF1ol.lng"));
 }
