@@ -1,7 +1,144 @@
-// Benchmark start: one application object on the offscreen platform, then every benchmark.
+// Benchmark start: one application object on the offscreen platform, then every benchmark, then
+// one report: each measured operation with its time, the baseline measured in the same run and
+// the ratio, and the resident memory of the program with all nine topic windows open at a
+// working area of 1920 x 1050 (measured first, before any benchmark allocates).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/child_window.h"
+#include "shell/main_window.h"
+#include "shell/shared_state.h"
+#include "shell/topic_windows.h"
+
+namespace {
+
+// The operations of the report and the baseline each is measured against.
+struct ReportRow {
+    const char* operation;
+    const char* benchmark;
+    const char* baseline;
+};
+
+const ReportRow kRows[] = {
+    {"Evaluator, 20 coefficients", "EvaluateExpression_TwentyCoefficients", "MuParser_TwentyCoefficients"},
+    {"Evaluator, 20 typed coefficients", "EvaluateExpression_TwentyTypedCoefficients", "MuParser_TwentyCoefficients"},
+    {"Elementary equations, arrow click", "BM_EquationArrowClick", "BM_PlainImageCopy"},
+    {"Elementary equations, arrow click shown", "BM_EquationArrowClickShown", "BM_PlainImageCopy"},
+    {"Elementary inequalities, arrow click", "BM_InequalityArrowClick", "BM_PlainImageCopy"},
+    {"Elementary inequalities, arrow click shown", "BM_InequalityArrowClickShown", "BM_PlainImageCopy"},
+    {"Function graphs, tick (two functions)", "BM_GraphsTickTwoFunctions", "BM_GraphsCopyLeftHalf"},
+    {"Function graphs, tick shown", "BM_GraphsTickTwoFunctionsWithRepaint", "BM_GraphsCopyLeftHalf"},
+    {"Function graphs, drawing of a step", "BM_GraphsDrawStepTwoFunctions", "BM_GraphsCopyLeftHalf"},
+};
+
+// Keeps each run's real time per iteration (in nanoseconds) while the console shows the runs.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
+                nanoseconds[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+    }
+    std::map<std::string, double> nanoseconds;
+};
+
+std::string timeText(double nanoseconds)
+{
+    char text[32];
+    if (nanoseconds >= 1e6)
+        std::snprintf(text, sizeof text, "%.2f ms", nanoseconds / 1e6);
+    else if (nanoseconds >= 1e3)
+        std::snprintf(text, sizeof text, "%.1f us", nanoseconds / 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.0f ns", nanoseconds);
+    return text;
+}
+
+// A line of /proc/self/status in kilobytes ("VmRSS", "VmHWM"); 0 when it cannot be read.
+long statusKilobytes(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+struct MemoryFigures {
+    long residentKb = 0;
+    long peakKb = 0;
+    int windows = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The main window with every topic window open, its working area made 1920 x 1050.
+MemoryFigures nineWindowsOpen()
+{
+    MemoryFigures figures;
+    auto main = std::make_unique<Tangolario>();
+    main->finishSplash();
+    main->show();
+    QCoreApplication::processEvents();
+    QMdiArea* area = main->mdiArea();
+    const QSize wanted(1920 + 4, 1050 + 4);  // the working area is the frame area less 4 pixels
+    main->resize(main->size() + wanted - area->viewport()->size());
+    QCoreApplication::processEvents();
+    figures.width = app::WorkAreaWidth;
+    figures.height = app::WorkAreaHeight;
+    for (const TopicWindow& topic : topicWindows())
+        if (topic.create && main->openTopicWindow(topic.slot))
+            ++figures.windows;
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    figures.residentKb = statusKilobytes("VmRSS");
+    figures.peakKb = statusKilobytes("VmHWM");
+    main->Chiudetutte1Click();
+    QCoreApplication::processEvents();
+    return figures;
+}
+
+void printReport(const RecordingReporter& reporter, const MemoryFigures& memory)
+{
+    std::printf("\nBenchmark report\n");
+    std::printf("%-44s %12s  %-38s %12s %8s\n", "Operation", "Time", "Baseline (same run)", "Baseline", "Ratio");
+    std::map<std::string, bool> listed;
+    for (const ReportRow& row : kRows) {
+        const auto measured = reporter.nanoseconds.find(row.benchmark);
+        if (measured == reporter.nanoseconds.end())
+            continue;
+        listed[row.benchmark] = listed[row.baseline] = true;
+        const auto baseline = reporter.nanoseconds.find(row.baseline);
+        if (baseline == reporter.nanoseconds.end() || baseline->second <= 0) {
+            std::printf("%-44s %12s  %-38s %12s %8s\n", row.operation, timeText(measured->second).c_str(),
+                        row.baseline, "-", "-");
+            continue;
+        }
+        std::printf("%-44s %12s  %-38s %12s %8.2f\n", row.operation, timeText(measured->second).c_str(),
+                    row.baseline, timeText(baseline->second).c_str(), measured->second / baseline->second);
+    }
+    // Anything measured that the table does not name yet.
+    for (const auto& [name, nanoseconds] : reporter.nanoseconds)
+        if (!listed.count(name))
+            std::printf("%-44s %12s  %-38s %12s %8s\n", name.c_str(), timeText(nanoseconds).c_str(), "-", "-", "-");
+    std::printf("Resident memory with %d topic windows open at %d x %d: %.1f MB (peak %.1f MB; goal under 150 MB)\n",
+                memory.windows, memory.width, memory.height, memory.residentKb / 1024.0, memory.peakKb / 1024.0);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -11,7 +148,10 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    const MemoryFigures memory = nineWindowsOpen();
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printReport(reporter, memory);
     benchmark::Shutdown();
     return 0;
 }
