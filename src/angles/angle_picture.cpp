@@ -8,6 +8,7 @@
 
 #include "platform/arc.h"
 #include "platform/colors.h"
+#include "platform/pens.h"
 
 namespace angles {
 
@@ -20,20 +21,19 @@ int nearest(long double value)
 
 void solidPen(QPainter& painter, const QColor& colour, int width)
 {
-    QPen pen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    painter.setPen(pen);
+    painter.setPen(picturePen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 void dottedWhitePen(QPainter& painter)
 {
-    painter.setPen(QPen(Colors::clWhite, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(picturePen(Colors::clWhite, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 void drawCircle(QPainter& painter, const AnglePicture& picture)
 {
     const QPoint c = picture.centre();
     const int r = picture.radius;
-    painter.setPen(Colors::clWhite);
+    painter.setPen(picturePen(Colors::clWhite));
     painter.setBrush(Colors::clBlack);
     drawBoxEllipse(painter, c.x() - r, c.y() - r, c.x() + r, c.y() + r);
 }
@@ -41,7 +41,7 @@ void drawCircle(QPainter& painter, const AnglePicture& picture)
 void drawAxes(QPainter& painter, const AnglePicture& picture)
 {
     const QPoint c = picture.centre();
-    painter.setPen(Colors::clGray);
+    painter.setPen(picturePen(Colors::clGray));
     painter.drawLine(picture.axisLeft(), c.y(), picture.axisRight(), c.y());
     painter.drawLine(c.x(), picture.axisTop(), c.x(), picture.axisBottom());
 }
@@ -51,7 +51,7 @@ void drawArrowheads(QPainter& painter, const AnglePicture& picture)
     const QPoint c = picture.centre();
     const int right = picture.axisRight();
     const int top = picture.axisTop();
-    painter.setPen(Colors::clGray);
+    painter.setPen(picturePen(Colors::clGray));
     painter.setBrush(Colors::clGray);
     painter.drawPolygon(QPolygon({QPoint(right - 4, c.y() - 3), QPoint(right, c.y()), QPoint(right - 4, c.y() + 3)}));
     painter.drawPolygon(QPolygon({QPoint(c.x() - 3, top + 4), QPoint(c.x(), top), QPoint(c.x() + 3, top + 4)}));
@@ -62,7 +62,7 @@ void drawName(QPainter& painter, const QFontMetrics& metrics, int x, int y, cons
 {
     const QRect box(x, y, metrics.horizontalAdvance(name), metrics.height());
     painter.fillRect(box, Colors::clBlack);
-    painter.setPen(Colors::clWhite);
+    painter.setPen(picturePen(Colors::clWhite));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/symbol_font.h"
+#include "platform/pens.h"
 
 namespace graphs {
 
@@ -34,7 +35,7 @@ void arrowHead(QPainter& painter, QPoint tip, Pointing pointing)
     else
         head << tip << QPoint(tip.x() - 3, tip.y() + 5) << QPoint(tip.x() + 3, tip.y() + 5);
     painter.save();
-    painter.setPen(QPen(Colors::clWhite, 1));
+    painter.setPen(picturePen(Colors::clWhite, 1));
     painter.setBrush(Colors::clWhite);
     painter.drawPolygon(head);
     painter.restore();
@@ -56,12 +57,12 @@ QPen thickPen(TrigFunction function)
 // The construction lines: dotted while the radius turns, solid on the last step.
 QPen constructionPen(int step)
 {
-    return QPen(Colors::clWhite, 1, step < LastStep ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
+    return picturePen(Colors::clWhite, 1, step < LastStep ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
 }
 
 QPen greyPen()
 {
-    return QPen(Colors::clGray, 1);
+    return picturePen(Colors::clGray, 1);
 }
 
 int sideOf(int pixels)
@@ -187,7 +188,7 @@ void drawCircleBitmap(QImage& bitmap, const GraphGeometry& g)
     bitmap.fill(Colors::clBlack);
     QPainter painter(&bitmap);
     painter.setBrush(Colors::clBlack);
-    painter.setPen(QPen(Colors::clWhite, 1));
+    painter.setPen(picturePen(Colors::clWhite, 1));
     painter.setFont(labelFont());
     drawBoxEllipse(painter, w / 8, cy - w / 8, 3 * w / 8, cy + w / 8);
     painter.drawLine(w / 10, cy, 2 * w / 5, cy);
@@ -205,7 +206,7 @@ void drawGraphAxes(QPainter& painter, const GraphGeometry& g)
     const int left = g.graphLeft();
     painter.save();
     painter.fillRect(QRect(QPoint(w / 2, 0), QPoint(w, g.height)), Colors::clBlack);
-    painter.setPen(QPen(Colors::clWhite, 1));
+    painter.setPen(picturePen(Colors::clWhite, 1));
     painter.drawLine(left, cy - 3 * w / 20, left, cy + 3 * w / 20);
     painter.drawLine(left, cy, 9 * w / 10, cy);
     const int twoPi = g.graphX(2 * 80);
@@ -240,7 +241,7 @@ void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const Grap
     painter.drawImage(QPoint(0, 0), circleBitmap);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Colors::clWhite, 1));
+    painter.setPen(picturePen(Colors::clWhite, 1));
     painter.drawLine(p, centre);
 
     const bool tangentExtension = shown(picture, TrigFunction::Tangent) && step > 40 && step < 120;
@@ -254,7 +255,7 @@ void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const Grap
     // which has no mark (the arc helper would draw the whole circle for it).
     const bool zeroAngle = now.sy == 0 && now.cx > 0 && step < LastStep;
     if (g.radius / 4 > 0 && !zeroAngle) {
-        painter.setPen(QPen(Colors::clWhite, 1));
+        painter.setPen(picturePen(Colors::clWhite, 1));
         drawCounterClockwiseArc(painter, centre, g.radius / 4, QPoint(x0 + g.radius, cy), p);
     }
 
@@ -272,7 +273,7 @@ void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const Grap
         const std::optional<int> before = graphValue(function, picture.previous, g.radius);
         if (!v || !before)
             continue;
-        painter.setPen(QPen(functionColour(function), 1));
+        painter.setPen(picturePen(functionColour(function), 1));
         painter.drawLine(g.graphX(step - 1), cy - *before, g.graphX(step), cy - *v);
     }
     painter.restore();

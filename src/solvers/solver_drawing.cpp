@@ -8,18 +8,18 @@
 #include "platform/fonts.h"
 #include "platform/symbol_font.h"
 #include "solvers/angle_notation.h"
+#include "platform/pens.h"
 
 namespace solvers {
 
 QPen solidPen(const QColor& colour, int width)
 {
-    QPen pen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
-    return pen;
+    return picturePen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
 }
 
 QPen dottedPen(const QColor& colour)
 {
-    return QPen(colour, 1, Qt::DotLine, Qt::FlatCap);
+    return picturePen(colour, 1, Qt::DotLine, Qt::FlatCap);
 }
 
 void drawTextAt(QPainter& painter, int x, int y, const QString& text)
@@ -99,7 +99,7 @@ void drawGraphAxes(QPainter& painter, const SolverGeometry& g, const BackdropSty
 void drawFunctionName(QPainter& painter, const SolverGeometry& g, int function, int yOffset)
 {
     painter.save();
-    painter.setPen(Colors::clWhite);
+    painter.setPen(picturePen(Colors::clWhite));
     painter.setFont(Fonts::windowDefault(true));
     static const char* const names[3] = {"sin x", "cos x", "tan x"};
     const QString measure = function == Sine ? QStringLiteral("senxxx") : QStringLiteral("cosxxx");
