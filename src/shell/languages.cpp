@@ -1,5 +1,9 @@
 #include "shell/languages.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
 #include "shell/language_file.h"
 #include "shell/shared_state.h"
 #include "shell/text_tables.h"
@@ -64,6 +68,20 @@ void readStartSettings(const QString& settingsPath)
     ShowHints = record->hints;
     LanguageFileName = decodeFileName(record->fileName);
     CurrentLanguage = record->language;
+}
+
+QString languageFileFolder()
+{
+    const QDir current = QDir::current();
+    if (!current.entryList({QStringLiteral("*.lng")}, QDir::Files).isEmpty())
+        return current.absolutePath();
+    // The installed sample: beside the program's prefix, or wherever the data folders hold it.
+    const QDir besideProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/trigtutor/languages"));
+    if (besideProgram.exists())
+        return besideProgram.absolutePath();
+    const QString installed = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                     QStringLiteral("trigtutor/languages"), QStandardPaths::LocateDirectory);
+    return installed.isEmpty() ? current.absolutePath() : QDir(installed).absolutePath();
 }
 
 QString defaultLanguageFile(int slot)

@@ -33,6 +33,9 @@ void readStartSettings(const QString& settingsPath);
 // Loads the language file for slots 3 to 6; returns true when a file was accepted (the
 // language is then 3), false when the language fell back to English (or no file was needed).
 bool loadStartLanguageFile();
+// Where the language file chooser opens: the current directory when it holds language files,
+// otherwise the folder of the installed sample language file, otherwise the current directory.
+QString languageFileFolder();
 // The default file of the Spanish, Portuguese and German locales.
 QString defaultLanguageFile(int slot);
 

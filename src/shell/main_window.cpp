@@ -145,7 +145,8 @@ Tangolario::Tangolario()
     connect(Timer3, &QTimer::timeout, this, &Tangolario::Timer3Timer);
     connect(Timer1, &QTimer::timeout, this, &Tangolario::Timer1Timer);
     m_chooseLanguageFile = [this] {
-        return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Textfile (*.lng)"));
+        return QFileDialog::getOpenFileName(this, QString(), app::languageFileFolder(),
+                                            QStringLiteral("Textfile (*.lng)"));
     };
 
     FormCreate();

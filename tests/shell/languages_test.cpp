@@ -428,3 +428,18 @@ TEST(SettingsAtClose, AFolderInTheWayIsReportedNotCrashed)
 }
 
 }  // namespace
+
+TEST(LanguageFileChooser, OpensWhereLanguageFilesAre)
+{
+    ScratchDirectory scratch;
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("trigtutor/languages")));
+    const QByteArray previous = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", data.path().toLocal8Bit());
+    // No language file here: the installed sample's folder.
+    EXPECT_EQ(languageFileFolder(), QDir(data.path() + QStringLiteral("/trigtutor/languages")).absolutePath());
+    // A language file in the current directory: the current directory.
+    ASSERT_TRUE(writeBytes(scratch.file(QStringLiteral("mine.lng")), "x"));
+    EXPECT_EQ(languageFileFolder(), QDir::current().absolutePath());
+    qputenv("XDG_DATA_DIRS", previous);
+}
