@@ -2,6 +2,7 @@
 
 #include <QPolygon>
 #include <cmath>
+#include <vector>
 
 #include "platform/colors.h"
 #include "platform/fonts.h"
@@ -58,6 +59,28 @@ long double curveScale(const Coefficients& k)
     return std::fabs(k[0]) + std::fabs(k[1]);
 }
 
+// The abscissas of the curve with their sines and cosines: s from -5π/2 in steps of π/100
+// while s <= 5π/2, the step accumulating in single precision, as the curve has always been
+// traced. The same for every curve, so computed once.
+struct CurveAbscissa {
+    int x;  // nearest(20 s), pixels from the graph origin
+    long double sin;
+    long double cos;
+};
+const std::vector<CurveAbscissa>& curveAbscissas()
+{
+    static const std::vector<CurveAbscissa> abscissas = [] {
+        std::vector<CurveAbscissa> list;
+        const float step = float(Pi / 100.0L);
+        for (float t = float(-2.5L * Pi); static_cast<long double>(t) <= 2.5L * Pi; t += step) {
+            const long double s = t;
+            list.push_back({nearest(20.0L * s), std::sin(s), std::cos(s)});
+        }
+        return list;
+    }();
+    return abscissas;
+}
+
 // The curve y = a sin s + b cos s, with its greatest possible height S at H/10 pixels.
 void drawLinearCurve(QPainter& painter, const SolverGeometry& g, const LinearPicture& p)
 {
@@ -74,12 +97,9 @@ void drawLinearCurve(QPainter& painter, const SolverGeometry& g, const LinearPic
     {
         ColouredPolyline curve(painter);
         bool first = true;
-        // The abscissa steps by π/100 in single precision, accumulating.
-        const float step = float(Pi / 100.0L);
-        for (float t = float(-2.5L * Pi); static_cast<long double>(t) <= 2.5L * Pi; t += step) {
-            const long double s = t;
-            const int value = nearest((std::sin(s) * k[0] / S + std::cos(s) * k[1] / S) * unit);
-            const QPoint point(ox + nearest(20.0L * s), oy - value);
+        for (const CurveAbscissa& s : curveAbscissas()) {
+            const int value = nearest((s.sin * k[0] / S + s.cos * k[1] / S) * unit);
+            const QPoint point(ox + s.x, oy - value);
             if (first) {
                 curve.moveTo(point);
                 first = false;
@@ -102,8 +122,12 @@ void drawSignCircle(QPainter& painter, const SolverGeometry& g, const Coefficien
     {
         ColouredPolyline circle(painter);
         circle.moveTo(QPoint(g.W / 4 + g.U, g.H / 2));
-        for (int i = 0; i <= 360; ++i)
-            circle.lineTo(chordVertex(g, i), linearValue(k, i % 360) >= 0 ? Colors::clAqua : Colors::clRed);
+        const WholeDegreeTrig& trig = wholeDegreeTrig();
+        for (int i = 0; i <= 360; ++i) {
+            const int d = i % 360;
+            const long double value = k[0] * trig.sin[d] + k[1] * trig.cos[d] + k[2];
+            circle.lineTo(chordVertex(g, i), value >= 0 ? Colors::clAqua : Colors::clRed);
+        }
     }
     painter.restore();
 }
@@ -228,8 +252,9 @@ bool linearLineEnds(const SolverGeometry& g, const Coefficients& given, QPoint& 
 
 QPoint chordVertex(const SolverGeometry& g, int degrees)
 {
-    const long double x = radians(degrees);
-    return {nearest(g.W / 4.0L + g.U * std::cos(x)), nearest(g.H / 2.0L - g.U * std::sin(x))};
+    const WholeDegreeTrig& trig = wholeDegreeTrig();
+    const int d = ((degrees % 360) + 360) % 360;
+    return {nearest(g.W / 4.0L + g.U * trig.cos[d]), nearest(g.H / 2.0L - g.U * trig.sin[d])};
 }
 
 int linearLevelY(const SolverGeometry& g, const Coefficients& given)

@@ -27,6 +27,19 @@ long double linearValue(const Coefficients& k, long double degrees)
     return k[0] * std::sin(x) + k[1] * std::cos(x) + k[2];
 }
 
+const WholeDegreeTrig& wholeDegreeTrig()
+{
+    static const WholeDegreeTrig table = [] {
+        WholeDegreeTrig t;
+        for (int i = 0; i <= 360; ++i) {
+            t.cos[i] = std::cos(radians(i));
+            t.sin[i] = std::sin(radians(i));
+        }
+        return t;
+    }();
+    return table;
+}
+
 namespace {
 
 // 2 arctan t of a half-angle root N / D; π when D = 0 (the root at infinity).

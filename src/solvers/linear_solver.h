@@ -55,6 +55,13 @@ LinearSolution solveLinear(const Coefficients& k, AngleSpan span);
 // a sin x + b cos x + c at x degrees.
 long double linearValue(const Coefficients& k, long double degrees);
 
+// Cosine and sine of the whole degrees 0 ... 360, computed once.
+struct WholeDegreeTrig {
+    long double cos[361];
+    long double sin[361];
+};
+const WholeDegreeTrig& wholeDegreeTrig();
+
 // ---- Texts --------------------------------------------------------------------------------------
 
 // The six labels of the equation window.
