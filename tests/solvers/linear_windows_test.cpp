@@ -166,6 +166,53 @@ TEST_F(LinearWindowTest, EquationPictureAtItsPoints)
     EXPECT_TRUE(colourNear(bitmap, QPoint(g.W / 4 - 157, g.H / 4 + nearest(0.4L * g.H / 10.0L)), Colors::clWhite));
 }
 
+TEST_F(LinearWindowTest, TangentAndSpecialCasesArePictured)
+{
+    Tequazionilineari* w = open<Tequazionilineari>();
+    ASSERT_NE(w, nullptr);
+    const SolverGeometry g = w->geometry();
+    const QRect circlePart(0, 0, g.W / 2 - 2, g.H);
+    const struct {
+        Coefficients k;
+        std::vector<int> blue;  // where the radii end (degrees): the first blue, the second lime
+        std::vector<int> lime;
+    } cases[] = {
+        {{0.6L, 0.8L, -1}, {37}, {}},           // touching: its one radius, no second
+        {{1, 0.5L, 0.5L}, {-53}, {180}},         // c = b: the second solution is 180°
+        {{1, 0, -0.5L}, {30}, {150}},            // sin x = 1/2
+        {{0, 1, -0.5L}, {60}, {-60}},            // cos x = 1/2
+        {{0.6L, 0.8L, 1.5L}, {}, {}},            // missing the circle
+    };
+    for (const auto& c : cases) {
+        w->setCoefficients(c.k);
+        SCOPED_TRACE(::testing::Message() << double(c.k[0]) << ", " << double(c.k[1]) << ", " << double(c.k[2]));
+        const QImage& surface = w->surface();
+        for (int d : c.blue)
+            EXPECT_TRUE(colourNear(surface, solutionRadiusEnd(g, radians(d)), Colors::clBlue, 2)) << d;
+        for (int d : c.lime)
+            EXPECT_TRUE(colourNear(surface, solutionRadiusEnd(g, radians(d)), Colors::clLime, 2)) << d;
+        EXPECT_EQ(countColour(surface, circlePart, Colors::clBlue) > 0, !c.blue.empty());
+        EXPECT_EQ(countColour(surface, circlePart, Colors::clLime) > 0, !c.lime.empty());
+        EXPECT_EQ(countColour(surface, circlePart, Colors::clAqua) > 0, !c.blue.empty());
+        EXPECT_EQ(countColour(surface, circlePart, Colors::clYellow) > 0, !c.lime.empty());
+        // The level line y = -c across the graph, also when a or b is 0, with aqua marks at x1.
+        const int level = linearLevelY(g, c.k);
+        EXPECT_EQ(colourAt(surface, QPoint(g.levelLeft() + 2, level)), Colors::clRed);
+        if (!c.blue.empty() && level != g.H / 4) {
+            const int mark = linearMarkX(g, w->solution().x1, 0);
+            EXPECT_TRUE(colourNear(surface, QPoint(mark, (level + g.H / 4) / 2), Colors::clAqua));
+        }
+    }
+    EXPECT_EQ(text(w, "Label2"), QString());
+    // From two solutions to a touching line: the second one's labels do not stay behind.
+    w->setCoefficients({1, -1.5L, 0.5L});
+    EXPECT_FALSE(text(w, "Label4").isEmpty());
+    w->setCoefficients({0.6L, 0.8L, -1});
+    EXPECT_EQ(text(w, "Label2"), QStringLiteral(" x1 = 37° + k 360°"));
+    EXPECT_EQ(text(w, "Label4"), QString());
+    EXPECT_EQ(text(w, "Label6"), QString());
+}
+
 TEST_F(LinearWindowTest, TheLineIsClippedToTheDiscAroundTheCircle)
 {
     Tequazionilineari* w = open<Tequazionilineari>();
