@@ -28,6 +28,7 @@
 #include "shell/main_window.h"
 #include "shell/topic_windows.h"
 #include "solvers/elementary_solver_window.h"
+#include "solvers/linear_windows.h"
 
 namespace {
 
@@ -99,6 +100,15 @@ void animateFunctions(ChildWindow* window, int first, int second, int steps)
         graphs->cadenzaTimer();
 }
 
+// A linear window after its coefficients were typed in the dialog.
+std::function<void(ChildWindow*)> linearState(long double a, long double b, long double c)
+{
+    return [a, b, c](ChildWindow* window) {
+        if (auto* linear = qobject_cast<solvers::LinearSolverWindow*>(window))
+            linear->setCoefficients({a, b, c});
+    };
+}
+
 const std::vector<ExtraShot>& extraShots()
 {
     static const std::vector<ExtraShot> shots = {
@@ -128,6 +138,11 @@ const std::vector<ExtraShot>& extraShots()
          }},
         // The associated angles window after a press: a = 50 and 90° - a.
         {3, "Tarchi_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+        // The linear windows with a line touching the circle and with a line missing it.
+        {30, "Tequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
+        {30, "Tequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
+        {31, "Tdisequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
+        {31, "Tdisequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
     };
     return shots;
 }

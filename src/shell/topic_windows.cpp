@@ -6,6 +6,7 @@
 #include "shell/child_window.h"
 #include "solvers/elementary_equations_window.h"
 #include "solvers/elementary_inequalities_window.h"
+#include "solvers/linear_windows.h"
 
 namespace {
 template <class Window>
@@ -23,10 +24,10 @@ const std::vector<TopicWindow>& topicWindows()
         {3, "Archiassociati1", 303, make<Tarchi>},
         {6, "Equazionielementari1", 305, make<solvers::Tequa>},
         {28, "Equazionidi2secondogrado1", 306, nullptr},
-        {30, "Equazionilineari1", 307, nullptr},
+        {30, "Equazionilineari1", 307, make<solvers::Tequazionilineari>},
         {9, "Disequazionielementari1", 304, make<solvers::Tdisequatr>},
         {29, "Disquazionidisecondogrado1", 308, nullptr},
-        {31, "Disequazionilineari1", 309, nullptr},
+        {31, "Disequazionilineari1", 309, make<solvers::Tdisequazionilineari>},
     };
     return topics;
 }

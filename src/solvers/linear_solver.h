@@ -1,0 +1,97 @@
+#pragma once
+// The linear trigonometric equation a sin x + b cos x + c = 0 and the inequalities
+// a sin x + b cos x + c >= 0 and < 0: the solutions by the half-angle substitution
+// t = tan(x/2), which turns the equation into (c - b) t² + 2a t + (b + c) = 0, and the result
+// texts of the two linear windows. Plain functions, no widgets.
+//
+// The equation does not change when a, b and c are multiplied by the same factor, so every
+// decision is taken on scale-free quantities: the coefficients are divided by the largest of
+// their magnitudes before solving, and the thresholds apply to g / (a² + b²), where
+// g = a² + b² - c² is the discriminant of the half-angle quadratic divided by 4. The line
+// b X + a Y + c = 0 cuts the unit circle when that ratio is positive and touches it when it is 0.
+#include <QString>
+#include <array>
+
+namespace solvers {
+
+using Coefficients = std::array<long double, 3>;  // a, b, c
+
+// Thresholds on g / (a² + b²).
+inline constexpr long double TangentThreshold = 1e-5L;  // |ratio| below: the line touches the circle
+inline constexpr long double DrawnThreshold = 1e-4L;    // above: radii, arcs and graph marks
+inline constexpr long double WrittenThreshold = 1e-3L;  // above: the two solutions are written
+
+// Where the solutions are taken: x in (-π, π] (the equation window) or in [0, 2π) (the
+// inequality window, whose boundary angles are ordered along one turn).
+enum class AngleSpan { HalfTurnEachSide, OneTurn };
+
+struct LinearSolution {
+    long double g = 0;         // LineDiscriminant: a² + b² - c² of the coefficients as given
+    long double ratio = 0;     // g / (a² + b²); meaningless when `constant`
+    bool constant = false;     // a = b = 0: the left-hand side is the constant c
+    bool tangent = false;      // |ratio| < TangentThreshold: one (double) solution
+    int written = 0;           // solutions written in the labels: 2, 1 (tangent) or 0
+    int drawn = 0;             // solutions drawn as radii, arcs and marks: 2, 1 (tangent) or 0
+    long double x1 = 0;        // Solution1, radians
+    long double x2 = 0;        // Solution2, radians (equal to x1 for a tangent)
+    int deg1 = 0;              // Solution1Deg: nearest whole degrees
+    int deg2 = 0;              // Solution2Deg
+};
+
+// The coefficients divided by the largest of their magnitudes (unchanged when all are 0 or one
+// is not finite).
+Coefficients scaleFree(const Coefficients& k);
+
+// Solves a sin x + b cos x + c = 0.
+//  - a ≠ 0 and b ≠ 0: half-angle roots t1 = (√g - a)/(c - b), t2 = (-a - √g)/(c - b),
+//    x = 2 arctan t; when c = b the quadratic is of first degree, t1 = -(b + c)/(2a), and the
+//    second solution is x = π. A tangent line gives the double root t = -a/(c - b) (x = π
+//    when c = b).
+//  - a = 0: x = ± arccos(-c/b); b = 0: x = arcsin(-c/a) and π minus it.
+//  - a = b = 0: nothing to solve (`constant`).
+// With OneTurn every solution is brought into [0, 2π); whole degrees of 360 count as 0.
+LinearSolution solveLinear(const Coefficients& k, AngleSpan span);
+
+// a sin x + b cos x + c at x degrees.
+long double linearValue(const Coefficients& k, long double degrees);
+
+// Cosine and sine of the whole degrees 0 ... 360, computed once.
+struct WholeDegreeTrig {
+    long double cos[361];
+    long double sin[361];
+};
+const WholeDegreeTrig& wholeDegreeTrig();
+
+// ---- Texts --------------------------------------------------------------------------------------
+
+// The six labels of the equation window.
+struct LinearRootTexts {
+    QString Label2, Label7, Label8;    // x1 in degrees, " x1 = ", x1 as a fraction of π
+    QString Label4, Label6, Label11;   // the same for x2
+};
+// " x1 = 30° + k 360°" with "p/6 + 2Kp" (" x1 = k 360°" with " 2Kp" for 0), negative angles
+// written as their positive equivalent; nothing when no solution is written; "sempre" (c = 0,
+// every x) or "mai" (no x) in Label2 when a = b = 0.
+LinearRootTexts linearRootTexts(const LinearSolution& s, long double c);
+
+// The solution sets of the inequality window: Label8 under ">= 0", Label11 under "< 0".
+struct IntervalTexts {
+    QString Label8;
+    QString Label11;
+};
+// Two boundary angles: "lo° + k 360°' < = x <= hi° + k 360°" and the like. A line that does
+// not cut the circle: "R" / "Ø" by the sign the left-hand side keeps, the sign of c. A tangent
+// line with c > 0: "R" / "Ø"; with c < 0 only the point of contact is >= 0: "x = d° + k 360°"
+// / "x ≠ d° + k 360°". a = b = 0: "sempre" / "mai" by the sign of c.
+IntervalTexts inequalityIntervalTexts(const LinearSolution& s, const Coefficients& k);
+
+// The graph title of the equation window: four blanks, the a box text, " sin x ", "+" unless
+// the b box text is negative, the b box text, " cos x", five blanks; at most 50 characters.
+QString EquationText(const QString& aText, const QString& bText);
+
+// The graph title of the inequality window, from the terms that are not zero: "1.00 sinx " (with
+// the language's sine name), "-1.50 cos x ", "+0.50"; each term at most 15 characters, the
+// first two at most 30, the whole at most 45.
+QString InequalityText(const Coefficients& k, const std::array<QString, 3>& boxTexts, const QString& sineName);
+
+}  // namespace solvers
