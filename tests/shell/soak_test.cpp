@@ -230,6 +230,7 @@ TEST_F(SoakTest, TypedExtremeCoefficients)
                                   QStringLiteral("1/ì"), QStringLiteral("0"),    QStringLiteral("1e-30"),
                                   QStringLiteral("-1/ì^10"), QStringLiteral("0.001")};
     int windows = 0;
+    int accepted = 0;
     for (int slot : existingSlots()) {
         ChildWindow* window = main->openTopicWindow(slot);
         processEvents();
@@ -253,14 +254,21 @@ TEST_F(SoakTest, TypedExtremeCoefficients)
                 const QString b = extremes[(i / extremes.size()) % extremes.size()];
                 const QString c = extremes[(i * 3 + 1) % extremes.size()];
                 SCOPED_TRACE((a + QStringLiteral(" | ") + b + QStringLiteral(" | ") + c).toStdString());
+                QString refused;
                 whenModalShown([&](QWidget* dialog) {
                     const char* fields[] = {"espra", "esprb", "esprc"};
                     const QString values[] = {a, b, c};
                     for (int f = 0; f < 3; ++f)
                         dialog->findChild<QLineEdit*>(QLatin1String(fields[f]))->setText(values[f]);
                     dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+                    // Some extremes are beyond the evaluator (an overflow): cancelled, they change nothing.
+                    if (dialog->isVisible()) {
+                        refused = dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+                        dialog->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                    }
                 });
                 dati->click();
+                accepted += refused.isEmpty();
                 window->update();
                 processEvents();
                 const QStringList faults = numberFaults(window);
@@ -273,7 +281,7 @@ TEST_F(SoakTest, TypedExtremeCoefficients)
         processEvents();
     }
     expectConsistent("after the typed extremes");
-    RecordProperty("coefficientWindows", windows);
+    EXPECT_GE(accepted, windows * 15);
 }
 
 }  // namespace
