@@ -6,6 +6,8 @@
 #include "shell/child_window.h"
 #include "solvers/elementary_equations_window.h"
 #include "solvers/elementary_inequalities_window.h"
+#include "solvers/quadratic_equations_window.h"
+#include "solvers/quadratic_inequalities_window.h"
 
 namespace {
 template <class Window>
@@ -22,10 +24,10 @@ const std::vector<TopicWindow>& topicWindows()
         {21, "Riduzionequadrante1", 302, make<Triduci>},
         {3, "Archiassociati1", 303, make<Tarchi>},
         {6, "Equazionielementari1", 305, make<solvers::Tequa>},
-        {28, "Equazionidi2secondogrado1", 306, nullptr},
+        {28, "Equazionidi2secondogrado1", 306, make<solvers::Tequasecondogrado>},
         {30, "Equazionilineari1", 307, nullptr},
         {9, "Disequazionielementari1", 304, make<solvers::Tdisequatr>},
-        {29, "Disquazionidisecondogrado1", 308, nullptr},
+        {29, "Disquazionidisecondogrado1", 308, make<solvers::Tdisequasecondogrado>},
         {31, "Disequazionilineari1", 309, nullptr},
     };
     return topics;
