@@ -20,10 +20,10 @@ long double snappedToUnit(long double t)
     return t;
 }
 
-// A root beyond the extended range stays a (very large) number.
+// A root beyond the extended range stays a (very large) number; a zero root is +0, never -0.
 long double finiteRoot(long double t)
 {
-    if (std::isnan(t))
+    if (std::isnan(t) || t == 0)
         return 0;
     return std::clamp(t, -LDBL_MAX, LDBL_MAX);
 }
