@@ -84,8 +84,7 @@ bool writeRoot(std::array<QString, 15>& l, const RootLabels& r, int function, lo
 
 QString quadraticEquationText(int function)
 {
-    const QString f = functionName(function);
-    return QStringLiteral("a (") + f + QStringLiteral(")^2 + b ") + f + QStringLiteral(" + c = 0");
+    return quadraticExpressionText(function) + QStringLiteral(" = 0");
 }
 
 QuadraticEquationResult solveQuadraticEquation(int function, long double a, long double b, long double c)

@@ -8,23 +8,9 @@
 
 namespace solvers {
 
-namespace {
-
-CoefficientSetup equationSetup()
-{
-    CoefficientSetup setup;
-    setup.boxWidth = 38;
-    setup.limit = 900;
-    setup.positions = {100, -150, 50};
-    setup.expressions = {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"), QStringLiteral("sqrt(6)")};
-    setup.acceleration = {{10, 10}};
-    return setup;
-}
-
-}  // namespace
-
 Tequasecondogrado::Tequasecondogrado()
-    : QuadraticSolverWindow({28, "Tequasecondogrado", app::Title::QuadraticEquations, 306, 189}, equationSetup())
+    : QuadraticSolverWindow({28, "Tequasecondogrado", app::Title::QuadraticEquations, 306, 189},
+                            quadraticSetup(38, 900, {{10, 10}}))
 {
     using namespace Colors;
     struct Place {

@@ -205,14 +205,12 @@ void setWholeSets(QuadraticInequalityResult& r, bool greaterEverywhere)
 
 QString greaterInequalityText(int function)
 {
-    const QString f = functionName(function);
-    return QStringLiteral("a (") + f + QStringLiteral(")^2 + b ") + f + QStringLiteral(" + c >= 0");
+    return quadraticExpressionText(function) + QStringLiteral(" >= 0");
 }
 
 QString lessInequalityText(int function)
 {
-    const QString f = functionName(function);
-    return QStringLiteral("a (") + f + QStringLiteral(")^2 + b ") + f + QStringLiteral(" + c < 0");
+    return quadraticExpressionText(function) + QStringLiteral(" < 0");
 }
 
 QuadraticInequalityResult solveQuadraticInequality(int function, long double a, long double b, long double c)

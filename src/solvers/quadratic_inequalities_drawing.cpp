@@ -49,20 +49,30 @@ long double tangentAngle(long double t)
     return std::isinf(t) ? (t < 0 ? -Pi / 2 : Pi / 2) : std::atan(t);
 }
 
+// The rows of the graph the bands take: those of the values -1 to 1 for sin and cos, all for tan.
+QRect bandRange(const SolverGeometry& g, int function)
+{
+    const int width = g.W / 2, height = g.H / 2;
+    if (function == Tangent)
+        return QRect(0, 0, width, height);
+    return QRect(QPoint(0, g.H / 4 - g.H / 10), QPoint(width - 1, g.H / 4 + g.H / 10));
+}
+
 void paintBands(const SolverGeometry& g, int function, InequalityBitmaps& b, const QuadraticInequalityResult& r,
                 const QColor& outer, const QColor& inner)
 {
     QImage& band = b.BandBitmap;
-    band.fill(Qt::black);
+    const QRect range = bandRange(g, function);
+    // Only a tangent's bands reach beyond the rows of sin and cos; those go black again.
+    if (b.bandsBeyondRange && function != Tangent)
+        band.fill(Qt::black);
+    b.bandsBeyondRange = function == Tangent;
     QPainter painter(&band);
-    const int width = g.W / 2, height = g.H / 2;
-    const QRect range = function == Tangent ? QRect(0, 0, width, height)
-                                            : QRect(QPoint(0, g.H / 4 - g.H / 10), QPoint(width - 1, g.H / 4 + g.H / 10));
     painter.fillRect(range, outer);
     if (r.hasInner) {
         const int top = heldGraphRow(g, heldValue(function, r.innerHigh));
         const int bottom = heldGraphRow(g, heldValue(function, r.innerLow));
-        painter.fillRect(QRect(QPoint(0, top), QPoint(width - 1, bottom)).intersected(range), inner);
+        painter.fillRect(QRect(QPoint(0, top), QPoint(range.right(), bottom)).intersected(range), inner);
     }
 }
 
@@ -95,9 +105,12 @@ void copyRingPieces(QPainter& painter, const SolverGeometry& g, int function, co
             sectors.arcTo(box, from + turn, to - from);
             sectors.closeSubpath();
         }
+        // The sectors are filled with the ring bitmap itself, laid with its corner on `corner`.
         painter.save();
-        painter.setClipPath(sectors);
-        painter.drawImage(corner, b.RingBitmap);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QBrush(b.RingBitmap));
+        painter.setBrushOrigin(corner);
+        painter.drawPath(sectors);
         painter.restore();
         break;
     }
@@ -128,7 +141,7 @@ void DrawCircleArc(QPainter& painter, const SolverGeometry& g, const QColor& col
 }
 
 void PaintSolutionBands(QPainter& painter, const SolverGeometry& g, int function, const QImage& graph,
-                        InequalityBitmaps& b, const QuadraticInequalityResult& r)
+                        InequalityBitmaps& b, const QuadraticInequalityResult& r, bool wholeGraph)
 {
     // >= 0 is blue on the graph and aqua on the ring, < 0 red on both.
     using namespace Colors;
@@ -139,15 +152,23 @@ void PaintSolutionBands(QPainter& painter, const SolverGeometry& g, int function
 
     // The graph with the bands combined by a bitwise OR: the black ground takes the band
     // colours, the white curve, axes and labels stay white.
+    // Outside the band rows the composite is the graph itself, so only those rows are made
+    // again, unless the graph is new.
     paintBands(g, function, b, r, outerBand, innerBand);
+    const QRect whole(QPoint(0, 0), g.bitmapSize());
+    const QRect range = bandRange(g, function);
     {
         QPainter composite(&b.CompositeBitmap);
         composite.setCompositionMode(QPainter::CompositionMode_Source);
-        composite.drawImage(0, 0, graph);
+        const QRect copied = b.compositeGraph == graph.cacheKey() ? range : whole;
+        copyBitmapRect(composite, copied.topLeft(), graph, copied);
         composite.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        composite.drawImage(0, 0, b.BandBitmap);
+        copyBitmapRect(composite, range.topLeft(), b.BandBitmap, range);
+        b.compositeGraph = graph.cacheKey();
     }
-    painter.drawImage(g.bitmapOrigin(), b.CompositeBitmap);
+    // The silver markers of sin and cos stay within a row of the band rows.
+    const QRect shown = wholeGraph ? whole : range.adjusted(0, -2, 0, 2).intersected(whole);
+    copyBitmapRect(painter, g.bitmapOrigin() + shown.topLeft(), b.CompositeBitmap, shown);
 
     // The circle: the ring in the outer colour, the pieces between the roots in the inner one.
     clearCirclePart(painter, g);
@@ -187,9 +208,10 @@ void DrawRootRadii(QPainter& painter, const SolverGeometry& g, int function, con
 }
 
 void drawQuadraticInequalityPicture(QPainter& painter, const SolverGeometry& g, int function, const QImage& graph,
-                                    InequalityBitmaps& bitmaps, const QuadraticInequalityResult& result)
+                                    InequalityBitmaps& bitmaps, const QuadraticInequalityResult& result,
+                                    bool wholeGraph)
 {
-    PaintSolutionBands(painter, g, function, graph, bitmaps, result);
+    PaintSolutionBands(painter, g, function, graph, bitmaps, result, wholeGraph);
     DrawRootRadii(painter, g, function, result);
 }
 

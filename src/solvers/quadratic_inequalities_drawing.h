@@ -18,6 +18,8 @@ struct InequalityBitmaps {
     QImage CompositeBitmap;  // the graph with the bands combined onto it, W div 2 x H div 2
     QImage RingBitmap;       // (2R + 20) square: a disc of the inner arc colour
     QColor ringColour;       // the colour the disc is drawn in
+    qint64 compositeGraph = 0;   // the cache key of the graph the composite was made from
+    bool bandsBeyondRange = false;  // whether BandBitmap holds colour outside the rows of sin and cos
 
     // Makes the three bitmaps for the geometry: black, the ring with a red circle inscribed.
     void create(const SolverGeometry& g, qreal ratio);
@@ -30,9 +32,11 @@ void DrawCircleArc(QPainter& painter, const SolverGeometry& g, const QColor& col
                    long double theta2);
 
 // The bands on the graph (drawn with the graph at (W div 2, 0)), the cleared left half with the
-// ring, the grey axes and the white unit circle.
+// ring, the grey axes and the white unit circle. Only the rows of the graph a solve can change
+// are combined and shown again (for sin and cos the rows of values -1 to 1), unless
+// `wholeGraph` asks for all of it (a picture the window has not drawn itself yet).
 void PaintSolutionBands(QPainter& painter, const SolverGeometry& g, int function, const QImage& graph,
-                        InequalityBitmaps& bitmaps, const QuadraticInequalityResult& result);
+                        InequalityBitmaps& bitmaps, const QuadraticInequalityResult& result, bool wholeGraph);
 
 // The white radii of the roots with their partners (sin 180° - θ, cos -θ, tan θ + 180°) and the
 // silver markers of the roots on the graph.
@@ -40,6 +44,7 @@ void DrawRootRadii(QPainter& painter, const SolverGeometry& g, int function, con
 
 // The whole picture of a solve.
 void drawQuadraticInequalityPicture(QPainter& painter, const SolverGeometry& g, int function, const QImage& graph,
-                                    InequalityBitmaps& bitmaps, const QuadraticInequalityResult& result);
+                                    InequalityBitmaps& bitmaps, const QuadraticInequalityResult& result,
+                                    bool wholeGraph = true);
 
 }  // namespace solvers

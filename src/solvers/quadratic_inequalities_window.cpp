@@ -8,24 +8,9 @@
 
 namespace solvers {
 
-namespace {
-
-CoefficientSetup inequalitySetup()
-{
-    CoefficientSetup setup;
-    setup.boxWidth = 45;
-    setup.limit = 9000;
-    setup.positions = {100, -150, 50};
-    setup.expressions = {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"), QStringLiteral("sqrt(6)")};
-    setup.acceleration = {{10, 5}, {25, 10}};
-    return setup;
-}
-
-}  // namespace
-
 Tdisequasecondogrado::Tdisequasecondogrado()
     : QuadraticSolverWindow({29, "Tdisequasecondogrado", app::Title::QuadraticInequalities, 308, 0},
-                            inequalitySetup())
+                            quadraticSetup(45, 9000, {{10, 5}, {25, 10}}))
 {
     using namespace Colors;
     QPalette palette = Panel1->palette();
@@ -56,7 +41,7 @@ void Tdisequasecondogrado::showFunction()
     Label[3]->setText(lessInequalityText(FunctionIndex));
 }
 
-void Tdisequasecondogrado::SolveInequality()
+void Tdisequasecondogrado::SolveInequality(bool wholeGraph)
 {
     const auto& [a, b, c] = values();
     m_result = solveQuadraticInequality(FunctionIndex, a, b, c);
@@ -65,7 +50,7 @@ void Tdisequasecondogrado::SolveInequality()
         return;
     {
         QPainter painter = canvas();
-        drawQuadraticInequalityPicture(painter, geometry(), FunctionIndex, SolverBitmap, m_bitmaps, m_result);
+        drawQuadraticInequalityPicture(painter, geometry(), FunctionIndex, SolverBitmap, m_bitmaps, m_result, wholeGraph);
     }
     refreshPicture();
 }

@@ -23,13 +23,15 @@ public:
     const QuadraticInequalityResult& result() const { return m_result; }
     const InequalityBitmaps& bitmaps() const { return m_bitmaps; }
 
-    // Solves both inequalities with the window's coefficients, writes the sets and redraws.
-    void SolveInequality();
+    // Solves both inequalities with the window's coefficients, writes the sets and redraws
+    // (the whole graph, or only the rows a step can change).
+    void SolveInequality(bool wholeGraph = true);
 
 protected:
     void FormCreate() override;
     void showFunction() override;
     void solveAndShow() override { SolveInequality(); }
+    void stepped() override { SolveInequality(false); }
     void SolverClose() override;
 
 private:

@@ -4,6 +4,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "solvers/elementary_angles.h"
+
 namespace solvers {
 
 namespace {
@@ -29,6 +31,12 @@ long double finiteRoot(long double t)
 }
 
 }  // namespace
+
+QString quadraticExpressionText(int function)
+{
+    const QString f = functionName(function);
+    return QStringLiteral("a (") + f + QStringLiteral(")^2 + b ") + f + QStringLiteral(" + c");
+}
 
 QuadraticRoots solveQuadratic(long double a, long double b, long double c)
 {

@@ -6,6 +6,8 @@
 // point puts a hair beyond (a = 0.42, b = 0.97, c = 0.55 gives t = -1), and a discriminant of
 // exactly zero that comes out a hair off: both are taken at their exact value, so a root at ±1
 // stays in the range of sine and cosine and a double root stays one root.
+#include <QString>
+
 #include "solvers/angle_notation.h"
 
 namespace solvers {
@@ -29,6 +31,9 @@ struct QuadraticRoots {
     long double smaller() const { return t1 < t2 ? t1 : t2; }
     long double larger() const { return t1 < t2 ? t2 : t1; }
 };
+
+// The left side of the equation and the inequalities: "a (sin x)^2 + b sin x + c".
+QString quadraticExpressionText(int function);
 
 // How far from ±1 a root may lie and still count as ±1.
 inline constexpr long double UnitTolerance = 1e-12L;

@@ -8,6 +8,17 @@
 
 namespace solvers {
 
+CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<int, int>> acceleration)
+{
+    CoefficientSetup setup;
+    setup.boxWidth = boxWidth;
+    setup.limit = limit;
+    setup.positions = {100, -150, 50};
+    setup.expressions = {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"), QStringLiteral("sqrt(6)")};
+    setup.acceleration = std::move(acceleration);
+    return setup;
+}
+
 QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup)
     : SolverWindow(frame)
 {
@@ -18,7 +29,7 @@ QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, const Coe
     ToolBar1->addSeparator()->setObjectName("ToolButton1");
     ToolBar1->addWidget(aggiorna);
     ToolBar1->addSeparator()->setObjectName("ToolButton2");
-    connect(m_coefficients, &CoefficientControls::changed, this, [this] { solveAndShow(); });
+    connect(m_coefficients, &CoefficientControls::changed, this, [this] { stepped(); });
 }
 
 void QuadraticSolverWindow::FormCreate()

@@ -11,6 +11,10 @@
 
 namespace solvers {
 
+// The coefficient controls of a quadratic window: its box width, range and acceleration, with
+// the start values a = 1, b = -1.5, c = 0.5 and the dialog's example 4t² - 2(√3 + √2)t + √6.
+CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<int, int>> acceleration);
+
 class QuadraticSolverWindow : public SolverWindow {
     Q_OBJECT
 public:
@@ -42,6 +46,8 @@ protected:
     // Solves with the window's coefficients and writes the result labels; draws the picture
     // too once the graph exists.
     virtual void solveAndShow() = 0;
+    // What a change of the coefficients does: solve and show (the window's own step picture).
+    virtual void stepped() { solveAndShow(); }
     void redraw() override { solveAndShow(); }
 
 private:

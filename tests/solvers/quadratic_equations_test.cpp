@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "common/test_support.h"
+#include "solvers/quadratic_coefficient_grid.h"
 #include "shell/text_tables.h"
 #include "solvers/label_reading.h"
 #include "solvers/quadratic_equations.h"
@@ -261,17 +262,7 @@ bool solvesWithinRounding(int function, long double t, int x)
 
 TEST_F(QuadraticEquationLabels, SweepEveryWrittenDegreeSolvesTheEquation)
 {
-    // A grid in quarters and pseudo-random hundredths, for each function.
-    std::vector<std::array<int, 3>> grid;
-    for (int a = -8; a <= 8; a += 2)
-        for (int b = -8; b <= 8; b += 2)
-            for (int c = -8; c <= 8; c += 2)
-                grid.push_back({a * 25, b * 25, c * 25});
-    unsigned seed = 12345;
-    auto next = [&seed] { return int((seed = seed * 1103515245u + 12345u) >> 16) % 601 - 300; };
-    for (int i = 0; i < 1500; ++i)
-        grid.push_back({next(), next(), next()});
-
+    const std::vector<std::array<int, 3>> grid = coefficient_grid::hundredths(12345, 1500);
     for (int function : {Sine, Cosine, Tangent}) {
         for (const auto& [ia, ib, ic] : grid) {
             const long double a = ia / 100.0L, b = ib / 100.0L, c = ic / 100.0L;

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/test_support.h"
+#include "solvers/quadratic_coefficient_grid.h"
 #include "solvers/label_reading.h"
 #include "solvers/quadratic_inequalities.h"
 
@@ -245,15 +246,7 @@ bool nearBound(const Bounds& b, int x)
 
 TEST_F(QuadraticInequalitySets, SweepTheIntervalsHoldExactlyWhereTheSetsDo)
 {
-    std::vector<std::array<int, 3>> grid;
-    for (int a = -8; a <= 8; a += 2)
-        for (int b = -8; b <= 8; b += 2)
-            for (int c = -8; c <= 8; c += 2)
-                grid.push_back({a * 25, b * 25, c * 25});
-    unsigned seed = 777;
-    auto next = [&seed] { return int((seed = seed * 1103515245u + 12345u) >> 16) % 601 - 300; };
-    for (int i = 0; i < 600; ++i)
-        grid.push_back({next(), next(), next()});
+    std::vector<std::array<int, 3>> grid = coefficient_grid::hundredths(777, 600);
     // Roots at exactly -1 or 1 in hundredths: a (t ∓ 1)(t - r).
     for (int a : {-50, 30, 100})
         for (int r = -150; r <= 150; r += 10)

@@ -409,6 +409,12 @@ TEST_F(QuadraticWindowTest, InequalityStepsAccelerateTwice)
     }
     EXPECT_EQ(k->a->text(), QStringLiteral("2.35"));
     EXPECT_EQ(w->values()[0], 2.35L);
+    // A step redraws only the rows it can change; the picture is the one a whole redraw gives.
+    const QImage stepped = w->surface().copy();
+    repaint(w);
+    const SolverGeometry g = w->geometry();
+    for (const QRect part : {QRect(0, 0, g.W / 2 - 2, g.H), QRect(g.W / 2, 0, g.W / 2, g.H / 2)})
+        EXPECT_EQ(w->surface().copy(part), stepped.copy(part));
     EXPECT_EQ(w->result().Label2, solveQuadraticInequality(Sine, 2.35L, -1.5L, 0.5L).Label2);
     w->paMouseUp();
     EXPECT_EQ(k->pa->increment(), 1);
