@@ -1,6 +1,5 @@
 #include "solvers/quadratic_inequalities_drawing.h"
 
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -58,21 +57,46 @@ QRect bandRange(const SolverGeometry& g, int function)
     return QRect(QPoint(0, g.H / 4 - g.H / 10), QPoint(width - 1, g.H / 4 + g.H / 10));
 }
 
-void paintBands(const SolverGeometry& g, int function, InequalityBitmaps& b, const QuadraticInequalityResult& r,
-                const QColor& outer, const QColor& inner)
+struct Band {
+    QRect rows;
+    QColor colour;
+};
+
+// The bands of a solve, without overlap: the outer colour over the range with the inner band
+// (between the roots) cut out of it.
+std::vector<Band> bands(const SolverGeometry& g, int function, const QuadraticInequalityResult& r, const QColor& outer,
+                        const QColor& inner)
+{
+    const QRect range = bandRange(g, function);
+    if (!r.hasInner)
+        return {{range, outer}};
+    const int top = std::max(range.top(), heldGraphRow(g, heldValue(function, r.innerHigh)));
+    const int bottom = std::min(range.bottom(), heldGraphRow(g, heldValue(function, r.innerLow)));
+    if (top > bottom)
+        return {{range, outer}};
+    const int right = range.right();
+    return {{QRect(QPoint(0, range.top()), QPoint(right, top - 1)), outer},
+            {QRect(QPoint(0, top), QPoint(right, bottom)), inner},
+            {QRect(QPoint(0, bottom + 1), QPoint(right, range.bottom())), outer}};
+}
+
+// Paints the bands into BandBitmap (black elsewhere) and combines them onto the composite by a
+// bitwise OR; each band is one colour, so the OR is done band by band.
+void paintBands(const SolverGeometry& g, int function, InequalityBitmaps& b, const std::vector<Band>& list)
 {
     QImage& band = b.BandBitmap;
-    const QRect range = bandRange(g, function);
     // Only a tangent's bands reach beyond the rows of sin and cos; those go black again.
     if (b.bandsBeyondRange && function != Tangent)
         band.fill(Qt::black);
     b.bandsBeyondRange = function == Tangent;
     QPainter painter(&band);
-    painter.fillRect(range, outer);
-    if (r.hasInner) {
-        const int top = heldGraphRow(g, heldValue(function, r.innerHigh));
-        const int bottom = heldGraphRow(g, heldValue(function, r.innerLow));
-        painter.fillRect(QRect(QPoint(0, top), QPoint(range.right(), bottom)).intersected(range), inner);
+    QPainter composite(&b.CompositeBitmap);
+    composite.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    for (const Band& each : list) {
+        if (each.rows.isEmpty())
+            continue;
+        painter.fillRect(each.rows, each.colour);
+        composite.fillRect(each.rows, each.colour);
     }
 }
 
@@ -96,21 +120,15 @@ void copyRingPieces(QPainter& painter, const SolverGeometry& g, int function, co
         break;
     }
     default: {
-        // Two opposite sectors, from the angle of the smaller value to that of the larger.
+        // Two opposite sectors of the disc, from the angle of the smaller value to that of the
+        // larger: filled in the disc's colour, as the bitmap holds it.
         const double from = double(tangentAngle(lo) * 180 / Pi), to = double(tangentAngle(hi) * 180 / Pi);
-        const QRectF box(corner, QSizeF(side, side));
-        QPainterPath sectors;
-        for (double turn : {0.0, 180.0}) {
-            sectors.moveTo(box.center());
-            sectors.arcTo(box, from + turn, to - from);
-            sectors.closeSubpath();
-        }
-        // The sectors are filled with the ring bitmap itself, laid with its corner on `corner`.
+        const QRect box(corner, QSize(side, side));
         painter.save();
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QBrush(b.RingBitmap));
-        painter.setBrushOrigin(corner);
-        painter.drawPath(sectors);
+        painter.setBrush(b.ringColour);
+        for (double turn : {0.0, 180.0})
+            painter.drawPie(box, qRound((from + turn) * 16), qRound((to - from) * 16));
         painter.restore();
         break;
     }
@@ -154,7 +172,6 @@ void PaintSolutionBands(QPainter& painter, const SolverGeometry& g, int function
     // colours, the white curve, axes and labels stay white.
     // Outside the band rows the composite is the graph itself, so only those rows are made
     // again, unless the graph is new.
-    paintBands(g, function, b, r, outerBand, innerBand);
     const QRect whole(QPoint(0, 0), g.bitmapSize());
     const QRect range = bandRange(g, function);
     {
@@ -162,10 +179,9 @@ void PaintSolutionBands(QPainter& painter, const SolverGeometry& g, int function
         composite.setCompositionMode(QPainter::CompositionMode_Source);
         const QRect copied = b.compositeGraph == graph.cacheKey() ? range : whole;
         copyBitmapRect(composite, copied.topLeft(), graph, copied);
-        composite.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        copyBitmapRect(composite, range.topLeft(), b.BandBitmap, range);
         b.compositeGraph = graph.cacheKey();
     }
+    paintBands(g, function, b, bands(g, function, r, outerBand, innerBand));
     // The silver markers of sin and cos stay within a row of the band rows.
     const QRect shown = wholeGraph ? whole : range.adjusted(0, -2, 0, 2).intersected(whole);
     copyBitmapRect(painter, g.bitmapOrigin() + shown.topLeft(), b.CompositeBitmap, shown);

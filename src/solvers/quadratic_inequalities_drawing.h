@@ -16,7 +16,8 @@ namespace solvers {
 struct InequalityBitmaps {
     QImage BandBitmap;       // the coloured bands, W div 2 x H div 2
     QImage CompositeBitmap;  // the graph with the bands combined onto it, W div 2 x H div 2
-    QImage RingBitmap;       // (2R + 20) square: a disc of the inner arc colour
+    QImage RingBitmap;       // (2R + 20) square: a disc of the inner arc colour (strips of it are
+                             // copied for sin and cos; the tangent takes sectors of the same disc)
     QColor ringColour;       // the colour the disc is drawn in
     qint64 compositeGraph = 0;   // the cache key of the graph the composite was made from
     bool bandsBeyondRange = false;  // whether BandBitmap holds colour outside the rows of sin and cos
