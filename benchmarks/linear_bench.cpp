@@ -6,24 +6,23 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/updown.h"
-#include "solver_window_bench.h"
 #include "solvers/linear_windows.h"
+#include "window_click_bench.h"
 
 namespace {
 
-using namespace solver_bench;
+using namespace window_click;
 
 // Clicks of c's arrows between -2 and 2, each one released (no acceleration), so the line
 // sweeps from missing the circle through cutting it and back.
 template <class Window>
 void linearArrowClick(benchmark::State& state, bool shown)
 {
-    OpenWindow<Window> open;
     bool up = true;
-    measureClicks(
-        state, open,
-        [&] {
-            UpDown* pc = open.window->pc;
+    measureClicks<Window>(
+        state,
+        [&up](Window* window) {
+            UpDown* pc = window->pc;
             if (pc->position() >= 200)
                 up = false;
             if (pc->position() <= -200)

@@ -4,24 +4,23 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/updown.h"
-#include "solver_window_bench.h"
 #include "solvers/elementary_equations_window.h"
 #include "solvers/elementary_inequalities_window.h"
+#include "window_click_bench.h"
 
 namespace {
 
-using namespace solver_bench;
+using namespace window_click;
 
+// One click of the angle's arrow, up while the range allows, then down.
 template <class Window>
 void arrowClick(benchmark::State& state, bool shown)
 {
-    OpenWindow<Window> open;
     bool up = true;
-    // One click of an arrow, up while the range allows, then down.
-    measureClicks(
-        state, open,
-        [&] {
-            UpDown* sposta = open.window->sposta;
+    measureClicks<Window>(
+        state,
+        [&up](Window* window) {
+            UpDown* sposta = window->sposta;
             if (sposta->position() >= sposta->maximum())
                 up = false;
             if (sposta->position() <= sposta->minimum())

@@ -29,6 +29,7 @@
 #include "shell/topic_windows.h"
 #include "solvers/elementary_solver_window.h"
 #include "solvers/linear_windows.h"
+#include "solvers/quadratic_window.h"
 
 namespace {
 
@@ -83,6 +84,19 @@ std::function<void(ChildWindow*)> elementaryState(int function, int steps)
     };
 }
 
+// A quadratic window showing a function (funzt item, then aggiorna) with the coefficients a, b, c.
+std::function<void(ChildWindow*)> quadraticState(int function, long double a, long double b, long double c)
+{
+    return [=](ChildWindow* window) {
+        auto* solver = qobject_cast<solvers::QuadraticSolverWindow*>(window);
+        if (!solver)
+            return;
+        solver->funzt->setCurrentIndex(function);
+        solver->aggiornaClick();
+        solver->setCoefficients({a, b, c});
+    };
+}
+
 // The function graphs mid-animation: the animation ticks are run by hand, not by the timer.
 void animateFunctions(ChildWindow* window, int first, int second, int steps)
 {
@@ -122,6 +136,12 @@ const std::vector<ExtraShot>& extraShots()
         {9, "Tdisequatr_cos_step", elementaryState(1, 35)},
         {9, "Tdisequatr_tan", elementaryState(2, 0)},
         {9, "Tdisequatr_tan_step", elementaryState(2, -70)},
+        {28, "Tequasecondogrado_sin_symmetric", quadraticState(0, 1, 0, -0.25L)},
+        {28, "Tequasecondogrado_cos", quadraticState(1, 2, -1, -1)},
+        {28, "Tequasecondogrado_tan", quadraticState(2, 1, 0, -1)},
+        {29, "Tdisequasecondogrado_sin_negative", quadraticState(0, -1, 0, 0.25L)},
+        {29, "Tdisequasecondogrado_cos", quadraticState(1, -1, 0, 0.25L)},
+        {29, "Tdisequasecondogrado_tan", quadraticState(2, 1, 0, -1)},
         {13, "Tftrigon_one_function", [](ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
         {13, "Tftrigon_two_functions", [](ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
         // The angle reduction window after the first press of traccia (alfa drawn), then after

@@ -7,6 +7,8 @@
 #include "solvers/elementary_equations_window.h"
 #include "solvers/elementary_inequalities_window.h"
 #include "solvers/linear_windows.h"
+#include "solvers/quadratic_equations_window.h"
+#include "solvers/quadratic_inequalities_window.h"
 
 namespace {
 template <class Window>
@@ -23,10 +25,10 @@ const std::vector<TopicWindow>& topicWindows()
         {21, "Riduzionequadrante1", 302, make<Triduci>},
         {3, "Archiassociati1", 303, make<Tarchi>},
         {6, "Equazionielementari1", 305, make<solvers::Tequa>},
-        {28, "Equazionidi2secondogrado1", 306, nullptr},
+        {28, "Equazionidi2secondogrado1", 306, make<solvers::Tequasecondogrado>},
         {30, "Equazionilineari1", 307, make<solvers::Tequazionilineari>},
         {9, "Disequazionielementari1", 304, make<solvers::Tdisequatr>},
-        {29, "Disquazionidisecondogrado1", 308, nullptr},
+        {29, "Disquazionidisecondogrado1", 308, make<solvers::Tdisequasecondogrado>},
         {31, "Disequazionilineari1", 309, make<solvers::Tdisequazionilineari>},
     };
     return topics;

@@ -1,8 +1,8 @@
 #pragma once
-// What the solver window benchmarks share: a solver window opened and activated with a client
-// area of 1920 x 1050, a plain copy of a 1920 x 1050 image as the yardstick, and the run of
-// arrow clicks that reports the counters "copy_ms", "click_ms" and "copies" (the click's time
-// in plain copies).
+// What the arrow-click benchmarks of the solver windows share: a window whose client area is
+// 1920 x 1050, opened and activated as from the menu, one plain copy of a 1920 x 1050 image as
+// the yardstick, and the counters "copy_ms", "click_ms" and "copies" (the click's time in
+// plain copies, measured in the same run).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,7 +15,7 @@
 
 #include "shell/shared_state.h"
 
-namespace solver_bench {
+namespace window_click {
 
 constexpr int ClientWidth = 1920;
 constexpr int ClientHeight = 1050;
@@ -75,27 +75,30 @@ struct OpenWindow {
         QCoreApplication::processEvents();
     }
 
-    bool hasTheClientSize() const
+    bool hasTheSize() const
     {
         return window->clientWidth() == ClientWidth && window->clientHeight() == ClientHeight;
     }
 };
 
-// Runs `click` (one arrow click of the open window) for every iteration, with the events that
-// show it when `shown`, and reports its cost against a plain copy.
-template <class Window, class Click>
-void measureClicks(benchmark::State& state, OpenWindow<Window>& open, Click click, bool shown)
+// Times `click(window)` per iteration, after `prepare(window)`; with `shown` the event loop
+// then puts the labels and the surface on the screen.
+template <class Window, class Click, class Prepare = void (*)(Window*)>
+void measureClicks(benchmark::State& state, Click click, bool shown, Prepare prepare = [](Window*) {})
 {
-    if (!open.hasTheClientSize()) {
+    OpenWindow<Window> open;
+    if (!open.hasTheSize()) {
         state.SkipWithError("the client area could not be made 1920 x 1050");
         return;
     }
+    prepare(open.window);
+    QCoreApplication::processEvents();
     const double copy = secondsPerCopy();
     const auto start = Clock::now();
     for (auto _ : state) {
-        click();
+        click(open.window);
         if (shown)
-            QCoreApplication::processEvents();  // the labels and the surface reach the screen
+            QCoreApplication::processEvents();
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
     state.counters["copy_ms"] = copy * 1e3;
@@ -103,4 +106,4 @@ void measureClicks(benchmark::State& state, OpenWindow<Window>& open, Click clic
     state.counters["copies"] = seconds / copy;
 }
 
-}  // namespace solver_bench
+}  // namespace window_click

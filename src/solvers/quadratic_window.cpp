@@ -1,0 +1,64 @@
+#include "solvers/quadratic_window.h"
+
+#include <QComboBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "solvers/quadratic_drawing.h"
+
+namespace solvers {
+
+CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<int, int>> acceleration)
+{
+    CoefficientSetup setup;
+    setup.boxWidth = boxWidth;
+    setup.limit = limit;
+    setup.positions = {100, -150, 50};
+    setup.expressions = {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"), QStringLiteral("sqrt(6)")};
+    setup.acceleration = std::move(acceleration);
+    return setup;
+}
+
+QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup)
+    : SolverWindow(frame)
+{
+    createFunctionChoice();
+    m_coefficients = new CoefficientControls(this, setup);
+    addLeadingToolBar(m_coefficients->ToolBar3);
+    ToolBar1->addWidget(funzt);
+    ToolBar1->addSeparator()->setObjectName("ToolButton1");
+    ToolBar1->addWidget(aggiorna);
+    ToolBar1->addSeparator()->setObjectName("ToolButton2");
+    connect(m_coefficients, &CoefficientControls::changed, this, [this] { stepped(); });
+}
+
+void QuadraticSolverWindow::FormCreate()
+{
+    SolverFrameLayout();
+    m_coefficients->start();
+    showFunction();
+    solveAndShow();
+    BackdropPending = true;
+}
+
+void QuadraticSolverWindow::drawFirstPicture()
+{
+    drawBackdrop(quadraticBackdropStyle(FunctionIndex));
+    solveAndShow();
+}
+
+void QuadraticSolverWindow::setCoefficients(const std::array<long double, 3>& values)
+{
+    m_coefficients->setValues(values);
+    solveAndShow();
+}
+
+void QuadraticSolverWindow::aggiornaClick()
+{
+    FunctionIndex = funzt->currentIndex();
+    showFunction();
+    BackdropPending = true;
+    formactivate();
+}
+
+}  // namespace solvers

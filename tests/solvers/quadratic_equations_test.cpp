@@ -1,0 +1,297 @@
+// The quadratic equation's solution: the shared roots (exact ±1, double roots, overflow), every
+// label text of the worked examples and edge cases, and a sweep over coefficients checking that
+// each degree written solves the equation to within its whole-degree rounding.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <optional>
+
+#include "common/test_support.h"
+#include "solvers/quadratic_coefficient_grid.h"
+#include "shell/text_tables.h"
+#include "solvers/label_reading.h"
+#include "solvers/quadratic_equations.h"
+#include "solvers/quadratic_roots.h"
+
+using namespace solvers;
+
+namespace {
+
+// ---- Roots ------------------------------------------------------------------------------------
+
+TEST(QuadraticRoots, KindsAndValues)
+{
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const struct {
+        long double a, b, c;
+        RootKind kind;
+        long double t1, t2;
+    } cases[] = {
+        {1, -1.5L, 0.5L, RootKind::Two, 1, 0.5L},
+        {-1, 1.5L, -0.5L, RootKind::Two, 0.5L, 1},  // t1 < t2 when a < 0
+        {1, 0, 1, RootKind::None, 0, 0},
+        {1, -1, 0.25L, RootKind::Double, 0.5L, 0.5L},
+        {0, 2, -1, RootKind::Linear, 0.5L, 0.5L},
+        {0, 0, 0, RootKind::Degenerate, 0, 0},
+        {0, 0, 3, RootKind::Degenerate, 0, 0},
+        {inf, 1, 1, RootKind::None, 0, 0},  // not a number to solve with
+    };
+    for (const auto& c : cases) {
+        const QuadraticRoots r = solveQuadratic(c.a, c.b, c.c);
+        EXPECT_EQ(r.kind, c.kind) << double(c.a) << " " << double(c.b) << " " << double(c.c);
+        EXPECT_EQ(r.t1, c.t1) << double(c.a) << " " << double(c.b) << " " << double(c.c);
+        EXPECT_EQ(r.t2, c.t2) << double(c.a) << " " << double(c.b) << " " << double(c.c);
+    }
+}
+
+TEST(QuadraticRoots, RootsAtPlusOrMinusOneInHundredthsAreExact)
+{
+    // Exact in real numbers, a hair off in floating point.
+    const struct {
+        int a, b, c;  // hundredths
+        long double exact;
+    } cases[] = {{42, 97, 55, -1}, {30, 27, -3, -1}, {42, -97, 55, 1}, {-7, 3, 4, 1}, {13, 13, 0, -1}, {0, 37, -37, 1}};
+    for (const auto& c : cases) {
+        const QuadraticRoots r = solveQuadratic(c.a / 100.0L, c.b / 100.0L, c.c / 100.0L);
+        EXPECT_TRUE(r.t1 == c.exact || r.t2 == c.exact) << c.a << " " << c.b << " " << c.c;
+        EXPECT_TRUE(rootInRange(Sine, c.exact));
+    }
+    EXPECT_EQ(principalAngle(Sine, -1), -Pi / 2);
+    EXPECT_EQ(principalAngle(Cosine, -1.0000000001L), Pi);  // held within [-1, 1]
+}
+
+TEST(QuadraticRoots, ADiscriminantZeroUpToRoundingIsADoubleRoot)
+{
+    // (t + 0.1)², (0.3t - 0.7)², (t - 0.3)² in hundredths.
+    for (const auto& [a, b, c] : {std::array<int, 3>{100, 20, 1}, {9, -42, 49}, {100, -60, 9}}) {
+        const QuadraticRoots r = solveQuadratic(a / 100.0L, b / 100.0L, c / 100.0L);
+        EXPECT_EQ(r.kind, RootKind::Double) << a << " " << b << " " << c;
+    }
+}
+
+TEST(QuadraticRoots, HugeCoefficientsGiveFiniteRoots)
+{
+    const QuadraticRoots r = solveQuadratic(1e-4000L, 1e4000L, 1);
+    EXPECT_TRUE(r.hasRoot());
+    EXPECT_TRUE(std::isfinite(r.t1) && std::isfinite(r.t2));
+    const QuadraticRoots big = solveQuadratic(1e3000L, -3e3000L, 2e3000L);
+    EXPECT_NEAR(double(big.t1), 2, 1e-15);
+    EXPECT_EQ(big.t2, 1);
+}
+
+// ---- Labels -----------------------------------------------------------------------------------
+
+using Labels = std::map<int, QString>;  // the labels that are not empty
+
+void expectLabels(int function, long double a, long double b, long double c, const Labels& expected)
+{
+    const QuadraticEquationResult r = solveQuadraticEquation(function, a, b, c);
+    for (int n = 1; n <= 14; ++n) {
+        const auto it = expected.find(n);
+        EXPECT_EQ(r.label[std::size_t(n)].toStdString(), it == expected.end() ? "" : it->second.toStdString())
+            << "Label" << n << " for " << function << ": " << double(a) << ", " << double(b) << ", " << double(c);
+    }
+}
+
+class QuadraticEquationLabels : public ::testing::Test {
+protected:
+    ScratchDirectory scratch;  // English texts
+};
+
+TEST_F(QuadraticEquationLabels, DefaultEquation)
+{
+    expectLabels(Sine, 1, -1.5L, 0.5L,
+                 {{1, " sin x1 = 1.00000 "}, {2, " x1 = 90° + k 360°"}, {7, "x1 = "}, {8, "p/2 + 2Kp"},
+                  {5, " x1 = 90° + k 360° "}, {10, "x1 = "}, {9, "p/2 + 2Kp"}, {3, " sin x2 = 0.50000 "},
+                  {4, " x2 = 30° + k 360°"}, {6, "x2 = "}, {11, "p/6 + 2Kp"}, {12, " x2 = 150° + k 360° "},
+                  {13, "x2 = "}, {14, "5p/6 + 2Kp"}});
+    const QuadraticEquationResult r = solveQuadraticEquation(Sine, 1, -1.5L, 0.5L);
+    ASSERT_EQ(r.drawn.size(), 2u);
+    EXPECT_EQ(r.drawn[0].t, 1);
+    EXPECT_EQ(r.drawn[0].m, 0.2L);
+    EXPECT_EQ(r.drawn[1].t, 0.5L);
+    EXPECT_EQ(r.drawn[1].m, 0.6L);
+    EXPECT_EQ(quadraticEquationText(Sine), "a (sin x)^2 + b sin x + c = 0");
+    EXPECT_EQ(quadraticEquationText(Tangent), "a (tan x)^2 + b tan x + c = 0");
+}
+
+TEST_F(QuadraticEquationLabels, SymmetricSineRootsAndTheDialogExample)
+{
+    expectLabels(Sine, 1, 0, -0.25L,
+                 {{1, " sin x1 = 0.50000 "}, {2, " x1 = 30° + k 360°"}, {7, "x1 = "}, {8, "p/6 + 2Kp"},
+                  {5, " x1 = 150° + k 360° "}, {10, "x1 = "}, {9, "5p/6 + 2Kp"}, {3, " sin x2 = -0.5000 "},
+                  {4, " x2 = 330° + k 360°"}, {6, "x2 = "}, {11, "11p/6 + 2Kp"}, {12, " x2 = 210° + k 360° "},
+                  {13, "x2 = "}, {14, "7p/6 + 2Kp"}});
+    // 4t² - 2(√3 + √2)t + √6 = 0: t = √3/2 and √2/2.
+    const QuadraticEquationResult r =
+        solveQuadraticEquation(Sine, 4, -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)), std::sqrt(6.0L));
+    EXPECT_EQ(r.label[2], " x1 = 60° + k 360°");
+    EXPECT_EQ(r.label[5], " x1 = 120° + k 360° ");
+    EXPECT_EQ(r.label[8], "p/3 + 2Kp");
+    EXPECT_EQ(r.label[9], "2p/3 + 2Kp");
+    EXPECT_EQ(r.label[4], " x2 = 45° + k 360°");
+    EXPECT_EQ(r.label[12], " x2 = 135° + k 360° ");
+    EXPECT_EQ(r.label[11], "p/4 + 2Kp");
+    EXPECT_EQ(r.label[14], "3p/4 + 2Kp");
+}
+
+TEST_F(QuadraticEquationLabels, SingleRootsAtTheSpecialAngles)
+{
+    // Linear equations b t + c = 0 with t = -1, 1, 0: one root, drawn with m = 0.
+    expectLabels(Cosine, 0, 1, 1,
+                 {{1, " cos x1 = -1.0000 "}, {2, " x1 = 180° + k 360° "}, {7, "x1 = "}, {8, " p + 2Kp"},
+                  {5, " x1 = 180° + k 360° "}, {10, "x1 = "}, {9, " p + 2Kp"}});
+    expectLabels(Cosine, 0, 1, -1,
+                 {{1, " cos x1 = 1.00000 "}, {2, " x1 = k 360°"}, {7, "x1 = "}, {8, " 2Kp"}, {5, " x1 = k 360°"},
+                  {10, "x1 = "}, {9, " 2Kp"}});
+    expectLabels(Sine, 0, 1, 0,
+                 {{1, " sin x1 = 0.00000 "}, {2, " x1 = k 360°"}, {7, "x1 = "}, {8, " 2Kp"},
+                  {5, " x1 = 180° + k 360° "}, {10, "x1 = "}, {9, " p + 2Kp"}});
+    expectLabels(Sine, 0, 1, 1,
+                 {{1, " sin x1 = -1.0000 "}, {2, " x1 = 270° + k 360°"}, {7, "x1 = "}, {8, "3p/2 + 2Kp"},
+                  {5, " x1 = 270° + k 360° "}, {10, "x1 = "}, {9, "3p/2 + 2Kp"}});
+    expectLabels(Cosine, 0, 2, -1,
+                 {{1, " cos x1 = 0.50000 "}, {2, " x1 = 60° + k 360° "}, {7, "x1 = "}, {8, "p/3 + 2Kp"},
+                  {5, " x1 = 300° + k 360° "}, {10, "x1 = "}, {9, "5p/3 + 2Kp"}});
+    const QuadraticEquationResult r = solveQuadraticEquation(Cosine, 0, 2, -1);
+    ASSERT_EQ(r.drawn.size(), 1u);
+    EXPECT_EQ(r.drawn[0].m, 0);
+}
+
+TEST_F(QuadraticEquationLabels, TangentRoots)
+{
+    // Negative angles have no π form; the tangent has one family per root.
+    expectLabels(Tangent, 0, 1, 1, {{1, " tan x1 = -1.0000 "}, {2, " x1= -45° + k 180° "}, {7, "x1 = "}});
+    expectLabels(Tangent, 0, 1, 0, {{1, " tan x1 = 0.00000 "}, {2, " x1= 0° + k 180° "}, {7, "x1 = "}});
+    expectLabels(Tangent, 1, 0, -1,
+                 {{1, " tan x1 = 1.00000 "}, {2, " x1= 45° + k 180° "}, {7, "x1 = "}, {8, "p/4 + Kp"},
+                  {3, " tan x2 = -1.0000 "}, {4, " x2= -45° + k 180° "}, {6, "x2 = "}});
+    // Roots far beyond the range of sine are still roots of the tangent.
+    expectLabels(Tangent, 1, -3, 2,
+                 {{1, " tan x1 = 2.00000 "}, {2, " x1= 63° + k 180° "}, {7, "x1 = "}, {8, "7p/20 + Kp"},
+                  {3, " tan x2 = 1.00000 "}, {4, " x2= 45° + k 180° "}, {6, "x2 = "}, {11, "p/4 + Kp"}});
+}
+
+TEST_F(QuadraticEquationLabels, RootsOutOfRange)
+{
+    expectLabels(Sine, 1, -3, 2,
+                 {{1, "sin x1 out of range"}, {3, " sin x2 = 1.00000 "}, {4, " x2 = 90° + k 360°"}, {6, "x2 = "},
+                  {11, "p/2 + 2Kp"}, {12, " x2 = 90° + k 360° "}, {13, "x2 = "}, {14, "p/2 + 2Kp"}});
+    const QuadraticEquationResult r = solveQuadraticEquation(Sine, 1, -3, 2);
+    ASSERT_EQ(r.drawn.size(), 1u);
+    EXPECT_EQ(r.drawn[0].m, 0.6L);
+    expectLabels(Cosine, 0, 2, -3, {{1, "cos x1 out of range"}});
+    expectLabels(Cosine, 1, 0, -4, {{1, "cos x1 out of range"}, {3, "cos x2 out of range"}});
+    EXPECT_TRUE(solveQuadraticEquation(Cosine, 1, 0, -4).drawn.empty());
+
+    app::CurrentLanguage = 0;
+    expectLabels(Cosine, 1, 0, -4, {{1, "cos x1 fuori intervallo"}, {3, "cos x2 fuori intervallo"}});
+}
+
+TEST_F(QuadraticEquationLabels, NoRealRoot)
+{
+    for (int function : {Sine, Cosine, Tangent}) {
+        expectLabels(function, 1, 0, 1, {{8, "D < 0"}});
+        EXPECT_TRUE(solveQuadraticEquation(function, 1, 0, 1).drawn.empty());
+    }
+}
+
+TEST_F(QuadraticEquationLabels, RootAtMinusOneInHundredthsKeepsItsSolution)
+{
+    // a = 0.42, b = 0.97, c = 0.55: t = -1 and t = -1.31.
+    expectLabels(Sine, 0.42L, 0.97L, 0.55L,
+                 {{1, " sin x1 = -1.0000 "}, {2, " x1 = 270° + k 360°"}, {7, "x1 = "}, {8, "3p/2 + 2Kp"},
+                  {5, " x1 = 270° + k 360° "}, {10, "x1 = "}, {9, "3p/2 + 2Kp"}, {3, "sin x2 out of range"}});
+    expectLabels(Cosine, 0.42L, 0.97L, 0.55L,
+                 {{1, " cos x1 = -1.0000 "}, {2, " x1 = 180° + k 360° "}, {7, "x1 = "}, {8, " p + 2Kp"},
+                  {5, " x1 = 180° + k 360° "}, {10, "x1 = "}, {9, " p + 2Kp"}, {3, "cos x2 out of range"}});
+    EXPECT_EQ(solveQuadraticEquation(Sine, 0.42L, 0.97L, 0.55L).drawn.size(), 1u);
+}
+
+TEST_F(QuadraticEquationLabels, DoubleRootIsShownAsOneRoot)
+{
+    expectLabels(Sine, 1, -1, 0.25L,
+                 {{1, " sin x1 = 0.50000 "}, {2, " x1 = 30° + k 360°"}, {7, "x1 = "}, {8, "p/6 + 2Kp"},
+                  {5, " x1 = 150° + k 360° "}, {10, "x1 = "}, {9, "5p/6 + 2Kp"}});
+    const QuadraticEquationResult r = solveQuadraticEquation(Sine, 1, -1, 0.25L);
+    ASSERT_EQ(r.drawn.size(), 1u);
+    EXPECT_EQ(r.drawn[0].m, 0);
+    // Zero only up to rounding: (t + 0.1)².
+    expectLabels(Tangent, 1, 0.2L, 0.01L, {{1, " tan x1 = -0.1000 "}, {2, " x1= -6° + k 180° "}, {7, "x1 = "}});
+    // Beyond the range: reported once.
+    expectLabels(Sine, 1, -4, 4, {{1, "sin x1 out of range"}});
+}
+
+TEST_F(QuadraticEquationLabels, NoTermInT)
+{
+    for (int function : {Sine, Cosine, Tangent}) {
+        expectLabels(function, 0, 0, 0, {{2, " x ∈ R"}});
+        expectLabels(function, 0, 0, -2.5L, {{2, " x ∈ Ø"}});
+        EXPECT_TRUE(solveQuadraticEquation(function, 0, 0, 0).drawn.empty());
+    }
+}
+
+// ---- Sweep ----------------------------------------------------------------------------------------
+
+// The real roots of a t² + b t + c, computed on their own (stable form, double precision).
+std::vector<double> referenceRoots(double a, double b, double c)
+{
+    if (a == 0)
+        return b == 0 ? std::vector<double>{} : std::vector<double>{-c / b};
+    const double D = b * b - 4 * a * c;
+    if (D < -1e-12)
+        return {};
+    if (std::fabs(D) <= 1e-12)
+        return {-b / (2 * a)};
+    const double q = -0.5 * (b + std::copysign(std::sqrt(D), b));
+    return {q / a, c / q};
+}
+
+// Whether f takes the value t within half a degree of x (whole degrees).
+bool solvesWithinRounding(int function, long double t, int x)
+{
+    long double low = std::numeric_limits<long double>::max(), high = -low;
+    for (int i = 0; i <= 100; ++i) {
+        const long double v = label_reading::trig(function, x - 0.5L + i / 100.0L);
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    return t >= low - 1e-9L && t <= high + 1e-9L;
+}
+
+TEST_F(QuadraticEquationLabels, SweepEveryWrittenDegreeSolvesTheEquation)
+{
+    const std::vector<std::array<int, 3>> grid = coefficient_grid::hundredths(12345, 1500);
+    for (int function : {Sine, Cosine, Tangent}) {
+        for (const auto& [ia, ib, ic] : grid) {
+            const long double a = ia / 100.0L, b = ib / 100.0L, c = ic / 100.0L;
+            const QuadraticEquationResult r = solveQuadraticEquation(function, a, b, c);
+            std::vector<double> roots = referenceRoots(ia / 100.0, ib / 100.0, ic / 100.0);
+            int admissible = 0;
+            for (double t : roots)
+                admissible += function == Tangent || std::fabs(t) <= 1 + 1e-9;
+            // Families written: Label2 and Label5 for x1, Label4 and Label12 for x2.
+            int families = 0;
+            for (int n : {2, 5, 4, 12}) {
+                const QString& text = r.label[std::size_t(n)];
+                if (text.isEmpty() || text.contains(QStringLiteral("∈")))
+                    continue;
+                ++families;
+                const std::optional<int> x = label_reading::degreeSolution(text);
+                ASSERT_TRUE(x.has_value()) << text.toStdString();
+                bool solves = false;
+                for (double t : roots)
+                    solves = solves || solvesWithinRounding(function, t, *x);
+                EXPECT_TRUE(solves) << function << ": " << ia << " " << ib << " " << ic << " " << text.toStdString();
+            }
+            EXPECT_EQ(families, admissible * (function == Tangent ? 1 : 2))
+                << function << ": " << ia << " " << ib << " " << ic;
+            for (const QString& text : r.label) {
+                EXPECT_FALSE(text.contains(QStringLiteral("nan")) || text.contains(QStringLiteral("inf")));
+            }
+        }
+    }
+}
+
+}  // namespace
