@@ -32,7 +32,7 @@ constexpr int KeyHeight = 28;
 constexpr int ColumnPitch = 54;
 constexpr int RowPitch = 33;
 
-struct KeySpec {
+struct KeyLayout {
     const char* name;
     const char* caption;  // empty for the keys that show a picture
     const char* append;   // the text the key appends, or null for the keys that act
@@ -41,7 +41,7 @@ struct KeySpec {
     int span;
 };
 
-const KeySpec Keys[] = {
+const KeyLayout Keys[] = {
     {"Button25", "sin", "sin", 0, 0, 1},      {"Button26", "cos", "cos", 1, 0, 1},
     {"Button16", "arcsin", "arcsin", 2, 0, 1}, {"Button30", "arccos", "arccos", 3, 0, 1},
     {"Button31", "arctan", "arctan", 4, 0, 1}, {"Button23", "log", "log", 0, 1, 1},
@@ -142,14 +142,14 @@ TCalcola::TCalcola(QWidget* owner)
     gradi->setChecked(true);
 
     const QFont keyFont = Fonts::sansSerif(13, true);
-    for (const KeySpec& spec : Keys) {
+    for (const KeyLayout& key : Keys) {
         auto* button = new QPushButton(this);
-        const QString name = QLatin1String(spec.name);
+        const QString name = QLatin1String(key.name);
         button->setObjectName(name);
-        button->setGeometry(KeyLeft + spec.column * ColumnPitch, KeyTop + spec.row * RowPitch,
-                            spec.span * KeyWidth + (spec.span - 1) * (ColumnPitch - KeyWidth), KeyHeight);
+        button->setGeometry(KeyLeft + key.column * ColumnPitch, KeyTop + key.row * RowPitch,
+                            key.span * KeyWidth + (key.span - 1) * (ColumnPitch - KeyWidth), KeyHeight);
         button->setFont(keyFont);
-        button->setText(QString::fromUtf8(spec.caption));
+        button->setText(QString::fromUtf8(key.caption));
         // The keys leave the focus in the expression field, so Enter always means "Off".
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
@@ -238,9 +238,9 @@ void TCalcola::Button1Click(QAbstractButton* button)
 {
     const QString name = button->objectName();
     CalculatorState& state = calculatorState();
-    for (const KeySpec& spec : Keys) {
-        if (spec.append && name == QLatin1String(spec.name)) {
-            nome->setText(nome->text() + QLatin1String(spec.append));
+    for (const KeyLayout& key : Keys) {
+        if (key.append && name == QLatin1String(key.name)) {
+            nome->setText(nome->text() + QLatin1String(key.append));
             nome->setFocus();
             return;
         }

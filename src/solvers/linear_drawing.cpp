@@ -263,7 +263,7 @@ int linearLevelY(const SolverGeometry& g, const Coefficients& given)
     const long double S = curveScale(k);
     if (S == 0)
         return g.H / 4;
-    return g.H / 4 + nearest(g.H / 10.0L * k[2] / S);
+    return drawableCoordinate(static_cast<long long>(g.H / 4) + nearest(g.H / 10.0L * k[2] / S));
 }
 
 int linearMarkX(const SolverGeometry& g, long double x, int period)

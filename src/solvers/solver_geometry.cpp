@@ -1,5 +1,6 @@
 #include "solvers/solver_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "solvers/angle_notation.h"
@@ -23,7 +24,12 @@ int SolverGeometry::graphX(long double theta) const
 
 int SolverGeometry::graphY(long double t) const
 {
-    return H / 4 - nearest(t * H / 10.0L);
+    return drawableCoordinate(static_cast<long long>(H / 4) - nearest(t * H / 10.0L));
+}
+
+int drawableCoordinate(long long v)
+{
+    return int(std::clamp<long long>(v, -FarCoordinate, FarCoordinate));
 }
 
 std::vector<long double> sineAbscissas(long double theta)

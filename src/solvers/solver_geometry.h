@@ -12,6 +12,11 @@
 
 namespace solvers {
 
+// A coordinate far outside any window is held at ±FarCoordinate pixels: a huge value (a typed
+// coefficient of 10^20, say) then neither overflows the sums it enters nor reaches the painter.
+inline constexpr int FarCoordinate = 1000000;
+int drawableCoordinate(long long v);
+
 struct SolverGeometry {
     int W = 0;  // client width
     int H = 0;  // client height

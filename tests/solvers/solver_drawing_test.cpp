@@ -9,6 +9,7 @@
 #include "solvers/elementary_angles.h"
 #include "solvers/elementary_equations_drawing.h"
 #include "solvers/elementary_inequalities_drawing.h"
+#include "solvers/linear_drawing.h"
 #include "solvers/picture_reading.h"
 #include "solvers/solver_drawing.h"
 
@@ -382,3 +383,24 @@ TEST(InequalityPicture, FirstTangentPictureHasTwoHalfCircles)
 }
 
 }  // namespace
+
+// Far-off values (typed coefficients such as 10^20 or 10^-20) give coordinates held at
+// ±FarCoordinate instead of overflowing the sums they enter.
+TEST(FarCoordinates, AreHeldInsteadOfOverflowing)
+{
+    SolverGeometry g;
+    g.W = 1596;
+    g.H = 800;
+    g.U = 200;
+    const struct {
+        long double t;
+        int y;
+    } levels[] = {{1e30L, -FarCoordinate}, {-1e30L, FarCoordinate}, {1e-30L, 200}, {1.0L, 120},
+                  {-std::numeric_limits<long double>::max(), FarCoordinate}};
+    for (const auto& c : levels)
+        EXPECT_EQ(g.graphY(c.t), c.y) << double(c.t);
+    // The linear windows' level line y = -c when the curve 10^-20 sin x is next to nothing.
+    EXPECT_EQ(linearLevelY(g, {1e-20L, 0, 1}), FarCoordinate);
+    EXPECT_EQ(linearLevelY(g, {1e-20L, 0, -1}), -FarCoordinate);
+    EXPECT_EQ(linearLevelY(g, {1, 0, 0.5L}), 200 + 40);
+}
