@@ -38,66 +38,14 @@ int equationPanelWidth()
 
 // ---- Shared part ---------------------------------------------------------------------------------
 
-LinearSolverWindow::LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup) : SolverWindow(frame)
+LinearSolverWindow::LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup)
+    : CoefficientSolverWindow(frame, setup)
 {
-    coefficients = new CoefficientControls(this, setup);
-    ToolBar3 = coefficients->ToolBar3;
-    a = coefficients->a;
-    b = coefficients->b;
-    c = coefficients->c;
-    pa = coefficients->pa;
-    pb = coefficients->pb;
-    pc = coefficients->pc;
-    dati = coefficients->dati;
-    addLeadingToolBar(ToolBar3);
-    connect(coefficients, &CoefficientControls::changed, this, [this] { redraw(); });
-}
-
-const Coefficients& LinearSolverWindow::values() const
-{
-    return coefficients->values();
-}
-
-int LinearSolverWindow::stepPressCount() const
-{
-    return coefficients->stepPressCount();
-}
-
-void LinearSolverWindow::paClick()
-{
-    coefficients->paClick();
-}
-
-void LinearSolverWindow::pbClick()
-{
-    coefficients->pbClick();
-}
-
-void LinearSolverWindow::pcClick()
-{
-    coefficients->pcClick();
-}
-
-void LinearSolverWindow::paMouseUp()
-{
-    coefficients->paMouseUp();
-}
-
-void LinearSolverWindow::datiClick()
-{
-    coefficients->datiClick();
-}
-
-void LinearSolverWindow::setCoefficients(const Coefficients& k)
-{
-    coefficients->setValues(k);
-    redraw();
 }
 
 void LinearSolverWindow::FormCreate()
 {
-    SolverFrameLayout();
-    coefficients->start();
+    layOutWithCoefficients();
     solve();
     showResults();
     BackdropPending = true;

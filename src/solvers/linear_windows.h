@@ -6,49 +6,20 @@
 // marks) at every change and every repaint the window did not ask for.
 #include "solvers/linear_drawing.h"
 #include "solvers/linear_solver.h"
-#include "solvers/solver_window.h"
+#include "solvers/coefficient_solver_window.h"
 
 class QLabel;
-class QLineEdit;
-class QToolBar;
-class QToolButton;
-class UpDown;
 
 namespace solvers {
 
-class CoefficientControls;
-struct CoefficientSetup;
 
 // What the two windows share: the coefficient controls and their handlers, the creation, the
 // first picture and the redraw.
-class LinearSolverWindow : public SolverWindow {
+class LinearSolverWindow : public CoefficientSolverWindow {
     Q_OBJECT
 public:
-    CoefficientControls* coefficients;
-    QToolBar* ToolBar3;
-    QLineEdit* a;
-    QLineEdit* b;
-    QLineEdit* c;
-    UpDown* pa;
-    UpDown* pb;
-    UpDown* pc;
-    QToolButton* dati;
-
-    // The coefficients the window solves with and what it found.
-    const Coefficients& values() const;
+    // What the window found.
     const LinearSolution& solution() const { return Solution; }
-    int stepPressCount() const;
-
-    // Step handlers (the up-down has moved), the mouse release and the data button.
-    void paClick();
-    void pbClick();
-    void pcClick();
-    void paMouseUp();
-    void datiClick();
-
-    // Takes three coefficients as the dialog's OK does (tests, pictures): boxes, positions,
-    // solution, texts and picture.
-    void setCoefficients(const Coefficients& k);
 
 protected:
     LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup);

@@ -20,22 +20,18 @@ CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<i
 }
 
 QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup)
-    : SolverWindow(frame)
+    : CoefficientSolverWindow(frame, setup)
 {
     createFunctionChoice();
-    m_coefficients = new CoefficientControls(this, setup);
-    addLeadingToolBar(m_coefficients->ToolBar3);
     ToolBar1->addWidget(funzt);
     ToolBar1->addSeparator()->setObjectName("ToolButton1");
     ToolBar1->addWidget(aggiorna);
     ToolBar1->addSeparator()->setObjectName("ToolButton2");
-    connect(m_coefficients, &CoefficientControls::changed, this, [this] { stepped(); });
 }
 
 void QuadraticSolverWindow::FormCreate()
 {
-    SolverFrameLayout();
-    m_coefficients->start();
+    layOutWithCoefficients();
     showFunction();
     solveAndShow();
     BackdropPending = true;
@@ -44,12 +40,6 @@ void QuadraticSolverWindow::FormCreate()
 void QuadraticSolverWindow::drawFirstPicture()
 {
     drawBackdrop(quadraticBackdropStyle(FunctionIndex));
-    solveAndShow();
-}
-
-void QuadraticSolverWindow::setCoefficients(const std::array<long double, 3>& values)
-{
-    m_coefficients->setValues(values);
     solveAndShow();
 }
 

@@ -6,8 +6,7 @@
 // never counts as a step.
 #include <array>
 
-#include "solvers/coefficient_controls.h"
-#include "solvers/solver_window.h"
+#include "solvers/coefficient_solver_window.h"
 
 namespace solvers {
 
@@ -15,23 +14,9 @@ namespace solvers {
 // the start values a = 1, b = -1.5, c = 0.5 and the dialog's example 4t² - 2(√3 + √2)t + √6.
 CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<int, int>> acceleration);
 
-class QuadraticSolverWindow : public SolverWindow {
+class QuadraticSolverWindow : public CoefficientSolverWindow {
     Q_OBJECT
 public:
-    CoefficientControls* coefficients() const { return m_coefficients; }
-    // The coefficients the window solves with.
-    const std::array<long double, 3>& values() const { return m_coefficients->values(); }
-
-    // The steps of the three up-downs, the mouse release over any of them, the data button.
-    void paClick() { m_coefficients->paClick(); }
-    void pbClick() { m_coefficients->pbClick(); }
-    void pcClick() { m_coefficients->pcClick(); }
-    void paMouseUp() { m_coefficients->paMouseUp(); }
-    void datiClick() { m_coefficients->datiClick(); }
-
-    // Takes the coefficients as if confirmed in the dialog, then solves and redraws.
-    void setCoefficients(const std::array<long double, 3>& values);
-
     // Applies the function chosen in funzt: its texts, a new graph, the solution redrawn.
     void aggiornaClick() override;
 
@@ -46,12 +31,7 @@ protected:
     // Solves with the window's coefficients and writes the result labels; draws the picture
     // too once the graph exists.
     virtual void solveAndShow() = 0;
-    // What a change of the coefficients does: solve and show (the window's own step picture).
-    virtual void stepped() { solveAndShow(); }
     void redraw() override { solveAndShow(); }
-
-private:
-    CoefficientControls* m_coefficients;
 };
 
 }  // namespace solvers
