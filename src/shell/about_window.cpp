@@ -12,6 +12,7 @@
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
+#include "shell/command_line.h"
 #include "shell/language_file.h"
 #include "shell/languages.h"
 #include "shell/main_window.h"
@@ -107,7 +108,7 @@ Tinfo::Tinfo(QWidget* owner)
     QFont italic = Fonts::windowDefault();
     italic.setItalic(true);
     Version->setFont(italic);
-    Version->setText(tr("by the TrigTutor authors - version 1.0"));
+    Version->setText(QStringLiteral("by the %1 authors - version 1.0").arg(QLatin1String(app::ProgramName)));
     Version->move(0, 38);
     Label2->move(0, 62);
     SpeedButton1->setGeometry(355, 10, 32, 32);
