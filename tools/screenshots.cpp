@@ -134,7 +134,7 @@ const std::vector<ExtraShot>& extraShots()
         {9, "Tdisequatr_sin_step", elementaryState(0, -55)},
         {9, "Tdisequatr_cos", elementaryState(1, 0)},
         {9, "Tdisequatr_cos_step", elementaryState(1, 35)},
-        {9, "Tdisequatr_tan", elementaryState(2, 0)},
+        {9, "Tdisequatr_tan", elementaryState(2, 0)},  // the first tangent picture, before any step
         {9, "Tdisequatr_tan_step", elementaryState(2, -70)},
         {28, "Tequasecondogrado_sin_symmetric", quadraticState(0, 1, 0, -0.25L)},
         {28, "Tequasecondogrado_cos", quadraticState(1, 2, -1, -1)},
@@ -163,6 +163,8 @@ const std::vector<ExtraShot>& extraShots()
         {30, "Tequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
         {31, "Tdisequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
         {31, "Tdisequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
+        // Large coefficients with the line close to touching: sin x = -0.99989, 269° and 271°.
+        {30, "Tequazionilineari_large", linearState(90.0L, 0.0L, 89.99L)},
     };
     return shots;
 }

@@ -54,6 +54,29 @@ void dispatch(int context)
 
 const char* const kProperty = "helpContext";
 
+// The open menu in which `menu` is the highlighted submenu, if any.
+QMenu* menuAbove(const QMenu* menu)
+{
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget* widget : widgets) {
+        auto* above = qobject_cast<QMenu*>(widget);
+        if (above && above != menu && above->isVisible() && above->activeAction() == menu->menuAction())
+            return above;
+    }
+    return nullptr;
+}
+
+// Closes every open menu, the innermost first.
+void closeMenus()
+{
+    for (int i = 0; i < 16; ++i) {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            return;
+        popup->close();
+    }
+}
+
 class F1Filter : public QObject {
 public:
     using QObject::QObject;
@@ -66,13 +89,15 @@ protected:
         if (auto* ke = static_cast<QKeyEvent*>(event); ke->isAutoRepeat())
             return true;
         Q_UNUSED(watched);
-        // A highlighted menu item answers first.
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            if (QAction* action = menu->activeAction()) {
-                const int context = helpContext(action);
-                if (context > 0) {
-                    menu->close();
-                    showContext(context);
+        // A highlighted menu item answers first: the innermost one, which is in the menu above
+        // the open submenu when the mouse has opened it without highlighting anything in it.
+        // An item without a page of its own opens the contents.
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            int depth = 0;
+            for (QMenu* menu = popup; menu && depth < 8; menu = menuAbove(menu), ++depth) {
+                if (QAction* action = menu->activeAction()) {
+                    closeMenus();
+                    showContext(helpContext(action));
                     return true;
                 }
             }

@@ -34,14 +34,15 @@ UpDown::UpDown(QWidget* parent, Qt::Orientation orientation)
         button->setAutoRepeatInterval(60);
         button->setFocusPolicy(Qt::NoFocus);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        // A step when the mouse button goes down, and one at every auto-repeat, which sends a
+        // released/clicked/pressed triple while the arrow is held; the real release only ends
+        // the run (its click is no step).
+        connect(button, &QToolButton::pressed, this, [this, button] { step(button == m_up ? +1 : -1); });
         connect(button, &QToolButton::released, this, [this, button] {
-            // Auto-repeat sends released/pressed pairs while held; only the real release counts.
             if (!button->isDown())
                 release();
         });
     }
-    connect(m_up, &QToolButton::clicked, this, [this] { stepUp(); });
-    connect(m_down, &QToolButton::clicked, this, [this] { stepDown(); });
 }
 
 QSize UpDown::sizeHint() const

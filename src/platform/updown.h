@@ -1,7 +1,8 @@
 #pragma once
 // The up-down control: two arrow buttons that step an integer position within a range,
-// optionally wrapping, with auto-repeat while an arrow is held. The click signal comes after
-// the position has moved; the mouse-up signal when an arrow is released.
+// optionally wrapping. An arrow steps when the mouse button goes down on it and repeats while
+// it is held; releasing it adds no step. The click signal comes after the position has moved;
+// the mouse-up signal when an arrow is released.
 #include <QWidget>
 
 class QToolButton;

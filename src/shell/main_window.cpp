@@ -145,8 +145,14 @@ Tangolario::Tangolario()
     connect(Timer3, &QTimer::timeout, this, &Tangolario::Timer3Timer);
     connect(Timer1, &QTimer::timeout, this, &Tangolario::Timer1Timer);
     m_chooseLanguageFile = [this] {
-        return QFileDialog::getOpenFileName(this, QString(), app::languageFileFolder(),
-                                            QStringLiteral("Textfile (*.lng)"));
+        // A name typed without extension stands for name.lng.
+        QFileDialog dialog(this, QString(), app::languageFileFolder(), QStringLiteral("Textfile (*.lng)"));
+        dialog.setObjectName(QStringLiteral("OpenDialog1"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(QStringLiteral("lng"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
     };
 
     FormCreate();
@@ -481,14 +487,16 @@ void Tangolario::Chiudetutte1Click()
     closeAllChildWindows();
 }
 
+// Previous and Next follow the order of the Windows menu's list (the order of creation), cycling
+// at the ends.
 void Tangolario::Precedente1Click()
 {
-    m_mdi->activateNextSubWindow();
+    m_mdi->activatePreviousSubWindow();
 }
 
 void Tangolario::Successiva1Click()
 {
-    m_mdi->activatePreviousSubWindow();
+    m_mdi->activateNextSubWindow();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -129,14 +129,8 @@ void drawInequalityPicture(QPainter& painter, const SolverGeometry& g, const QIm
 void drawInequalityFirstPicture(QPainter& painter, const SolverGeometry& g, const QImage& bitmap, int function,
                                 int alphaDeg)
 {
-    drawCirclePicture(painter, g, bitmap, function, alphaDeg, true, [&] {
-        if (function == Tangent) {
-            DrawSolutionArc(painter, g, alphaDeg, -1, 1, 1, -1, Colors::clYellow);
-            DrawSolutionArc(painter, g, alphaDeg, 1, -1, -1, 1, Colors::clAqua);
-        } else {
-            drawSolutionArcs(painter, g, function, alphaDeg);
-        }
-    });
+    drawCirclePicture(painter, g, bitmap, function, alphaDeg, true,
+                      [&] { drawSolutionArcs(painter, g, function, alphaDeg); });
 }
 
 }  // namespace solvers

@@ -37,8 +37,8 @@ void drawSolutionArcs(QPainter& painter, const SolverGeometry& g, int function, 
 void drawInequalityPicture(QPainter& painter, const SolverGeometry& g, const QImage& bitmap, int function,
                            int alphaDeg);
 
-// The first picture of a function: half-circle arcs for the tangent, the short arrowed axes and
-// no graph markers.
+// The first picture of a function: the arcs of every step, the short arrowed axes and no graph
+// markers.
 void drawInequalityFirstPicture(QPainter& painter, const SolverGeometry& g, const QImage& bitmap, int function,
                                 int alphaDeg);
 

@@ -71,7 +71,7 @@ LinearSolution solveLinear(const Coefficients& given, AngleSpan span)
     }
     const long double g = n - c * c;
     s.ratio = g / n;
-    s.tangent = std::fabs(s.ratio) < TangentThreshold;
+    s.tangent = std::fabs(s.ratio) < TangentTolerance;
     if (s.tangent || s.ratio > 0) {
         if (a != 0 && b != 0) {
             if (s.tangent) {
@@ -103,10 +103,9 @@ LinearSolution solveLinear(const Coefficients& given, AngleSpan span)
         }
         s.deg1 = solutionDegrees(s.x1);
         s.deg2 = solutionDegrees(s.x2);
+        const bool oneAngle = s.tangent || (s.deg1 - s.deg2) % 360 == 0;
+        s.written = s.drawn = oneAngle ? 1 : 2;
     }
-    const int count = s.tangent ? 1 : 2;
-    s.drawn = s.tangent || s.ratio > DrawnThreshold ? count : 0;
-    s.written = s.tangent || s.ratio > WrittenThreshold ? count : 0;
     return s;
 }
 

@@ -6,7 +6,7 @@
 //
 // The equation does not change when a, b and c are multiplied by the same factor, so every
 // decision is taken on scale-free quantities: the coefficients are divided by the largest of
-// their magnitudes before solving, and the thresholds apply to g / (a² + b²), where
+// their magnitudes before solving, and the decisions look at g / (a² + b²), where
 // g = a² + b² - c² is the discriminant of the half-angle quadratic divided by 4. The line
 // b X + a Y + c = 0 cuts the unit circle when that ratio is positive and touches it when it is 0.
 #include <QString>
@@ -16,10 +16,11 @@ namespace solvers {
 
 using Coefficients = std::array<long double, 3>;  // a, b, c
 
-// Thresholds on g / (a² + b²).
-inline constexpr long double TangentThreshold = 1e-5L;  // |ratio| below: the line touches the circle
-inline constexpr long double DrawnThreshold = 1e-4L;    // above: radii, arcs and graph marks
-inline constexpr long double WrittenThreshold = 1e-3L;  // above: the two solutions are written
+// The tolerance on g / (a² + b²) that absorbs rounding, and nothing more: within it the line
+// touches the circle (one double solution), above it the line cuts the circle in two points.
+// Coefficients in hundredths up to 90 never give a nonzero ratio below 1e-4 / 16200 ≈ 6e-9,
+// while the rounding of the scale-free coefficients stays near 1e-18.
+inline constexpr long double TangentTolerance = 1e-9L;
 
 // Where the solutions are taken: x in (-π, π] (the equation window) or in [0, 2π) (the
 // inequality window, whose boundary angles are ordered along one turn).
@@ -29,9 +30,12 @@ struct LinearSolution {
     long double g = 0;         // LineDiscriminant: a² + b² - c² of the coefficients as given
     long double ratio = 0;     // g / (a² + b²); meaningless when `constant`
     bool constant = false;     // a = b = 0: the left-hand side is the constant c
-    bool tangent = false;      // |ratio| < TangentThreshold: one (double) solution
-    int written = 0;           // solutions written in the labels: 2, 1 (tangent) or 0
-    int drawn = 0;             // solutions drawn as radii, arcs and marks: 2, 1 (tangent) or 0
+    bool tangent = false;      // |ratio| < TangentTolerance: one (double) solution
+    // Solutions written in the labels and drawn as radii, arcs and marks: 2 when the line cuts
+    // the circle, 1 when it touches it or when the two solutions round to the same whole degree
+    // (they are one angle as far as the window shows), 0 when it misses it.
+    int written = 0;
+    int drawn = 0;
     long double x1 = 0;        // Solution1, radians
     long double x2 = 0;        // Solution2, radians (equal to x1 for a tangent)
     int deg1 = 0;              // Solution1Deg: nearest whole degrees
@@ -80,9 +84,10 @@ struct IntervalTexts {
     QString Label11;
 };
 // Two boundary angles: "lo° + k 360°' < = x <= hi° + k 360°" and the like. A line that does
-// not cut the circle: "R" / "Ø" by the sign the left-hand side keeps, the sign of c. A tangent
-// line with c > 0: "R" / "Ø"; with c < 0 only the point of contact is >= 0: "x = d° + k 360°"
-// / "x ≠ d° + k 360°". a = b = 0: "sempre" / "mai" by the sign of c.
+// not cut the circle: "R" / "Ø" by the sign the left-hand side keeps, the sign of c. One
+// written solution (a tangent line, or two solutions rounding to the same degree) with c > 0:
+// "R" / "Ø"; with c < 0 only the point of contact is >= 0: "x = d° + k 360°" /
+// "x ≠ d° + k 360°". a = b = 0: "sempre" / "mai" by the sign of c.
 IntervalTexts inequalityIntervalTexts(const LinearSolution& s, const Coefficients& k);
 
 // The graph title of the equation window: four blanks, the a box text, " sin x ", "+" unless

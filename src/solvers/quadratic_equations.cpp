@@ -2,6 +2,7 @@
 
 #include "shell/text_tables.h"
 #include "solvers/elementary_angles.h"
+#include "solvers/elementary_equations.h"
 
 namespace solvers {
 
@@ -53,10 +54,16 @@ void writeCosine(std::array<QString, 15>& l, const RootLabels& r, const QString&
     }
 }
 
+// The π label names the same angle as the degree label: "-11p/30 + Kp" beside -66°, " Kp" beside 0°.
 void writeTangent(std::array<QString, 15>& l, const RootLabels& r, const QString& x, int n)
 {
     l[r.degrees1] = QStringLiteral(" ") + x + QStringLiteral("= ") + degrees(n) + QStringLiteral("° + k 180° ");
-    l[r.pi1] = PiFractionText(n, Period::Pi);
+    if (n == 0)
+        l[r.pi1] = QString::fromLatin1(TangentZeroRadians);
+    else if (n < 0)
+        l[r.pi1] = QStringLiteral("-") + PiFractionText(-n, Period::Pi);
+    else
+        l[r.pi1] = PiFractionText(n, Period::Pi);
 }
 
 // Writes the labels of one root; true when f takes the value t (the root is then drawn).

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "common/test_support.h"
 #include "language_samples.h"
@@ -255,6 +257,28 @@ TEST(ChildWindows, WindowListNamesTheOpenWindows)
     main->Chiudetutte1Click();
 }
 
+TEST(ChildWindows, PreviousAndNextFollowTheWindowListCycling)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    StandIn* windows[] = {openStandIn(*main, 6), openStandIn(*main, 9), openStandIn(*main, 13)};
+    main->mdiArea()->setActiveSubWindow(windows[2]);
+    const struct {
+        const char* item;
+        int expected[3];  // the active window after each of three presses
+    } cases[] = {{"Precedente1", {1, 0, 2}}, {"Successiva1", {0, 1, 2}}};
+    for (const auto& c : cases) {
+        for (int expected : c.expected) {
+            main->menuItem(QString::fromLatin1(c.item))->trigger();
+            processEvents();
+            EXPECT_EQ(main->mdiArea()->activeSubWindow(), windows[expected]) << c.item;
+        }
+    }
+    emit main->menu("Finestre1")->aboutToShow();
+    EXPECT_EQ(main->menu("Finestre1")->actions().last()->text(), QStringLiteral("&3 stand-in 13"));
+    main->Chiudetutte1Click();
+}
+
 TEST(ChildWindows, EveryTopicCommandKeepsOneInstance)
 {
     ScratchDirectory scratch;
@@ -307,17 +331,30 @@ TEST(Help, F1OnAHighlightedMenuItemOpensItsContext)
 {
     ScratchDirectory scratch;
     auto main = makeMainWindow();
-    QMenu* equazioni = main->menu("Equazioni1");
-    equazioni->popup(QPoint(10, 10));
-    processEvents();
-    equazioni->setActiveAction(main->menuItem("Equazionilineari1"));
-    const int before = Help::requestCount();
-    QTest::keyClick(equazioni, Qt::Key_F1);
-    processEvents();
-    EXPECT_EQ(Help::requestCount(), before + 1);
-    EXPECT_EQ(Help::lastRequest().context, 307);
+    const struct {
+        const char* menu;
+        const char* item;
+        int context;
+    } cases[] = {
+        {"Equazioni1", "Equazionilineari1", 307},
+        {"Ambiente1", "Lingua1", 4},          // its submenu opens, nothing in it highlighted
+        {"Ambiente1", "Calcolatrice1", 101},
+        {"Finestre1", "Precedente1", 0},      // no page of its own: the contents
+    };
+    for (const auto& c : cases) {
+        QMenu* menu = main->menu(c.menu);
+        menu->popup(QPoint(10, 10));
+        processEvents();
+        menu->setActiveAction(main->menuItem(c.item));
+        processEvents();
+        const int before = Help::requestCount();
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F1);
+        processEvents();
+        EXPECT_EQ(Help::requestCount(), before + 1) << c.item;
+        EXPECT_EQ(Help::lastRequest().context, c.context) << c.item;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.item;
+    }
     EXPECT_EQ(Help::lastRequest().fileName, QStringLiteral("Anglebook.hlp"));
-    equazioni->close();
     main->Guida1Click();
     EXPECT_EQ(Help::lastRequest().context, 0);
 }
@@ -367,6 +404,30 @@ TEST(LoadLanguage, AnAcceptedFileBecomesTheLanguageWithItsFlag)
     main->menuItem("altra")->trigger();
     EXPECT_EQ(CurrentLanguage, LoadedLanguage);
     EXPECT_EQ(main->menuItem("Ambiente1")->text(), QStringLiteral("t87"));
+}
+
+TEST(LoadLanguage, ANameTypedWithoutExtensionOpensTheLngFile)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
+    whenModalShown([](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("OpenDialog1"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("mine"));
+        // A "file not found" complaint is closed, and the dialog with it.
+        QTimer::singleShot(200, dialog, [dialog] {
+            if (QWidget* complaint = QApplication::activeModalWidget(); complaint && complaint != dialog) {
+                ADD_FAILURE() << "the name without extension was not found";
+                complaint->close();
+            }
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    main->Caricaunaltraversione1Click();
+    processEvents();
+    EXPECT_EQ(CurrentLanguage, LoadedLanguage);
+    EXPECT_EQ(main->menuItem("altra")->text(), QStringLiteral("Español"));
 }
 
 TEST(LoadLanguage, AFileWithoutFlagHasNoImage)

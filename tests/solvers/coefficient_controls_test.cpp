@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "expr/coefficients.h"
@@ -90,6 +91,27 @@ TEST_F(CoefficientControlsTest, HeldArrowAcceleratesUntilReleased)
     EXPECT_EQ(controls.pa->increment(), 1);
     controls.pa->stepDown();
     EXPECT_EQ(controls.pa->position(), expected - 1);
+}
+
+TEST_F(CoefficientControlsTest, HeldMouseStepsOnPressRepeatsAndAddsNothingOnRelease)
+{
+    CoefficientControls controls(&window, setup());
+    controls.start();
+    window.show();
+    QWidget* up = controls.pa->upButton();
+    QTest::mousePress(up, Qt::LeftButton);
+    EXPECT_EQ(controls.pa->position(), 101);  // at once, before any release
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controls.stepPressCount() >= 12; }, 10000));
+    // Each step moves by the increment the step before has set.
+    int expected = 100;
+    for (int step = 1; step <= controls.stepPressCount(); ++step)
+        expected += step > 50 ? 20 : step > 25 ? 10 : step > 10 ? 5 : 1;
+    const int held = controls.pa->position();
+    EXPECT_EQ(held, expected);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    EXPECT_EQ(controls.pa->position(), held);
+    EXPECT_EQ(controls.stepPressCount(), 0);
+    EXPECT_EQ(controls.pa->increment(), 1);
 }
 
 TEST_F(CoefficientControlsTest, StepsStopAtTheRangeEnds)

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <set>
 
 #include "common/test_support.h"
 #include "platform/colors.h"
@@ -19,6 +21,7 @@
 #include "shell/window_registry.h"
 #include "solvers/angle_notation.h"
 #include "solvers/coefficient_controls.h"
+#include "solvers/label_reading.h"
 #include "solvers/linear_windows.h"
 #include "solvers/picture_reading.h"
 
@@ -318,6 +321,62 @@ TEST_F(LinearWindowTest, SmallCoefficientsStillHaveTheirSolutions)
     EXPECT_EQ(text(e, "Label4"), QStringLiteral(" x2 = 150° + k 360°"));
     EXPECT_EQ(text(d, "Label8"), QStringLiteral("30° + k 360°' < = x <= 150° + k 360°"));
     EXPECT_TRUE(colourNear(e->surface(), solutionRadiusEnd(e->geometry(), radians(150)), Colors::clLime));
+}
+
+TEST_F(LinearWindowTest, LargeCoefficientsNearlyTouchingShowBothSolutions)
+{
+    Tequazionilineari* e = open<Tequazionilineari>();
+    Tdisequazionilineari* d = open<Tdisequazionilineari>();
+    ASSERT_TRUE(e && d);
+    const SolverGeometry g = e->geometry();
+    static const QRegularExpression number(QStringLiteral("(-?\\d+)°"));
+    auto turn = [](long double degrees) { return ((int(std::lround(degrees)) % 360) + 360) % 360; };
+    int pairs = 0;
+    // a, b in hundredths; c just inside the circle: c² a few hundredths² below a² + b².
+    const int values[] = {-9000, -7000, -3000, 0, 2000, 3000, 4000, 9000};
+    for (int A : values) {
+        for (int B : values) {
+            const long long n = 1LL * A * A + 1LL * B * B;
+            const long long top = std::llround(std::floor(std::sqrt(double(n - 1))));
+            for (long long m : {top, top - 1, top - 7, -top, -top + 2}) {
+                if (n == 0 || m * m >= n)
+                    continue;
+                const Coefficients k{A / 100.0L, B / 100.0L, m / 100.0L};
+                // a sin x + b cos x = r sin(x + φ).
+                const long double r = std::sqrt(k[0] * k[0] + k[1] * k[1]);
+                const long double phi = std::atan2(k[1], k[0]) * 180 / Pi;
+                const long double base = std::asin(-k[2] / r) * 180 / Pi;
+                const std::set<int> expected{turn(base - phi), turn(180 - base - phi)};
+                if (expected.size() < 2)
+                    continue;
+                ++pairs;
+                SCOPED_TRACE(::testing::Message() << A << ", " << B << ", " << m);
+                e->setCoefficients(k);
+                d->setCoefficients(k);
+                std::set<int> written;
+                for (const char* label : {"Label2", "Label4"})
+                    if (const auto x = label_reading::degreeSolution(text(e, label)))
+                        written.insert(*x);
+                EXPECT_EQ(written, expected);
+                for (int x : expected)
+                    EXPECT_TRUE(colourNear(e->surface(), solutionRadiusEnd(g, radians(x)), Colors::clBlue, 2) ||
+                                colourNear(e->surface(), solutionRadiusEnd(g, radians(x)), Colors::clLime, 2))
+                        << x;
+                // The inequality's sets are bounded by the two solutions.
+                std::set<int> bounds;
+                for (const QString& label : {text(d, "Label8"), text(d, "Label11")})
+                    for (const auto& match : number.globalMatch(label))
+                        if (match.captured(1) != QLatin1String("360"))
+                            bounds.insert(turn(match.captured(1).toInt()));
+                EXPECT_EQ(bounds, expected) << text(d, "Label8").toStdString();
+            }
+        }
+    }
+    EXPECT_GT(pairs, 150);
+    // The first case the issue found: sin x = -0.99989, x = 269° and 271°.
+    e->setCoefficients({90, 0, 89.99L});
+    EXPECT_EQ(text(e, "Label2"), QStringLiteral(" x1 = 271° + k 360°"));
+    EXPECT_EQ(text(e, "Label4"), QStringLiteral(" x2 = 269° + k 360°"));
 }
 
 TEST_F(LinearWindowTest, HeldArrowsAccelerateAndReleaseResets)

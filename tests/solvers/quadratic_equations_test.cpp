@@ -161,12 +161,13 @@ TEST_F(QuadraticEquationLabels, SingleRootsAtTheSpecialAngles)
 
 TEST_F(QuadraticEquationLabels, TangentRoots)
 {
-    // Negative angles have no π form; the tangent has one family per root.
-    expectLabels(Tangent, 0, 1, 1, {{1, " tan x1 = -1.0000 "}, {2, " x1= -45° + k 180° "}, {7, "x1 = "}});
-    expectLabels(Tangent, 0, 1, 0, {{1, " tan x1 = 0.00000 "}, {2, " x1= 0° + k 180° "}, {7, "x1 = "}});
+    // Negative and zero angles keep their sign in the π form; the tangent has one family per root.
+    expectLabels(Tangent, 0, 1, 1,
+                 {{1, " tan x1 = -1.0000 "}, {2, " x1= -45° + k 180° "}, {7, "x1 = "}, {8, "-p/4 + Kp"}});
+    expectLabels(Tangent, 0, 1, 0, {{1, " tan x1 = 0.00000 "}, {2, " x1= 0° + k 180° "}, {7, "x1 = "}, {8, " Kp"}});
     expectLabels(Tangent, 1, 0, -1,
                  {{1, " tan x1 = 1.00000 "}, {2, " x1= 45° + k 180° "}, {7, "x1 = "}, {8, "p/4 + Kp"},
-                  {3, " tan x2 = -1.0000 "}, {4, " x2= -45° + k 180° "}, {6, "x2 = "}});
+                  {3, " tan x2 = -1.0000 "}, {4, " x2= -45° + k 180° "}, {6, "x2 = "}, {11, "-p/4 + Kp"}});
     // Roots far beyond the range of sine are still roots of the tangent.
     expectLabels(Tangent, 1, -3, 2,
                  {{1, " tan x1 = 2.00000 "}, {2, " x1= 63° + k 180° "}, {7, "x1 = "}, {8, "7p/20 + Kp"},
@@ -218,7 +219,8 @@ TEST_F(QuadraticEquationLabels, DoubleRootIsShownAsOneRoot)
     ASSERT_EQ(r.drawn.size(), 1u);
     EXPECT_EQ(r.drawn[0].m, 0);
     // Zero only up to rounding: (t + 0.1)².
-    expectLabels(Tangent, 1, 0.2L, 0.01L, {{1, " tan x1 = -0.1000 "}, {2, " x1= -6° + k 180° "}, {7, "x1 = "}});
+    expectLabels(Tangent, 1, 0.2L, 0.01L,
+                 {{1, " tan x1 = -0.1000 "}, {2, " x1= -6° + k 180° "}, {7, "x1 = "}, {8, "-p/30 + Kp"}});
     // Beyond the range: reported once.
     expectLabels(Sine, 1, -4, 4, {{1, "sin x1 out of range"}});
 }
@@ -280,6 +282,12 @@ TEST_F(QuadraticEquationLabels, SweepEveryWrittenDegreeSolvesTheEquation)
                 ++families;
                 const std::optional<int> x = label_reading::degreeSolution(text);
                 ASSERT_TRUE(x.has_value()) << text.toStdString();
+                if (function == Tangent) {
+                    // Its π label beside it names the same angle, modulo 180°.
+                    const std::optional<int> p = label_reading::radianBound(r.label[std::size_t(n == 2 ? 8 : 11)]);
+                    ASSERT_TRUE(p.has_value()) << ia << " " << ib << " " << ic << " " << text.toStdString();
+                    EXPECT_EQ(((*p - *x) % 180 + 180) % 180, 0) << text.toStdString();
+                }
                 bool solves = false;
                 for (double t : roots)
                     solves = solves || solvesWithinRounding(function, t, *x);

@@ -345,18 +345,22 @@ struct ArcCase {
 
 class SolutionArcsTest : public ::testing::TestWithParam<ArcCase> {};
 
+// In the first picture of a function as in every later one.
 TEST_P(SolutionArcsTest, AquaWhereFIsAtLeastTheLevel)
 {
     const ArcCase& c = GetParam();
-    const QImage picture = inequalityPicture(c.function, c.alpha);
-    const int r = nearest(4.0L * g.U / 3);
-    for (double d : c.aqua) {
-        EXPECT_TRUE(colourNear(picture, onCircle(d, r), clAqua)) << d;
-        EXPECT_FALSE(colourNear(picture, onCircle(d, r), clYellow)) << d;
-    }
-    for (double d : c.yellow) {
-        EXPECT_TRUE(colourNear(picture, onCircle(d, r), clYellow)) << d;
-        EXPECT_FALSE(colourNear(picture, onCircle(d, r), clAqua)) << d;
+    for (bool first : {false, true}) {
+        SCOPED_TRACE(first ? "first picture" : "step");
+        const QImage picture = inequalityPicture(c.function, c.alpha, first);
+        const int r = nearest(4.0L * g.U / 3);
+        for (double d : c.aqua) {
+            EXPECT_TRUE(colourNear(picture, onCircle(d, r), clAqua)) << d;
+            EXPECT_FALSE(colourNear(picture, onCircle(d, r), clYellow)) << d;
+        }
+        for (double d : c.yellow) {
+            EXPECT_TRUE(colourNear(picture, onCircle(d, r), clYellow)) << d;
+            EXPECT_FALSE(colourNear(picture, onCircle(d, r), clAqua)) << d;
+        }
     }
 }
 
@@ -369,18 +373,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ArcCase{Cosine, 60, {-40, 10, 50}, {70, 180, 290}},
                       ArcCase{Cosine, 0, {0}, {10, 100, 200, 300, 350}},            // one point
                       ArcCase{Cosine, 180, {10, 100, 200, 300}, {}},                // every x
+                      ArcCase{Tangent, 25, {30, 85, 210, 265}, {95, 200, 275, 20}},  // the first tangent
                       ArcCase{Tangent, 30, {40, 80, 220, 260}, {100, 200, 280, 20}},
                       ArcCase{Tangent, -45, {-30, 60, 150, 260}, {100, 120, 280, 300}}));
-
-TEST(InequalityPicture, FirstTangentPictureHasTwoHalfCircles)
-{
-    const QImage picture = inequalityPicture(Tangent, 25, true);
-    const int r = nearest(4.0L * g.U / 3);
-    for (double d : {40.0, 100.0, 200.0})
-        EXPECT_TRUE(colourNear(picture, onCircle(d, r), clAqua)) << d;
-    for (double d : {210.0, 300.0, 10.0})
-        EXPECT_TRUE(colourNear(picture, onCircle(d, r), clYellow)) << d;
-}
 
 }  // namespace
 
