@@ -128,6 +128,8 @@ Tangolario::Tangolario()
     Label2->setFont(credits);
     Label3->setFont(credits);
     for (QLabel* label : {Label1, Label2, Label3}) {
+        // The title may come from a language file: never read as rich text.
+        label->setTextFormat(Qt::PlainText);
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, label == Label1 ? QColor(255, 255, 255) : QColor(0, 255, 255));
         label->setPalette(p);

@@ -62,6 +62,7 @@ SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, f
     if (frame.equationPanelWidth > 0) {
         Panel2 = new QLabel(sotto);
         Panel2->setObjectName("Panel2");
+        Panel2->setTextFormat(Qt::PlainText);
         Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Panel2->setAlignment(Qt::AlignCenter);
         Panel2->setFont(Fonts::sansSerif(11, true));

@@ -1,0 +1,128 @@
+// Files and disks that work against the program: rich text in a language file, a full disk,
+// FIFOs, symbolic links and other things in place of the settings file, huge flag pictures.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QToolTip>
+#include <QtEndian>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/test_support.h"
+#include "expr/calculator.h"
+#include "expr/coefficient_dialog.h"
+#include "language_samples.h"
+#include "shell/about_window.h"
+#include "shell/child_window.h"
+#include "shell/image_list.h"
+#include "shell/languages.h"
+#include "shell/main_window.h"
+#include "shell/notice_window.h"
+#include "shell/settings_file.h"
+#include "shell/shared_state.h"
+#include "shell/text_tables.h"
+#include "shell/topic_windows.h"
+
+using namespace app;
+
+namespace {
+
+QByteArray record(bool hints, int language, const QByteArray& name = {})
+{
+    SettingsRecord r;
+    r.hints = hints;
+    r.language = static_cast<unsigned char>(language);
+    r.fileName = name;
+    return r.toBytes();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// ----- text from outside is plain text -----
+
+// True when what a widget shows as `shown` reads exactly `text`.
+bool showsExactly(const QString& shown, const QString& text)
+{
+    if (!Qt::mightBeRichText(shown))
+        return shown == text;
+    QTextDocument document;
+    document.setHtml(shown);
+    return document.toPlainText() == text;
+}
+
+void expectPlainText(QWidget* window, const char* where)
+{
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->pixmap().isNull())
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << where << " " << label->objectName().toStdString();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->toolTip().isEmpty())
+            continue;
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(control, &help);
+        EXPECT_TRUE(showsExactly(QToolTip::text(), control->toolTip()))
+            << where << " " << control->objectName().toStdString() << ": " << QToolTip::text().toStdString();
+    }
+    QToolTip::hideText();
+}
+
+TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
+{
+    ScratchDirectory scratch;
+    QStringList lines = sampleLanguageLines();
+    for (int n = 83; n < 171; ++n) {
+        const int skip = n >= 153 ? 4 : 3;
+        lines[n] = lines[n].left(skip) + QStringLiteral("<b>") + lines[n].mid(skip) + QStringLiteral("</b>");
+    }
+    ASSERT_TRUE(writeBytes(scratch.file("rich.lng"), languageFileBytes(lines)));
+    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), record(true, LoadedLanguage, "rich.lng")));
+    {
+        Tangolario splash;
+        ASSERT_EQ(splash.findChild<QLabel*>("Label1")->text(), QStringLiteral("<b>t154</b>"));
+        expectPlainText(&splash, "splash");
+    }
+    resetProgramState();
+    auto main = makeMainWindow();
+    ASSERT_EQ(CurrentLanguage, LoadedLanguage);
+    for (const TopicWindow& topic : topicWindows()) {
+        ChildWindow* window = main->openTopicWindow(topic.slot);
+        ASSERT_TRUE(window) << topic.menuItem;
+        processEvents();
+        expectPlainText(window, topic.menuItem);
+        main->Chiudetutte1Click();
+        processEvents();
+    }
+    Tinfo about(main.get());
+    expectPlainText(&about, "about window");
+    TCalcola calculator(main.get());
+    expectPlainText(&calculator, "calculator");
+    Timmettedati dialog(main.get());
+    expectPlainText(&dialog, "coefficient entry");
+    RefusedFileName = scratch.file("<img src=none>.lng");
+    Tversione notice(main.get());
+    EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("<img src=none>.lng"));
+    expectPlainText(&notice, "notice window");
+}
+
+}  // namespace
