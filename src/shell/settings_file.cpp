@@ -47,11 +47,13 @@ std::optional<SettingsRecord> readSettingsFile(const QString& path)
 
 bool writeSettingsFile(const QString& path, const SettingsRecord& record)
 {
+    // Unbuffered, so that a failing write (a full disk) is seen here, before the new file
+    // replaces the old one; a buffered write could fail only at the commit, unnoticed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = record.toBytes();
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -125,4 +125,41 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
     expectPlainText(&notice, "notice window");
 }
 
+// ----- a full disk -----
+
+TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small full filesystem needs root";
+    ScratchDirectory scratch;
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("disk")));
+    const QByteArray disk = QFile::encodeName(scratch.file("disk"));
+    if (::mount("tmpfs", disk.constData(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{disk};
+
+    const QString settings = scratch.file("disk/Angolario.cfg");
+    const QByteArray previous = record(false, French);
+    ASSERT_TRUE(writeBytes(settings, previous));
+    QFile filler(scratch.file("disk/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    while (filler.write("x", 1) == 1) {
+    }
+    readStartSettings(settings);
+    ShowHints = true;
+    CurrentLanguage = Italian;
+    EXPECT_FALSE(writeSettingsAtClose(settings, true));
+    EXPECT_EQ(fileBytes(settings), previous);
+    // With room again, the same write goes through.
+    filler.remove();
+    EXPECT_TRUE(writeSettingsAtClose(settings, true));
+    EXPECT_EQ(fileBytes(settings), record(true, Italian));
+}
+
 }  // namespace
