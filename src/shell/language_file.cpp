@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/file_access.h"
 #include "platform/text_codec.h"
 #include "shell/text_tables.h"
 
@@ -48,8 +49,8 @@ bool isLanguageFile(const QStringList& lines)
 
 std::optional<QStringList> readLanguageFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileAccess::openRegularFile(file, path))
         return std::nullopt;
     if (file.size() > LanguageFileMaxBytes)
         return std::nullopt;
@@ -96,6 +97,16 @@ QString flagPicturePath(const QString& languageFile)
     const QString base = dot >= 0 ? name.left(dot) : name;
     const QString folder = languageFile.left(languageFile.size() - name.size());
     return folder + base + QStringLiteral(".bmp");
+}
+
+QImage readFlagPicture(const QString& path)
+{
+    QFile file;
+    if (!FileAccess::openRegularFile(file, path))
+        return QImage();
+    QImage flag;
+    flag.load(&file, "BMP");
+    return flag;
 }
 
 }  // namespace app

@@ -335,7 +335,7 @@ void Tangolario::FormCreate()
 
 void Tangolario::loadFlagPicture()
 {
-    QImage flag(app::flagPicturePath(app::LanguageFileName), "BMP");
+    const QImage flag = app::readFlagPicture(app::flagPicturePath(app::LanguageFileName));
     QAction* altra = m_items.value("altra");
     if (flag.isNull()) {
         m_altraImage = -1;

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include "platform/file_access.h"
 #include "platform/text_codec.h"
 
 namespace app {
@@ -37,8 +38,8 @@ std::optional<SettingsRecord> SettingsRecord::fromBytes(const QByteArray& bytes)
 
 std::optional<SettingsRecord> readSettingsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileAccess::openRegularFile(file, path))
         return std::nullopt;
     // A file of several records is read by its first one; a shorter file holds none.
     const QByteArray bytes = file.read(SettingsRecordSize);

@@ -21,7 +21,8 @@ struct SettingsRecord {
     static std::optional<SettingsRecord> fromBytes(const QByteArray& bytes);
 };
 
-// Reads the settings file; nothing when it cannot be opened or holds no valid record.
+// Reads the settings file; nothing when it cannot be opened, is not a regular file or holds no
+// valid record.
 std::optional<SettingsRecord> readSettingsFile(const QString& path);
 // Writes the record whole or not at all (a failed write leaves the previous file). True on success.
 bool writeSettingsFile(const QString& path, const SettingsRecord& record);

@@ -162,4 +162,91 @@ TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
     EXPECT_EQ(fileBytes(settings), record(true, Italian));
 }
 
+// ----- FIFOs -----
+
+// Watches FIFOs from another thread: whenever the program has one open for reading (and would
+// wait for a writer for ever), it is let go with an empty write end, and that is recorded.
+class FifoWatch {
+public:
+    explicit FifoWatch(const QStringList& paths)
+    {
+        for (const QString& path : paths)
+            m_paths.push_back(QFile::encodeName(path));
+        m_thread = std::thread([this] { run(); });
+    }
+    ~FifoWatch()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+    bool openedByTheProgram() const { return m_opened; }
+
+private:
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        while (!m_wake.wait_for(lock, std::chrono::milliseconds(20), [this] { return m_done; }))
+            for (const QByteArray& path : m_paths) {
+                // Opening the write end without waiting succeeds only while a reader has it open.
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    m_opened = true;
+                    ::close(fd);
+                }
+            }
+    }
+
+    std::vector<QByteArray> m_paths;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    std::atomic<bool> m_opened{false};
+};
+
+TEST(HostileFiles, AFifoIsTreatedAsAMissingFile)
+{
+    ScratchDirectory scratch;
+    const QString settings = scratch.file("Angolario.cfg");
+    const QString fifoLanguage = scratch.file("fifo.lng");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifoLanguage).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(scratch.file("mine.bmp")).constData(), 0600), 0);
+    ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
+    FifoWatch watch({settings, fifoLanguage, scratch.file("mine.bmp")});
+
+    // The settings file is a FIFO: no settings, the locale's language (English here).
+    CurrentLanguage = French;
+    readStartSettings(QStringLiteral("Angolario.cfg"));
+    EXPECT_EQ(CurrentLanguage, French);
+    EXPECT_TRUE(ShowHints);
+    // The settings name a FIFO as the language file: English, as for a missing file.
+    ASSERT_TRUE(QFile::remove(settings));
+    ASSERT_TRUE(writeBytes(settings, record(true, LoadedLanguage, "fifo.lng")));
+    resetProgramState();
+    auto main = makeMainWindow();
+    EXPECT_EQ(CurrentLanguage, English);
+    EXPECT_FALSE(main->menuItem("altra")->isVisible());
+    // Chosen from the menu: the notice window names it and the language stays.
+    main->setLanguageFileChooser([&] { return fifoLanguage; });
+    QString named;
+    whenModalShown([&](QWidget* dialog) {
+        named = dialog->findChild<QLabel*>("Label2")->text();
+        dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    main->Caricaunaltraversione1Click();
+    EXPECT_EQ(named, QStringLiteral("fifo.lng"));
+    EXPECT_EQ(CurrentLanguage, English);
+    // A language file whose flag picture is a FIFO is loaded without a flag.
+    main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
+    main->Caricaunaltraversione1Click();
+    EXPECT_EQ(CurrentLanguage, LoadedLanguage);
+    EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
+    EXPECT_FALSE(watch.openedByTheProgram());
+}
+
 }  // namespace
