@@ -48,6 +48,10 @@ std::optional<SettingsRecord> readSettingsFile(const QString& path)
 
 bool writeSettingsFile(const QString& path, const SettingsRecord& record)
 {
+    // Only a regular file or a new one is written: never through a symbolic link (which would
+    // replace what it points at), nor over a FIFO, a device or anything else.
+    if (!FileAccess::mayReplace(path))
+        return false;
     // Unbuffered, so that a failing write (a full disk) is seen here, before the new file
     // replaces the old one; a buffered write could fail only at the commit, unnoticed.
     QSaveFile file(path);

@@ -166,6 +166,7 @@ TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
 
 // Watches FIFOs from another thread: whenever the program has one open for reading (and would
 // wait for a writer for ever), it is let go with an empty write end, and that is recorded.
+// (A path that has meanwhile become a regular file does not count.)
 class FifoWatch {
 public:
     explicit FifoWatch(const QStringList& paths)
@@ -193,10 +194,11 @@ private:
             for (const QByteArray& path : m_paths) {
                 // Opening the write end without waiting succeeds only while a reader has it open.
                 const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0) {
+                struct stat info {};
+                if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode))
                     m_opened = true;
+                if (fd >= 0)
                     ::close(fd);
-                }
             }
     }
 
@@ -247,6 +249,54 @@ TEST(HostileFiles, AFifoIsTreatedAsAMissingFile)
     EXPECT_EQ(CurrentLanguage, LoadedLanguage);
     EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
     EXPECT_FALSE(watch.openedByTheProgram());
+}
+
+// ----- the settings are written only to a regular file -----
+
+TEST(HostileFiles, SettingsAreWrittenOnlyToARegularFileOrANewOne)
+{
+    ScratchDirectory scratch;
+    const QString settings = scratch.file("Angolario.cfg");
+    const QByteArray previous = record(false, French);
+    ASSERT_TRUE(writeBytes(scratch.file("target.cfg"), previous));
+    ASSERT_EQ(::link(QFile::encodeName(scratch.file("target.cfg")).constData(),
+                     QFile::encodeName(scratch.file("second.cfg")).constData()), 0);
+    ASSERT_TRUE(QFile::setPermissions(scratch.file("target.cfg"), QFile::ReadOwner));
+    ASSERT_TRUE(QFile::link(QStringLiteral("target.cfg"), settings));
+    {
+        // The link is read, but the program does not write through it, and goes on.
+        auto main = makeMainWindow();
+        EXPECT_EQ(CurrentLanguage, French);
+        main->Italiano1Click();
+        main->menuItem("Linguapredefinita1")->trigger();
+        main->close();
+    }
+    EXPECT_TRUE(QFileInfo(settings).isSymLink());
+    EXPECT_EQ(fileBytes(scratch.file("target.cfg")), previous);
+    EXPECT_FALSE(QFileInfo(scratch.file("target.cfg")).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+    struct stat target {}, second {};
+    ASSERT_EQ(::stat(QFile::encodeName(scratch.file("target.cfg")).constData(), &target), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(scratch.file("second.cfg")).constData(), &second), 0);
+    EXPECT_EQ(target.st_ino, second.st_ino);
+
+    // A FIFO, a dangling link and a folder are left as they are.
+    ShowHints = true;
+    ASSERT_TRUE(QFile::remove(settings));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    EXPECT_FALSE(writeSettingsAtClose(settings, true));
+    struct stat fifo {};
+    ASSERT_EQ(::lstat(QFile::encodeName(settings).constData(), &fifo), 0);
+    EXPECT_TRUE(S_ISFIFO(fifo.st_mode));
+    ASSERT_TRUE(QFile::remove(settings));
+    ASSERT_TRUE(QFile::link(QStringLiteral("nowhere.cfg"), settings));
+    EXPECT_FALSE(writeSettingsAtClose(settings, true));
+    EXPECT_FALSE(QFileInfo::exists(scratch.file("nowhere.cfg")));
+
+    // A regular file is replaced, and a new one made.
+    ASSERT_TRUE(QFile::remove(settings));
+    EXPECT_TRUE(writeSettingsAtClose(settings, true));
+    EXPECT_EQ(fileBytes(settings), record(true, Italian));
+    EXPECT_TRUE(writeSettingsAtClose(settings, true));
 }
 
 }  // namespace
