@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
 
 #include "platform/file_access.h"
 #include "platform/text_codec.h"
@@ -104,8 +106,24 @@ QImage readFlagPicture(const QString& path)
     QFile file;
     if (!FileAccess::openRegularFile(file, path))
         return QImage();
-    QImage flag;
-    flag.load(&file, "BMP");
+    QImageReader reader(&file, "BMP");
+    // The size in the header is checked before anything is decoded: a few bytes of run-length
+    // encoded bitmap can claim millions of pixels.
+    const auto fits = [](QSize size) {
+        return size.isValid() && size.width() <= FlagPictureMaxSide && size.height() <= FlagPictureMaxSide;
+    };
+    if (!fits(reader.size()))
+        return QImage();
+    QImage picture;
+    if (!reader.read(&picture) || !fits(picture.size()))
+        return QImage();
+    if (picture.size() == QSize(FlagSide, FlagSide))
+        return picture;
+    QImage flag(FlagSide, FlagSide, QImage::Format_ARGB32);
+    flag.fill(Qt::transparent);
+    const QImage scaled = picture.scaled(FlagSide, FlagSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&flag);
+    painter.drawImage((FlagSide - scaled.width()) / 2, (FlagSide - scaled.height()) / 2, scaled);
     return flag;
 }
 

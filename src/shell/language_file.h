@@ -31,7 +31,11 @@ void fillTablesFromLanguageLines(const QStringList& lines);
 QString languageLineText(const QString& line);
 // The path of the flag picture of a language file: the same path with the extension ".bmp".
 QString flagPicturePath(const QString& languageFile);
-// Reads a flag picture (a bitmap); a null image when it cannot be read or is not a regular file.
+// Flag pictures are shown at 16 x 16; larger than 256 x 256 they are refused before decoding.
+inline constexpr int FlagSide = 16;
+inline constexpr int FlagPictureMaxSide = 256;
+// Reads a flag picture (a bitmap) and makes it 16 x 16, keeping its proportions; a null image
+// when it cannot be read, is not a regular file or is larger than 256 x 256.
 QImage readFlagPicture(const QString& path);
 
 }  // namespace app

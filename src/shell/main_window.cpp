@@ -342,7 +342,7 @@ void Tangolario::loadFlagPicture()
         altra->setIcon(QIcon());
         return;
     }
-    m_altraImage = ImageList::mainList().append(QIcon(QPixmap::fromImage(flag)));
+    m_altraImage = ImageList::mainList().setLanguageFlag(QIcon(QPixmap::fromImage(flag)));
     altra->setIcon(ImageList::mainList().icon(m_altraImage));
 }
 

@@ -299,4 +299,61 @@ TEST(HostileFiles, SettingsAreWrittenOnlyToARegularFileOrANewOne)
     EXPECT_TRUE(writeSettingsAtClose(settings, true));
 }
 
+// ----- flag pictures -----
+
+// A run-length-encoded 8-bit bitmap of 1,080 bytes whose header claims width x height pixels.
+QByteArray rleBitmap(int width, int height)
+{
+    QByteArray bytes(1080, '\0');
+    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, bytes.data() + at); };
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, bytes.data() + at); };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, 1080);
+    put32(10, 1078);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    put16(26, 1);
+    put16(28, 8);
+    put32(30, 1);  // RLE8
+    put32(34, 2);
+    put32(46, 256);
+    bytes[1079] = 1;  // end of bitmap
+    return bytes;
+}
+
+TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
+    main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
+    const int images = ImageList::mainList().count();
+    struct Case {
+        QSize size;
+        bool accepted;
+    };
+    for (const Case& c : {Case{{64, 48}, true}, Case{{256, 256}, true}, Case{{16, 16}, true}, Case{{257, 16}, false},
+                          Case{{16, 257}, false}, Case{{64, 48}, true}}) {
+        QImage flag(c.size, QImage::Format_RGB32);
+        flag.fill(Qt::red);
+        ASSERT_TRUE(flag.save(scratch.file("mine.bmp"), "BMP"));
+        main->Caricaunaltraversione1Click();
+        const QIcon icon = main->menuItem("altra")->icon();
+        EXPECT_EQ(icon.isNull(), !c.accepted) << c.size.width() << "x" << c.size.height();
+        if (c.accepted) {
+            EXPECT_EQ(icon.availableSizes(), QList<QSize>({QSize(16, 16)})) << c.size.width();
+            EXPECT_EQ(main->loadedLanguageImage(), images);
+        }
+        EXPECT_EQ(ImageList::mainList().count(), images + 1);
+    }
+    // A picture whose header claims 5700 x 5700 pixels is refused before it is decoded.
+    ASSERT_TRUE(writeBytes(scratch.file("mine.bmp"), rleBitmap(5700, 5700)));
+    main->Caricaunaltraversione1Click();
+    EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
+    EXPECT_EQ(main->loadedLanguageImage(), -1);
+    EXPECT_EQ(ImageList::mainList().count(), images + 1);
+}
+
 }  // namespace
