@@ -290,7 +290,7 @@ void Tangolario::FormCreate()
 {
     app::SplashTicks = 0;
     resize(445, 280);
-    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 800, 600);
+    const QRect screen = Desktop::screenGeometry(this);
     move((screen.width() - width()) / 2, (screen.height() - height()) * 5 / 12);
 
     // The language: the locale, then the settings file, then the language file.
@@ -404,7 +404,7 @@ void Tangolario::endSplash()
     delete Label3;
     Label1 = Label2 = Label3 = nullptr;
 
-    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 800, 600);
+    const QRect screen = Desktop::screenGeometry(this);
     setWindowFlags(Qt::Window);
     m_workingBounds = QRect(0, 0, screen.width(), screen.height() - 28);
     setGeometry(m_workingBounds);
@@ -426,9 +426,11 @@ void Tangolario::endSplash()
     if (QLayout* l = layout())
         l->activate();
 
-    const QSize client = m_mdi->viewport()->size();
-    app::WorkAreaHeight = client.height() - 4;
-    app::WorkAreaWidth = client.width() - 4;
+    // The window system may make a window larger than its screen says it is (a screen of no
+    // size); the work area never exceeds the screen.
+    const QSize client = m_mdi->viewport()->size().boundedTo(screen.size());
+    app::WorkAreaHeight = std::max(0, client.height() - 4);
+    app::WorkAreaWidth = std::max(0, client.width() - 4);
     Immatem->setGeometry(0, 0, app::WorkAreaWidth, app::WorkAreaHeight + 3);
     Immatem->lower();
 

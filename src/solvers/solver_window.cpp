@@ -219,8 +219,7 @@ void SolverWindow::SolverFrameLayout()
         funzt->setCurrentIndex(0);
         FunctionIndex = 0;
     }
-    const QScreen* screen = this->screen();
-    ScaleUnit = (screen ? screen->geometry().width() : 800) / 8;
+    ScaleUnit = Desktop::screenGeometry(this).width() / 8;
     m_geometry.U = ScaleUnit;
 
     setWindowTitle(app::titleText(m_frame.captionRow));

@@ -356,4 +356,29 @@ TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
     EXPECT_EQ(ImageList::mainList().count(), images + 1);
 }
 
+// ----- a screen of no size -----
+
+// Also run by ctest with QT_SCALE_FACTOR=0 and QT_SCALE_FACTOR=nan (HostileScreen.*), where the
+// screen reports an empty or absurd geometry.
+TEST(HostileScreen, TheWindowGeometryStaysDrawable)
+{
+    ScratchDirectory scratch;
+    const auto drawable = [](int value) { return value >= 0 && value <= 1 << 16; };
+    Tangolario main;
+    EXPECT_TRUE(drawable(main.x() + main.width()) && drawable(main.y() + main.height())) << main.x() << "," << main.y();
+    main.show();
+    main.finishSplash();
+    processEvents();
+    const QRect bounds = main.workingBounds();
+    EXPECT_TRUE(!bounds.isEmpty() && drawable(bounds.right()) && drawable(bounds.bottom()))
+        << bounds.x() << "," << bounds.y() << " " << bounds.width() << "x" << bounds.height();
+    EXPECT_TRUE(drawable(WorkAreaWidth) && drawable(WorkAreaHeight)) << WorkAreaWidth << "x" << WorkAreaHeight;
+    for (const TopicWindow& topic : topicWindows()) {
+        EXPECT_TRUE(main.openTopicWindow(topic.slot)) << topic.menuItem;
+        processEvents();
+    }
+    main.Chiudetutte1Click();
+    processEvents();
+}
+
 }  // namespace
