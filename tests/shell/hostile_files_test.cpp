@@ -1,24 +1,22 @@
-// Files and disks that work against the program: rich text in a language file, a full disk,
-// FIFOs, symbolic links and other things in place of the settings file, huge flag pictures.
+// Files, disks and screens that work against the program: rich text in a language file, a full
+// disk, FIFOs and links in place of its files, huge flag pictures, a screen of no size.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
+#include <QDataStream>
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QToolTip>
-#include <QtEndian>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-
 #include <cerrno>
 #include <cstring>
+#include <memory>
+#include <thread>
+
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -34,7 +32,6 @@
 #include "shell/languages.h"
 #include "shell/main_window.h"
 #include "shell/notice_window.h"
-#include "shell/settings_file.h"
 #include "shell/shared_state.h"
 #include "shell/text_tables.h"
 #include "shell/topic_windows.h"
@@ -45,11 +42,7 @@ namespace {
 
 QByteArray record(bool hints, int language, const QByteArray& name = {})
 {
-    SettingsRecord r;
-    r.hints = hints;
-    r.language = static_cast<unsigned char>(language);
-    r.fileName = name;
-    return r.toBytes();
+    return SettingsRecord{hints, static_cast<unsigned char>(language), name}.toBytes();
 }
 
 QByteArray fileBytes(const QString& path)
@@ -58,18 +51,7 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// ----- text from outside is plain text -----
-
-// True when what a widget shows as `shown` reads exactly `text`.
-bool showsExactly(const QString& shown, const QString& text)
-{
-    if (!Qt::mightBeRichText(shown))
-        return shown == text;
-    QTextDocument document;
-    document.setHtml(shown);
-    return document.toPlainText() == text;
-}
-
+// Every label of a window is plain text, and every tool-tip shows exactly its hint.
 void expectPlainText(QWidget* window, const char* where)
 {
     for (QLabel* label : window->findChildren<QLabel*>())
@@ -78,13 +60,14 @@ void expectPlainText(QWidget* window, const char* where)
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->toolTip().isEmpty())
             continue;
-        QToolTip::hideText();
         QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
         QApplication::sendEvent(control, &help);
-        EXPECT_TRUE(showsExactly(QToolTip::text(), control->toolTip()))
-            << where << " " << control->objectName().toStdString() << ": " << QToolTip::text().toStdString();
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        EXPECT_EQ(Qt::mightBeRichText(QToolTip::text()) ? shown.toPlainText() : QToolTip::text(), control->toolTip())
+            << where << " " << control->objectName().toStdString();
+        QToolTip::hideText();
     }
-    QToolTip::hideText();
 }
 
 TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
@@ -106,26 +89,20 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
     auto main = makeMainWindow();
     ASSERT_EQ(CurrentLanguage, LoadedLanguage);
     for (const TopicWindow& topic : topicWindows()) {
-        ChildWindow* window = main->openTopicWindow(topic.slot);
-        ASSERT_TRUE(window) << topic.menuItem;
-        processEvents();
-        expectPlainText(window, topic.menuItem);
+        expectPlainText(main->openTopicWindow(topic.slot), topic.menuItem);
         main->Chiudetutte1Click();
         processEvents();
     }
     Tinfo about(main.get());
-    expectPlainText(&about, "about window");
     TCalcola calculator(main.get());
-    expectPlainText(&calculator, "calculator");
     Timmettedati dialog(main.get());
-    expectPlainText(&dialog, "coefficient entry");
     RefusedFileName = scratch.file("<img src=none>.lng");
     Tversione notice(main.get());
     EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("<img src=none>.lng"));
-    expectPlainText(&notice, "notice window");
+    for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&calculator),
+                            static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&notice)})
+        expectPlainText(window, window->objectName().toLatin1().constData());
 }
-
-// ----- a full disk -----
 
 TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
 {
@@ -136,105 +113,64 @@ TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
     const QByteArray disk = QFile::encodeName(scratch.file("disk"));
     if (::mount("tmpfs", disk.constData(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    struct Unmount {
-        QByteArray path;
-        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
-    } unmount{disk};
-
+    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(disk.constData(), MNT_DETACH); });
     const QString settings = scratch.file("disk/Angolario.cfg");
-    const QByteArray previous = record(false, French);
-    ASSERT_TRUE(writeBytes(settings, previous));
+    ASSERT_TRUE(writeBytes(settings, record(false, French)));
     QFile filler(scratch.file("disk/filler"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size()) {
-    }
-    while (filler.write("x", 1) == 1) {
+    while (filler.write(QByteArray(4096, 'x')) == 4096 || filler.write("x", 1) == 1) {
     }
     readStartSettings(settings);
     ShowHints = true;
     CurrentLanguage = Italian;
     EXPECT_FALSE(writeSettingsAtClose(settings, true));
-    EXPECT_EQ(fileBytes(settings), previous);
-    // With room again, the same write goes through.
+    EXPECT_EQ(fileBytes(settings), record(false, French));
     filler.remove();
     EXPECT_TRUE(writeSettingsAtClose(settings, true));
     EXPECT_EQ(fileBytes(settings), record(true, Italian));
 }
 
-// ----- FIFOs -----
-
-// Watches FIFOs from another thread: whenever the program has one open for reading (and would
-// wait for a writer for ever), it is let go with an empty write end, and that is recorded.
-// (A path that has meanwhile become a regular file does not count.)
-class FifoWatch {
-public:
-    explicit FifoWatch(const QStringList& paths)
-    {
-        for (const QString& path : paths)
-            m_paths.push_back(QFile::encodeName(path));
-        m_thread = std::thread([this] { run(); });
-    }
-    ~FifoWatch()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-    bool openedByTheProgram() const { return m_opened; }
-
-private:
-    void run()
-    {
-        std::unique_lock lock(m_mutex);
-        while (!m_wake.wait_for(lock, std::chrono::milliseconds(20), [this] { return m_done; }))
-            for (const QByteArray& path : m_paths) {
-                // Opening the write end without waiting succeeds only while a reader has it open.
+// Lets go of any FIFO the program opens for reading (it would wait for a writer for ever) by
+// opening and closing its write end, and records that it had to.
+struct FifoWatch {
+    std::vector<QByteArray> paths;
+    std::atomic<bool> opened{false};
+    std::jthread thread{[this](std::stop_token stop) {
+        while (!stop.stop_requested()) {
+            for (const QByteArray& path : paths) {
+                // Succeeds only while a reader has it open (or once it has become a regular file).
                 const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
                 struct stat info {};
                 if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode))
-                    m_opened = true;
+                    opened = true;
                 if (fd >= 0)
                     ::close(fd);
             }
-    }
-
-    std::vector<QByteArray> m_paths;
-    std::thread m_thread;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_done = false;
-    std::atomic<bool> m_opened{false};
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }};
 };
 
 TEST(HostileFiles, AFifoIsTreatedAsAMissingFile)
 {
     ScratchDirectory scratch;
-    const QString settings = scratch.file("Angolario.cfg");
-    const QString fifoLanguage = scratch.file("fifo.lng");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifoLanguage).constData(), 0600), 0);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(scratch.file("mine.bmp")).constData(), 0600), 0);
+    for (const char* name : {"Angolario.cfg", "fifo.lng", "mine.bmp"})
+        ASSERT_EQ(::mkfifo(name, 0600), 0);
     ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
-    FifoWatch watch({settings, fifoLanguage, scratch.file("mine.bmp")});
+    FifoWatch watch{{"Angolario.cfg", "fifo.lng", "mine.bmp"}};
 
-    // The settings file is a FIFO: no settings, the locale's language (English here).
+    // No settings: the language stays as the locale chose it.
     CurrentLanguage = French;
     readStartSettings(QStringLiteral("Angolario.cfg"));
     EXPECT_EQ(CurrentLanguage, French);
-    EXPECT_TRUE(ShowHints);
-    // The settings name a FIFO as the language file: English, as for a missing file.
-    ASSERT_TRUE(QFile::remove(settings));
-    ASSERT_TRUE(writeBytes(settings, record(true, LoadedLanguage, "fifo.lng")));
+    // Named by the settings: English, as for a missing language file.
+    ASSERT_TRUE(QFile::remove(scratch.file("Angolario.cfg")));
+    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), record(true, LoadedLanguage, "fifo.lng")));
     resetProgramState();
     auto main = makeMainWindow();
     EXPECT_EQ(CurrentLanguage, English);
-    EXPECT_FALSE(main->menuItem("altra")->isVisible());
-    // Chosen from the menu: the notice window names it and the language stays.
-    main->setLanguageFileChooser([&] { return fifoLanguage; });
+    // Chosen from the menu: the notice window names it.
+    main->setLanguageFileChooser([&] { return scratch.file("fifo.lng"); });
     QString named;
     whenModalShown([&](QWidget* dialog) {
         named = dialog->findChild<QLabel*>("Label2")->text();
@@ -242,85 +178,45 @@ TEST(HostileFiles, AFifoIsTreatedAsAMissingFile)
     });
     main->Caricaunaltraversione1Click();
     EXPECT_EQ(named, QStringLiteral("fifo.lng"));
-    EXPECT_EQ(CurrentLanguage, English);
-    // A language file whose flag picture is a FIFO is loaded without a flag.
+    // A FIFO flag picture: the language comes without a flag.
     main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
     main->Caricaunaltraversione1Click();
     EXPECT_EQ(CurrentLanguage, LoadedLanguage);
     EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
-    EXPECT_FALSE(watch.openedByTheProgram());
+    EXPECT_FALSE(watch.opened);
 }
-
-// ----- the settings are written only to a regular file -----
 
 TEST(HostileFiles, SettingsAreWrittenOnlyToARegularFileOrANewOne)
 {
     ScratchDirectory scratch;
-    const QString settings = scratch.file("Angolario.cfg");
-    const QByteArray previous = record(false, French);
-    ASSERT_TRUE(writeBytes(scratch.file("target.cfg"), previous));
-    ASSERT_EQ(::link(QFile::encodeName(scratch.file("target.cfg")).constData(),
-                     QFile::encodeName(scratch.file("second.cfg")).constData()), 0);
+    // A link to a read-only file that has a second name.
+    ASSERT_TRUE(writeBytes(scratch.file("target.cfg"), record(false, French)));
+    ASSERT_EQ(::link("target.cfg", "second.cfg"), 0);
     ASSERT_TRUE(QFile::setPermissions(scratch.file("target.cfg"), QFile::ReadOwner));
-    ASSERT_TRUE(QFile::link(QStringLiteral("target.cfg"), settings));
+    ASSERT_TRUE(QFile::link(QStringLiteral("target.cfg"), scratch.file("Angolario.cfg")));
     {
-        // The link is read, but the program does not write through it, and goes on.
         auto main = makeMainWindow();
         EXPECT_EQ(CurrentLanguage, French);
         main->Italiano1Click();
         main->menuItem("Linguapredefinita1")->trigger();
         main->close();
     }
-    EXPECT_TRUE(QFileInfo(settings).isSymLink());
-    EXPECT_EQ(fileBytes(scratch.file("target.cfg")), previous);
-    EXPECT_FALSE(QFileInfo(scratch.file("target.cfg")).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+    EXPECT_TRUE(QFileInfo(scratch.file("Angolario.cfg")).isSymLink());
+    EXPECT_EQ(fileBytes(scratch.file("second.cfg")), record(false, French));
+    EXPECT_EQ(fileBytes(scratch.file("target.cfg")), record(false, French));
     struct stat target {}, second {};
-    ASSERT_EQ(::stat(QFile::encodeName(scratch.file("target.cfg")).constData(), &target), 0);
-    ASSERT_EQ(::stat(QFile::encodeName(scratch.file("second.cfg")).constData(), &second), 0);
+    ASSERT_EQ(::stat("target.cfg", &target) | ::stat("second.cfg", &second), 0);
     EXPECT_EQ(target.st_ino, second.st_ino);
-
-    // A FIFO, a dangling link and a folder are left as they are.
-    ShowHints = true;
-    ASSERT_TRUE(QFile::remove(settings));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
-    EXPECT_FALSE(writeSettingsAtClose(settings, true));
-    struct stat fifo {};
-    ASSERT_EQ(::lstat(QFile::encodeName(settings).constData(), &fifo), 0);
-    EXPECT_TRUE(S_ISFIFO(fifo.st_mode));
-    ASSERT_TRUE(QFile::remove(settings));
-    ASSERT_TRUE(QFile::link(QStringLiteral("nowhere.cfg"), settings));
-    EXPECT_FALSE(writeSettingsAtClose(settings, true));
+    EXPECT_EQ(target.st_mode & 0777, 0400u);
+    // A FIFO stays a FIFO; a link to nowhere makes nothing.
+    ASSERT_TRUE(QFile::remove(scratch.file("Angolario.cfg")));
+    ASSERT_EQ(::mkfifo("Angolario.cfg", 0600), 0);
+    EXPECT_FALSE(writeSettingsAtClose(QStringLiteral("Angolario.cfg"), true));
+    EXPECT_EQ(QFileInfo(scratch.file("Angolario.cfg")).size(), 0);
+    ASSERT_TRUE(QFile::remove(scratch.file("Angolario.cfg")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("nowhere.cfg"), scratch.file("Angolario.cfg")));
+    EXPECT_FALSE(writeSettingsAtClose(QStringLiteral("Angolario.cfg"), true));
     EXPECT_FALSE(QFileInfo::exists(scratch.file("nowhere.cfg")));
-
-    // A regular file is replaced, and a new one made.
-    ASSERT_TRUE(QFile::remove(settings));
-    EXPECT_TRUE(writeSettingsAtClose(settings, true));
-    EXPECT_EQ(fileBytes(settings), record(true, Italian));
-    EXPECT_TRUE(writeSettingsAtClose(settings, true));
-}
-
-// ----- flag pictures -----
-
-// A run-length-encoded 8-bit bitmap of 1,080 bytes whose header claims width x height pixels.
-QByteArray rleBitmap(int width, int height)
-{
-    QByteArray bytes(1080, '\0');
-    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, bytes.data() + at); };
-    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, bytes.data() + at); };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, 1080);
-    put32(10, 1078);
-    put32(14, 40);
-    put32(18, quint32(width));
-    put32(22, quint32(height));
-    put16(26, 1);
-    put16(28, 8);
-    put32(30, 1);  // RLE8
-    put32(34, 2);
-    put32(46, 256);
-    bytes[1079] = 1;  // end of bitmap
-    return bytes;
 }
 
 TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
@@ -330,33 +226,31 @@ TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
     ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
     main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
     const int images = ImageList::mainList().count();
-    struct Case {
-        QSize size;
-        bool accepted;
-    };
-    for (const Case& c : {Case{{64, 48}, true}, Case{{256, 256}, true}, Case{{16, 16}, true}, Case{{257, 16}, false},
-                          Case{{16, 257}, false}, Case{{64, 48}, true}}) {
-        QImage flag(c.size, QImage::Format_RGB32);
+    for (const QSize size : {QSize(64, 48), QSize(256, 256), QSize(257, 16), QSize(16, 257), QSize(16, 16)}) {
+        QImage flag(size, QImage::Format_RGB32);
         flag.fill(Qt::red);
         ASSERT_TRUE(flag.save(scratch.file("mine.bmp"), "BMP"));
         main->Caricaunaltraversione1Click();
-        const QIcon icon = main->menuItem("altra")->icon();
-        EXPECT_EQ(icon.isNull(), !c.accepted) << c.size.width() << "x" << c.size.height();
-        if (c.accepted) {
-            EXPECT_EQ(icon.availableSizes(), QList<QSize>({QSize(16, 16)})) << c.size.width();
-            EXPECT_EQ(main->loadedLanguageImage(), images);
-        }
+        const bool accepted = size.width() <= 256 && size.height() <= 256;
+        EXPECT_EQ(main->menuItem("altra")->icon().availableSizes(),
+                  accepted ? QList<QSize>({QSize(16, 16)}) : QList<QSize>()) << size.width() << "x" << size.height();
+        EXPECT_EQ(main->loadedLanguageImage(), accepted ? images : -1);
         EXPECT_EQ(ImageList::mainList().count(), images + 1);
     }
-    // A picture whose header claims 5700 x 5700 pixels is refused before it is decoded.
-    ASSERT_TRUE(writeBytes(scratch.file("mine.bmp"), rleBitmap(5700, 5700)));
+    // 1,080 bytes of run-length-encoded bitmap whose header claims 5700 x 5700 pixels.
+    QByteArray bomb;
+    QDataStream out(&bomb, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0x4D42) << quint32(1080) << quint32(0) << quint32(1078) << quint32(40) << qint32(5700)
+        << qint32(5700) << quint16(1) << quint16(8) << quint32(1) << quint32(2) << quint64(0) << quint32(256)
+        << quint32(0);
+    bomb.append(QByteArray(1024, '\0')).append("\0\1", 2);
+    ASSERT_EQ(bomb.size(), 1080);
+    ASSERT_TRUE(writeBytes(scratch.file("mine.bmp"), bomb));
     main->Caricaunaltraversione1Click();
     EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
-    EXPECT_EQ(main->loadedLanguageImage(), -1);
     EXPECT_EQ(ImageList::mainList().count(), images + 1);
 }
-
-// ----- a screen of no size -----
 
 // Also run by ctest with QT_SCALE_FACTOR=0 and QT_SCALE_FACTOR=nan (HostileScreen.*), where the
 // screen reports an empty or absurd geometry.
@@ -371,13 +265,10 @@ TEST(HostileScreen, TheWindowGeometryStaysDrawable)
     processEvents();
     const QRect bounds = main.workingBounds();
     EXPECT_TRUE(!bounds.isEmpty() && drawable(bounds.right()) && drawable(bounds.bottom()))
-        << bounds.x() << "," << bounds.y() << " " << bounds.width() << "x" << bounds.height();
+        << bounds.width() << "x" << bounds.height();
     EXPECT_TRUE(drawable(WorkAreaWidth) && drawable(WorkAreaHeight)) << WorkAreaWidth << "x" << WorkAreaHeight;
-    for (const TopicWindow& topic : topicWindows()) {
+    for (const TopicWindow& topic : topicWindows())
         EXPECT_TRUE(main.openTopicWindow(topic.slot)) << topic.menuItem;
-        processEvents();
-    }
-    main.Chiudetutte1Click();
     processEvents();
 }
 
