@@ -4,12 +4,10 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -17,6 +15,7 @@
 #include "angles/symbol_combo_box.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
+#include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/hints.h"
@@ -67,9 +66,7 @@ QToolButton* makeToolButton(QWidget* parent, const char* name, int image)
 
 int screenWidth()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return screen->geometry().width();
-    return app::WorkAreaWidth + 4;
+    return Desktop::screenGeometry(nullptr).width();
 }
 
 }  // namespace

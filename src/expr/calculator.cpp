@@ -121,6 +121,8 @@ TCalcola::TCalcola(QWidget* owner)
     erisultato->setFont(Fonts::sansSerif(13, true));
     setColours(erisultato, QPalette::Base, Colors::clBlack, QPalette::Text, Colors::clWhite);
 
+    risulta->setTextFormat(Qt::PlainText);
+    Label1->setTextFormat(Qt::PlainText);
     risulta->setGeometry(8, 72, 160, 22);
     risulta->setFont(Fonts::sansSerif(13, true));
     setColours(risulta, QPalette::Window, Colors::clSilver, QPalette::WindowText, Colors::clBlue);

@@ -32,7 +32,9 @@ long double& coefficient(int field)
 
 QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(QLatin1String(name));
     label->setFont(Fonts::windowDefault(true));
     label->move(x, y);
@@ -65,6 +67,7 @@ Timmettedati::Timmettedati(QWidget* owner)
     esprb->setObjectName(QStringLiteral("esprb"));
     esprc->setObjectName(QStringLiteral("esprc"));
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));

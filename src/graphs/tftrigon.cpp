@@ -47,6 +47,7 @@ QLabel* barPanel(QWidget* parent, const char* name)
 {
     auto* panel = new QLabel(parent);
     panel->setObjectName(QString::fromLatin1(name));
+    panel->setTextFormat(Qt::PlainText);
     panel->setAutoFillBackground(true);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
@@ -159,6 +160,7 @@ void Tftrigon::buildControls()
     Panel3 = barPanel(sotto, "Panel3");
     Label1 = new QLabel(sotto);
     Label1->setObjectName("Label1");
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setFont(Fonts::windowDefault(true));
     Label1->hide();
 

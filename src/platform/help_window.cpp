@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPointer>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -13,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "platform/desktop.h"
 #include "platform/help.h"
 
 namespace {
@@ -238,16 +238,7 @@ void HelpWindow::placeBesideTheProgram()
     if (m_placed)
         return;
     m_placed = true;
-    QScreen* screen = nullptr;
-    if (QWidget* active = QApplication::activeWindow())
-        screen = active->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen) {
-        resize(480, 600);
-        return;
-    }
-    const QRect area = screen->availableGeometry();
+    const QRect area = Desktop::screenGeometry(QApplication::activeWindow(), true);
     const int width = qBound(360, area.width() * 3 / 10, 640);
     const int height = qBound(300, area.height() * 5 / 6, 820);
     resize(qMin(width, area.width()), qMin(height, area.height()));

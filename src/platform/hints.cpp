@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QHelpEvent>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
@@ -16,9 +19,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::ToolTip && watched->isWidgetType())
-            return !hintsShownFor(static_cast<QWidget*>(watched));
-        return false;
+        if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+            return false;
+        auto* control = static_cast<QWidget*>(watched);
+        if (!hintsShownFor(control))
+            return true;
+        // A hint may come from a language file: it is shown as the plain text it is, never
+        // read as rich text (which could load pictures from any path).
+        const QString hint = control->toolTip();
+        if (!Qt::mightBeRichText(hint))
+            return false;
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), Qt::convertFromPlainText(hint, Qt::WhiteSpacePre),
+                           control, QRect(), control->toolTipDuration());
+        return true;
     }
 };
 }  // namespace

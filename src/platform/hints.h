@@ -17,6 +17,6 @@ void setWindowHints(QWidget* window, bool on);
 bool windowHints(const QWidget* window);
 // Whether a control's tool-tip shows, following the switch of the nearest window that has one.
 bool hintsShownFor(const QWidget* control);
-// Installs the filter that applies the switches.
+// Installs the filter that applies the switches and shows every hint as plain text.
 void installHintFilter(QApplication* application);
 }  // namespace Hints

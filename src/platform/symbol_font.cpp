@@ -33,7 +33,10 @@ QString symbolFontText(const QString& latin)
     return greek;
 }
 
-SymbolLabel::SymbolLabel(QWidget* parent) : QLabel(parent) {}
+SymbolLabel::SymbolLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+}
 
 QSize SymbolLabel::sizeHint() const
 {

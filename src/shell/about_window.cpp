@@ -84,6 +84,9 @@ Tinfo::Tinfo(QWidget* owner)
     Label3->setObjectName("Label3");
     Label4->setObjectName("Label4");
     BitBtn1->setObjectName("BitBtn1");
+    // Every text may come from a language file: plain text only.
+    for (QLabel* label : {ProductName, Version, Label2, Label1, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
 
     setFixedSize(413, 318);
     setFont(Fonts::windowDefault());

@@ -190,6 +190,7 @@ ImageList& ImageList::mainList()
 void ImageList::reset()
 {
     m_icons.clear();
+    m_languageFlag = -1;
     for (int i = 0; i <= ItalianFlag; ++i)
         m_icons.push_back(QIcon(QPixmap::fromImage(drawMenuPicture(i))));
 }
@@ -205,4 +206,13 @@ int ImageList::append(const QIcon& icon)
 {
     m_icons.push_back(icon);
     return count() - 1;
+}
+
+int ImageList::setLanguageFlag(const QIcon& icon)
+{
+    if (m_languageFlag < 0 || m_languageFlag >= count())
+        m_languageFlag = append(icon);
+    else
+        m_icons[std::size_t(m_languageFlag)] = icon;
+    return m_languageFlag;
 }

@@ -14,6 +14,9 @@ public:
     QIcon icon(int index) const;
     // Appends a picture and returns its index.
     int append(const QIcon& icon);
+    // The flag of the loaded language: appended the first time, replaced afterwards, so the list
+    // keeps one flag however many language files are loaded. Returns its index.
+    int setLanguageFlag(const QIcon& icon);
     // Back to the built-in pictures only.
     void reset();
 
@@ -26,6 +29,7 @@ public:
 private:
     ImageList();
     std::vector<QIcon> m_icons;
+    int m_languageFlag = -1;
 };
 
 // The built-in pictures, drawn once.

@@ -2,7 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
 
+#include "platform/file_access.h"
 #include "platform/text_codec.h"
 #include "shell/text_tables.h"
 
@@ -48,8 +51,8 @@ bool isLanguageFile(const QStringList& lines)
 
 std::optional<QStringList> readLanguageFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileAccess::openRegularFile(file, path))
         return std::nullopt;
     if (file.size() > LanguageFileMaxBytes)
         return std::nullopt;
@@ -96,6 +99,32 @@ QString flagPicturePath(const QString& languageFile)
     const QString base = dot >= 0 ? name.left(dot) : name;
     const QString folder = languageFile.left(languageFile.size() - name.size());
     return folder + base + QStringLiteral(".bmp");
+}
+
+QImage readFlagPicture(const QString& path)
+{
+    QFile file;
+    if (!FileAccess::openRegularFile(file, path))
+        return QImage();
+    QImageReader reader(&file, "BMP");
+    // The size in the header is checked before anything is decoded: a few bytes of run-length
+    // encoded bitmap can claim millions of pixels.
+    const auto fits = [](QSize size) {
+        return size.isValid() && size.width() <= FlagPictureMaxSide && size.height() <= FlagPictureMaxSide;
+    };
+    if (!fits(reader.size()))
+        return QImage();
+    QImage picture;
+    if (!reader.read(&picture) || !fits(picture.size()))
+        return QImage();
+    if (picture.size() == QSize(FlagSide, FlagSide))
+        return picture;
+    QImage flag(FlagSide, FlagSide, QImage::Format_ARGB32);
+    flag.fill(Qt::transparent);
+    const QImage scaled = picture.scaled(FlagSide, FlagSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&flag);
+    painter.drawImage((FlagSide - scaled.width()) / 2, (FlagSide - scaled.height()) / 2, scaled);
+    return flag;
 }
 
 }  // namespace app

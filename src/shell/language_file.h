@@ -1,6 +1,7 @@
 #pragma once
 // Language files (".lng"): exactly 171 lines of 8-bit text that fill slot 3 of the text tables.
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,7 +19,8 @@ bool hasLanguageExtension(const QString& path);
 QStringList splitLines(const QString& text);
 // True when the lines are a language file: exactly 171 lines and line 82 with "m" as 5th character.
 bool isLanguageFile(const QStringList& lines);
-// Reads a file's lines when it is a language file; nothing when it cannot be read or is refused.
+// Reads a file's lines when it is a language file; nothing when it cannot be read, is not a
+// regular file or is refused.
 // (The extension is not looked at here.)
 std::optional<QStringList> readLanguageFile(const QString& path);
 // The same for a file's bytes (Windows-1252 text).
@@ -29,5 +31,11 @@ void fillTablesFromLanguageLines(const QStringList& lines);
 QString languageLineText(const QString& line);
 // The path of the flag picture of a language file: the same path with the extension ".bmp".
 QString flagPicturePath(const QString& languageFile);
+// Flag pictures are shown at 16 x 16; larger than 256 x 256 they are refused before decoding.
+inline constexpr int FlagSide = 16;
+inline constexpr int FlagPictureMaxSide = 256;
+// Reads a flag picture (a bitmap) and makes it 16 x 16, keeping its proportions; a null image
+// when it cannot be read, is not a regular file or is larger than 256 x 256.
+QImage readFlagPicture(const QString& path);
 
 }  // namespace app

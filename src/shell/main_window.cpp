@@ -128,6 +128,8 @@ Tangolario::Tangolario()
     Label2->setFont(credits);
     Label3->setFont(credits);
     for (QLabel* label : {Label1, Label2, Label3}) {
+        // The title may come from a language file: never read as rich text.
+        label->setTextFormat(Qt::PlainText);
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, label == Label1 ? QColor(255, 255, 255) : QColor(0, 255, 255));
         label->setPalette(p);
@@ -294,7 +296,7 @@ void Tangolario::FormCreate()
 {
     app::SplashTicks = 0;
     resize(445, 280);
-    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 800, 600);
+    const QRect screen = Desktop::screenGeometry(this);
     move((screen.width() - width()) / 2, (screen.height() - height()) * 5 / 12);
 
     // The language: the locale, then the settings file, then the language file.
@@ -339,14 +341,14 @@ void Tangolario::FormCreate()
 
 void Tangolario::loadFlagPicture()
 {
-    QImage flag(app::flagPicturePath(app::LanguageFileName), "BMP");
+    const QImage flag = app::readFlagPicture(app::flagPicturePath(app::LanguageFileName));
     QAction* altra = m_items.value("altra");
     if (flag.isNull()) {
         m_altraImage = -1;
         altra->setIcon(QIcon());
         return;
     }
-    m_altraImage = ImageList::mainList().append(QIcon(QPixmap::fromImage(flag)));
+    m_altraImage = ImageList::mainList().setLanguageFlag(QIcon(QPixmap::fromImage(flag)));
     altra->setIcon(ImageList::mainList().icon(m_altraImage));
 }
 
@@ -408,7 +410,7 @@ void Tangolario::endSplash()
     delete Label3;
     Label1 = Label2 = Label3 = nullptr;
 
-    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 800, 600);
+    const QRect screen = Desktop::screenGeometry(this);
     setWindowFlags(Qt::Window);
     m_workingBounds = QRect(0, 0, screen.width(), screen.height() - 28);
     setGeometry(m_workingBounds);
@@ -430,9 +432,11 @@ void Tangolario::endSplash()
     if (QLayout* l = layout())
         l->activate();
 
-    const QSize client = m_mdi->viewport()->size();
-    app::WorkAreaHeight = client.height() - 4;
-    app::WorkAreaWidth = client.width() - 4;
+    // The window system may make a window larger than its screen says it is (a screen of no
+    // size); the work area never exceeds the screen.
+    const QSize client = m_mdi->viewport()->size().boundedTo(screen.size());
+    app::WorkAreaHeight = std::max(0, client.height() - 4);
+    app::WorkAreaWidth = std::max(0, client.width() - 4);
     Immatem->setGeometry(0, 0, app::WorkAreaWidth, app::WorkAreaHeight + 3);
     Immatem->lower();
 

@@ -57,8 +57,11 @@ Tversione::Tversione(QWidget* owner)
     setAutoFillBackground(true);
     Image1->setGeometry(8, 8, 34, 39);
     Image1->setPixmap(warningPicture());
-    Label1->setFont(Fonts::windowDefault(true));
-    Label2->setFont(Fonts::windowDefault(true));
+    // The message comes from the language in use and the name from the user's disk: plain text.
+    for (QLabel* label : {Label1, Label2}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(Fonts::windowDefault(true));
+    }
     BitBtn1->setText(QStringLiteral("OK"));
     BitBtn1->setGeometry(117, 96, 75, 25);
     BitBtn1->setDefault(true);

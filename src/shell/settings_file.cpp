@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include "platform/file_access.h"
 #include "platform/text_codec.h"
 
 namespace app {
@@ -37,8 +38,8 @@ std::optional<SettingsRecord> SettingsRecord::fromBytes(const QByteArray& bytes)
 
 std::optional<SettingsRecord> readSettingsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileAccess::openRegularFile(file, path))
         return std::nullopt;
     // A file of several records is read by its first one; a shorter file holds none.
     const QByteArray bytes = file.read(SettingsRecordSize);
@@ -47,11 +48,17 @@ std::optional<SettingsRecord> readSettingsFile(const QString& path)
 
 bool writeSettingsFile(const QString& path, const SettingsRecord& record)
 {
+    // Only a regular file or a new one is written: never through a symbolic link (which would
+    // replace what it points at), nor over a FIFO, a device or anything else.
+    if (!FileAccess::mayReplace(path))
+        return false;
+    // Unbuffered, so that a failing write (a full disk) is seen here, before the new file
+    // replaces the old one; a buffered write could fail only at the commit, unnoticed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = record.toBytes();
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -21,9 +21,12 @@ struct SettingsRecord {
     static std::optional<SettingsRecord> fromBytes(const QByteArray& bytes);
 };
 
-// Reads the settings file; nothing when it cannot be opened or holds no valid record.
+// Reads the settings file; nothing when it cannot be opened, is not a regular file or holds no
+// valid record.
 std::optional<SettingsRecord> readSettingsFile(const QString& path);
-// Writes the record whole or not at all (a failed write leaves the previous file). True on success.
+// Writes the record whole or not at all (a failed write leaves the previous file), and only as a
+// regular file: nothing is written where the name is a symbolic link or anything else but a
+// regular file. True on success.
 bool writeSettingsFile(const QString& path, const SettingsRecord& record);
 
 // File names in the record are 8-bit text: Windows-1252 where it can hold the name, UTF-8 otherwise.

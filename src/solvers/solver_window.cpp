@@ -62,6 +62,7 @@ SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, f
     if (frame.equationPanelWidth > 0) {
         Panel2 = new QLabel(sotto);
         Panel2->setObjectName("Panel2");
+        Panel2->setTextFormat(Qt::PlainText);
         Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Panel2->setAlignment(Qt::AlignCenter);
         Panel2->setFont(Fonts::sansSerif(11, true));
@@ -218,8 +219,7 @@ void SolverWindow::SolverFrameLayout()
         funzt->setCurrentIndex(0);
         FunctionIndex = 0;
     }
-    const QScreen* screen = this->screen();
-    ScaleUnit = (screen ? screen->geometry().width() : 800) / 8;
+    ScaleUnit = Desktop::screenGeometry(this).width() / 8;
     m_geometry.U = ScaleUnit;
 
     setWindowTitle(app::titleText(m_frame.captionRow));

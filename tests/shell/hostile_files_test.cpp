@@ -1,0 +1,275 @@
+// Files, disks and screens that work against the program: rich text in a language file, a full
+// disk, FIFOs and links in place of its files, huge flag pictures, a screen of no size.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDataStream>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QToolTip>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/test_support.h"
+#include "expr/calculator.h"
+#include "expr/coefficient_dialog.h"
+#include "language_samples.h"
+#include "shell/about_window.h"
+#include "shell/child_window.h"
+#include "shell/image_list.h"
+#include "shell/languages.h"
+#include "shell/main_window.h"
+#include "shell/notice_window.h"
+#include "shell/shared_state.h"
+#include "shell/text_tables.h"
+#include "shell/topic_windows.h"
+
+using namespace app;
+
+namespace {
+
+QByteArray record(bool hints, int language, const QByteArray& name = {})
+{
+    return SettingsRecord{hints, static_cast<unsigned char>(language), name}.toBytes();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every label of a window is plain text, and every tool-tip shows exactly its hint.
+void expectPlainText(QWidget* window, const char* where)
+{
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->pixmap().isNull())
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << where << " " << label->objectName().toStdString();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->toolTip().isEmpty())
+            continue;
+        QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(control, &help);
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        EXPECT_EQ(Qt::mightBeRichText(QToolTip::text()) ? shown.toPlainText() : QToolTip::text(), control->toolTip())
+            << where << " " << control->objectName().toStdString();
+        QToolTip::hideText();
+    }
+}
+
+TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
+{
+    ScratchDirectory scratch;
+    QStringList lines = sampleLanguageLines();
+    for (int n = 83; n < 171; ++n) {
+        const int skip = n >= 153 ? 4 : 3;
+        lines[n] = lines[n].left(skip) + QStringLiteral("<b>") + lines[n].mid(skip) + QStringLiteral("</b>");
+    }
+    ASSERT_TRUE(writeBytes(scratch.file("rich.lng"), languageFileBytes(lines)));
+    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), record(true, LoadedLanguage, "rich.lng")));
+    {
+        Tangolario splash;
+        ASSERT_EQ(splash.findChild<QLabel*>("Label1")->text(), QStringLiteral("<b>t154</b>"));
+        expectPlainText(&splash, "splash");
+    }
+    resetProgramState();
+    auto main = makeMainWindow();
+    ASSERT_EQ(CurrentLanguage, LoadedLanguage);
+    for (const TopicWindow& topic : topicWindows()) {
+        expectPlainText(main->openTopicWindow(topic.slot), topic.menuItem);
+        main->Chiudetutte1Click();
+        processEvents();
+    }
+    Tinfo about(main.get());
+    TCalcola calculator(main.get());
+    Timmettedati dialog(main.get());
+    RefusedFileName = scratch.file("<img src=none>.lng");
+    Tversione notice(main.get());
+    EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("<img src=none>.lng"));
+    for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&calculator),
+                            static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&notice)})
+        expectPlainText(window, window->objectName().toLatin1().constData());
+}
+
+TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small full filesystem needs root";
+    ScratchDirectory scratch;
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("disk")));
+    const QByteArray disk = QFile::encodeName(scratch.file("disk"));
+    if (::mount("tmpfs", disk.constData(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(disk.constData(), MNT_DETACH); });
+    const QString settings = scratch.file("disk/Angolario.cfg");
+    ASSERT_TRUE(writeBytes(settings, record(false, French)));
+    QFile filler(scratch.file("disk/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096 || filler.write("x", 1) == 1) {
+    }
+    readStartSettings(settings);
+    ShowHints = true;
+    CurrentLanguage = Italian;
+    EXPECT_FALSE(writeSettingsAtClose(settings, true));
+    EXPECT_EQ(fileBytes(settings), record(false, French));
+    filler.remove();
+    EXPECT_TRUE(writeSettingsAtClose(settings, true));
+    EXPECT_EQ(fileBytes(settings), record(true, Italian));
+}
+
+// Lets go of any FIFO the program opens for reading (it would wait for a writer for ever) by
+// opening and closing its write end, and records that it had to.
+struct FifoWatch {
+    std::vector<QByteArray> paths;
+    std::atomic<bool> opened{false};
+    std::jthread thread{[this](std::stop_token stop) {
+        while (!stop.stop_requested()) {
+            for (const QByteArray& path : paths) {
+                // Succeeds only while a reader has it open (or once it has become a regular file).
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                struct stat info {};
+                if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode))
+                    opened = true;
+                if (fd >= 0)
+                    ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }};
+};
+
+TEST(HostileFiles, AFifoIsTreatedAsAMissingFile)
+{
+    ScratchDirectory scratch;
+    for (const char* name : {"Angolario.cfg", "fifo.lng", "mine.bmp"})
+        ASSERT_EQ(::mkfifo(name, 0600), 0);
+    ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
+    FifoWatch watch{{"Angolario.cfg", "fifo.lng", "mine.bmp"}};
+
+    // No settings: the language stays as the locale chose it.
+    CurrentLanguage = French;
+    readStartSettings(QStringLiteral("Angolario.cfg"));
+    EXPECT_EQ(CurrentLanguage, French);
+    // Named by the settings: English, as for a missing language file.
+    ASSERT_TRUE(QFile::remove(scratch.file("Angolario.cfg")));
+    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), record(true, LoadedLanguage, "fifo.lng")));
+    resetProgramState();
+    auto main = makeMainWindow();
+    EXPECT_EQ(CurrentLanguage, English);
+    // Chosen from the menu: the notice window names it.
+    main->setLanguageFileChooser([&] { return scratch.file("fifo.lng"); });
+    QString named;
+    whenModalShown([&](QWidget* dialog) {
+        named = dialog->findChild<QLabel*>("Label2")->text();
+        dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    main->Caricaunaltraversione1Click();
+    EXPECT_EQ(named, QStringLiteral("fifo.lng"));
+    // A FIFO flag picture: the language comes without a flag.
+    main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
+    main->Caricaunaltraversione1Click();
+    EXPECT_EQ(CurrentLanguage, LoadedLanguage);
+    EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
+    EXPECT_FALSE(watch.opened);
+}
+
+TEST(HostileFiles, SettingsAreWrittenOnlyToARegularFileOrANewOne)
+{
+    ScratchDirectory scratch;
+    // A link to a read-only file that has a second name.
+    ASSERT_TRUE(writeBytes(scratch.file("target.cfg"), record(false, French)));
+    ASSERT_EQ(::link("target.cfg", "second.cfg"), 0);
+    ASSERT_TRUE(QFile::setPermissions(scratch.file("target.cfg"), QFile::ReadOwner));
+    ASSERT_TRUE(QFile::link(QStringLiteral("target.cfg"), scratch.file("Angolario.cfg")));
+    {
+        auto main = makeMainWindow();
+        EXPECT_EQ(CurrentLanguage, French);
+        main->Italiano1Click();
+        main->menuItem("Linguapredefinita1")->trigger();
+        main->close();
+    }
+    EXPECT_TRUE(QFileInfo(scratch.file("Angolario.cfg")).isSymLink());
+    EXPECT_EQ(fileBytes(scratch.file("second.cfg")), record(false, French));
+    EXPECT_EQ(fileBytes(scratch.file("target.cfg")), record(false, French));
+    struct stat target {}, second {};
+    ASSERT_EQ(::stat("target.cfg", &target) | ::stat("second.cfg", &second), 0);
+    EXPECT_EQ(target.st_ino, second.st_ino);
+    EXPECT_EQ(target.st_mode & 0777, 0400u);
+    // A FIFO stays a FIFO; a link to nowhere makes nothing.
+    ASSERT_TRUE(QFile::remove(scratch.file("Angolario.cfg")));
+    ASSERT_EQ(::mkfifo("Angolario.cfg", 0600), 0);
+    EXPECT_FALSE(writeSettingsAtClose(QStringLiteral("Angolario.cfg"), true));
+    EXPECT_EQ(QFileInfo(scratch.file("Angolario.cfg")).size(), 0);
+    ASSERT_TRUE(QFile::remove(scratch.file("Angolario.cfg")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("nowhere.cfg"), scratch.file("Angolario.cfg")));
+    EXPECT_FALSE(writeSettingsAtClose(QStringLiteral("Angolario.cfg"), true));
+    EXPECT_FALSE(QFileInfo::exists(scratch.file("nowhere.cfg")));
+}
+
+TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
+    main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
+    const int images = ImageList::mainList().count();
+    for (const QSize size : {QSize(64, 48), QSize(256, 256), QSize(257, 16), QSize(16, 257), QSize(16, 16)}) {
+        QImage flag(size, QImage::Format_RGB32);
+        flag.fill(Qt::red);
+        ASSERT_TRUE(flag.save(scratch.file("mine.bmp"), "BMP"));
+        main->Caricaunaltraversione1Click();
+        const bool accepted = size.width() <= 256 && size.height() <= 256;
+        EXPECT_EQ(main->menuItem("altra")->icon().availableSizes(),
+                  accepted ? QList<QSize>({QSize(16, 16)}) : QList<QSize>()) << size.width() << "x" << size.height();
+        EXPECT_EQ(main->loadedLanguageImage(), accepted ? images : -1);
+        EXPECT_EQ(ImageList::mainList().count(), images + 1);
+    }
+    // 1,080 bytes of run-length-encoded bitmap whose header claims 5700 x 5700 pixels.
+    QByteArray bomb;
+    QDataStream out(&bomb, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0x4D42) << quint32(1080) << quint32(0) << quint32(1078) << quint32(40) << qint32(5700)
+        << qint32(5700) << quint16(1) << quint16(8) << quint32(1) << quint32(2) << quint64(0) << quint32(256)
+        << quint32(0);
+    bomb.append(QByteArray(1024, '\0')).append("\0\1", 2);
+    ASSERT_EQ(bomb.size(), 1080);
+    ASSERT_TRUE(writeBytes(scratch.file("mine.bmp"), bomb));
+    main->Caricaunaltraversione1Click();
+    EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
+    EXPECT_EQ(ImageList::mainList().count(), images + 1);
+}
+
+// Also run by ctest with QT_SCALE_FACTOR=0 and QT_SCALE_FACTOR=nan (HostileScreen.*), where the
+// screen reports an empty or absurd geometry.
+TEST(HostileScreen, TheWindowGeometryStaysDrawable)
+{
+    ScratchDirectory scratch;
+    const auto drawable = [](int value) { return value >= 0 && value <= 1 << 16; };
+    Tangolario main;
+    EXPECT_TRUE(drawable(main.x() + main.width()) && drawable(main.y() + main.height())) << main.x() << "," << main.y();
+    main.show();
+    main.finishSplash();
+    processEvents();
+    const QRect bounds = main.workingBounds();
+    EXPECT_TRUE(!bounds.isEmpty() && drawable(bounds.right()) && drawable(bounds.bottom()))
+        << bounds.width() << "x" << bounds.height();
+    EXPECT_TRUE(drawable(WorkAreaWidth) && drawable(WorkAreaHeight)) << WorkAreaWidth << "x" << WorkAreaHeight;
+    for (const TopicWindow& topic : topicWindows())
+        EXPECT_TRUE(main.openTopicWindow(topic.slot)) << topic.menuItem;
+    processEvents();
+}
+
+}  // namespace
