@@ -23,7 +23,7 @@
 #include "platform/updown.h"
 #include "shell/image_list.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace angles {
 

@@ -9,14 +9,14 @@
 
 #include "expr/button_pictures.h"
 #include "expr/coefficients.h"
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/hints.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 
@@ -150,16 +150,14 @@ void Timmettedati::fieldChange(int field)
 {
     Label1->hide();
     const QString text = m_fields[size_t(field)]->text();
-    long double value = 0.0L;
-    bool valid = false;
-    if (text.isEmpty())
-        app::EvaluatorMessage = app::EvaluatorMessages::EmptyText;
-    else
-        valid = app::EvaluateExpression(text, value);
+    const app::Evaluation evaluation = text.isEmpty()
+                                           ? app::Evaluation{false, 0.0L, app::EvaluatorMessages::EmptyText}
+                                           : app::EvaluateExpression(text);
     app::CoefficientExpressions[size_t(field)] = text;
-    if (valid)
-        coefficient(field) = value;
-    m_valid[size_t(field)] = valid;
+    if (evaluation.ok)
+        coefficient(field) = evaluation.value;
+    m_valid[size_t(field)] = evaluation.ok;
+    m_messages[size_t(field)] = evaluation.message;
 }
 
 void Timmettedati::espraChange()

@@ -3,6 +3,7 @@
 // evaluated on every change; it can only be confirmed when all three are valid.
 #include <QDialog>
 #include <array>
+#include <string_view>
 
 class QAction;
 class QLabel;
@@ -29,6 +30,8 @@ public:
 
     // Whether a field (0 a, 1 b, 2 c) held a valid expression when it was last evaluated.
     bool fieldValid(int field) const { return m_valid[size_t(field)]; }
+    // The evaluator's message for a field when it was last evaluated (empty when valid).
+    std::string_view fieldMessage(int field) const { return m_messages[size_t(field)]; }
 
 private:
     void FormCreate();
@@ -49,6 +52,7 @@ private:
     QAction* Mostra;
     std::array<QLineEdit*, 3> m_fields;
     std::array<bool, 3> m_valid{};
+    std::array<std::string_view, 3> m_messages;
 };
 
 // What a coefficient window's data button does: creates the dialog owned by `owner`, gives its

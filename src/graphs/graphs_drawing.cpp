@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPolygon>
 
+#include "graphs/function_texts.h"
 #include "platform/arc.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <array>
 
-#include "graphs/function_values.h"
+#include "maths/function_values.h"
 
 namespace graphs {
 

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "graphs/application_hint.h"
+#include "graphs/function_texts.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
@@ -22,7 +23,7 @@
 #include "platform/updown.h"
 #include "shell/image_list.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 using namespace graphs;
 

@@ -16,7 +16,7 @@
 #include "shell/language_file.h"
 #include "shell/languages.h"
 #include "shell/main_window.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 

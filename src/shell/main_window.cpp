@@ -29,7 +29,7 @@
 #include "shell/languages.h"
 #include "shell/notice_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/topic_windows.h"
 #include "shell/window_registry.h"
 

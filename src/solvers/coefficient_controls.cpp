@@ -15,8 +15,8 @@
 #include "platform/hints.h"
 #include "platform/updown.h"
 #include "shell/image_list.h"
-#include "shell/text_tables.h"
-#include "solvers/angle_notation.h"
+#include "texts/text_tables.h"
+#include "texts/angle_notation.h"
 
 namespace solvers {
 

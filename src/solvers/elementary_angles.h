@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 
 namespace solvers {
 

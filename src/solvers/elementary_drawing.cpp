@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "platform/colors.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "solvers/elementary_angles.h"
 #include "solvers/solver_drawing.h"
 

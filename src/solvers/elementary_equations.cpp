@@ -1,6 +1,6 @@
 #include "solvers/elementary_equations.h"
 
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "solvers/elementary_angles.h"
 
 namespace solvers {

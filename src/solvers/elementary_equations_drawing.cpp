@@ -1,7 +1,7 @@
 #include "solvers/elementary_equations_drawing.h"
 
 #include "platform/colors.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "solvers/elementary_drawing.h"
 
 namespace solvers {

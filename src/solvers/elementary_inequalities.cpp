@@ -1,7 +1,7 @@
 #include "solvers/elementary_inequalities.h"
 
-#include "shell/text_tables.h"
-#include "solvers/angle_notation.h"
+#include "texts/text_tables.h"
+#include "texts/angle_notation.h"
 #include "solvers/elementary_angles.h"
 
 namespace solvers {

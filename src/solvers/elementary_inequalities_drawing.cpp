@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/colors.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "solvers/elementary_angles.h"
 #include "solvers/elementary_drawing.h"
 

@@ -7,7 +7,7 @@
 
 #include "platform/hints.h"
 #include "platform/updown.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace solvers {
 

@@ -6,7 +6,7 @@
 
 #include "platform/colors.h"
 #include "platform/fonts.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "solvers/solver_drawing.h"
 
 namespace solvers {

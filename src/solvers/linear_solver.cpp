@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/text_tables.h"
-#include "solvers/angle_notation.h"
+#include "texts/text_tables.h"
+#include "texts/angle_notation.h"
 
 namespace solvers {
 

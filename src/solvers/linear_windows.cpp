@@ -6,7 +6,7 @@
 
 #include "platform/colors.h"
 #include "platform/fonts.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "solvers/coefficient_controls.h"
 
 namespace solvers {

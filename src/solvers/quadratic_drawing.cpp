@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/colors.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 
 namespace solvers {
 

@@ -1,6 +1,6 @@
 #include "solvers/quadratic_equations.h"
 
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "solvers/elementary_angles.h"
 #include "solvers/elementary_equations.h"
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "platform/colors.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "solvers/quadratic_drawing.h"
 
 namespace solvers {

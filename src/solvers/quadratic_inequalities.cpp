@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "solvers/coefficient_controls.h"
 #include "solvers/elementary_angles.h"
 

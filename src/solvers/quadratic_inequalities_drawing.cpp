@@ -5,7 +5,7 @@
 
 #include "platform/arc.h"
 #include "platform/colors.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "solvers/quadratic_drawing.h"
 #include "solvers/quadratic_roots.h"
 #include "solvers/solver_drawing.h"

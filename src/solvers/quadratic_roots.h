@@ -8,7 +8,7 @@
 // stays in the range of sine and cosine and a double root stays one root.
 #include <QString>
 
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 
 namespace solvers {
 

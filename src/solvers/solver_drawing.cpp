@@ -7,7 +7,7 @@
 #include "platform/arc.h"
 #include "platform/fonts.h"
 #include "platform/symbol_font.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "platform/pens.h"
 
 namespace solvers {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 
 namespace solvers {
 

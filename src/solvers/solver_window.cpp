@@ -20,7 +20,7 @@
 #include "platform/symbol_font.h"
 #include "shell/image_list.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace solvers {
 

@@ -22,7 +22,7 @@
 #include "shell/languages.h"
 #include "shell/main_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
 
 namespace {

@@ -9,14 +9,14 @@
 
 #include "expr/coefficient_dialog.h"
 #include "expr/coefficients.h"
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
 #include "expr_test_support.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/hints.h"
 #include "shell/languages.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 
@@ -125,7 +125,7 @@ TEST_F(CoefficientDialogTest, TypingEvaluatesOnEveryChange)
     EXPECT_FALSE(dialog->fieldValid(0));
     EXPECT_EQ(app::CoefficientExpressions[0], QStringLiteral("sqrt(2)/2+"));
     EXPECT_EQ(app::CoefficientA, std::sqrt(2.0L) / 2);
-    EXPECT_EQ(app::EvaluatorMessage, app::EvaluatorMessages::SyntaxError);
+    EXPECT_EQ(dialog->fieldMessage(0), app::EvaluatorMessages::SyntaxError);
 }
 
 TEST_F(CoefficientDialogTest, ErrorLineNamesTheInvalidFields)
@@ -161,7 +161,7 @@ TEST_F(CoefficientDialogTest, EmptyFieldIsAnEmptyString)
     open();
     retype("esprb", QString());
     EXPECT_FALSE(dialog->fieldValid(1));
-    EXPECT_EQ(app::EvaluatorMessage, app::EvaluatorMessages::EmptyText);
+    EXPECT_EQ(dialog->fieldMessage(1), app::EvaluatorMessages::EmptyText);
     EXPECT_EQ(app::CoefficientExpressions[1], QString());
 }
 

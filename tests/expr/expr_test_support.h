@@ -7,7 +7,7 @@
 #include "common/test_support.h"
 #include "expr/calculator.h"
 #include "expr/coefficients.h"
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
 
 class ExpressionStateScope {
 public:

@@ -19,7 +19,7 @@
 #include "platform/updown.h"
 #include "shell/main_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "step_texts.h"
 

@@ -33,7 +33,7 @@
 #include "shell/main_window.h"
 #include "shell/notice_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/topic_windows.h"
 
 using namespace app;

@@ -28,7 +28,7 @@
 #include "shell/notice_window.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/topic_windows.h"
 #include "shell/window_registry.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <map>
 
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "solvers/elementary_angles.h"
 #include "solvers/elementary_inequalities.h"
 #include "solvers/label_reading.h"

@@ -9,7 +9,7 @@
 
 #include "common/test_support.h"
 #include "solvers/quadratic_coefficient_grid.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "solvers/label_reading.h"
 #include "solvers/quadratic_equations.h"
 #include "solvers/quadratic_roots.h"

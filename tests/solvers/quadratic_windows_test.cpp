@@ -20,7 +20,7 @@
 #include "platform/help.h"
 #include "platform/updown.h"
 #include "shell/main_window.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "solvers/picture_reading.h"
 #include "solvers/quadratic_drawing.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "platform/colors.h"
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 #include "solvers/elementary_angles.h"
 #include "solvers/elementary_equations_drawing.h"
 #include "solvers/elementary_inequalities_drawing.h"

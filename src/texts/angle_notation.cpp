@@ -1,4 +1,4 @@
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,25 +10,6 @@ namespace solvers {
 Period periodOf(int functionIndex)
 {
     return functionIndex >= Tangent ? Period::Pi : Period::TwoPi;
-}
-
-int nearest(long double x)
-{
-    if (std::isnan(x))
-        return 0;
-    constexpr long double low = std::numeric_limits<int>::min();
-    constexpr long double high = std::numeric_limits<int>::max();
-    const long double r = std::nearbyint(x);
-    if (r <= low)
-        return std::numeric_limits<int>::min();
-    if (r >= high)
-        return std::numeric_limits<int>::max();
-    return int(r);
-}
-
-int wholeDegrees(long double angleRadians)
-{
-    return nearest(angleRadians * 180.0L / Pi);
 }
 
 namespace {

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "common/test_support.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 using namespace app;
 

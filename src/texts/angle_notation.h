@@ -4,6 +4,8 @@
 // seven-character value text. Plain functions, no widgets.
 #include <QString>
 
+#include "maths/angles.h"
+
 namespace solvers {
 
 // The function a solver window works with, numbered as the item index of its combo box `funzt`.
@@ -13,22 +15,6 @@ enum TrigFunction : int { Sine = 0, Cosine = 1, Tangent = 2 };
 enum class Period { TwoPi, Pi };
 // The period of a function index: π for the tangent (index 2 or more), 2π otherwise.
 Period periodOf(int functionIndex);
-
-// π in extended precision.
-inline constexpr long double Pi = 3.141592653589793238462643383279502884L;
-
-// Degrees to radians, in extended precision.
-inline long double radians(long double degrees)
-{
-    return degrees * Pi / 180.0L;
-}
-
-// x to the nearest integer, halves to the even neighbour; values beyond the int range are
-// held at its ends (so far-away points stay drawable and never overflow).
-int nearest(long double x);
-
-// Whole degrees of an angle in radians: nearest(angle·180/π).
-int wholeDegrees(long double angleRadians);
 
 // An angle n in whole degrees as a fraction of π with its period: "5p/6 + 2Kp", "p/4 + Kp",
 // "p/1 + 2Kp" for 180. The empty text for n <= 0.

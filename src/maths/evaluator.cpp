@@ -1,4 +1,4 @@
-#include "expr/evaluator.h"
+#include "maths/evaluator.h"
 
 #include <array>
 #include <cmath>
@@ -9,20 +9,11 @@
 
 namespace app {
 
-float AngleFactor = DegreesAngleFactor;
-std::string EvaluatorMessage;
-
-QString evaluatorMessageText()
-{
-    return QString::fromLatin1(EvaluatorMessage.data(), qsizetype(EvaluatorMessage.size()));
-}
-
 namespace {
 
 namespace Msg = EvaluatorMessages;
 
 constexpr unsigned char TenToTheTwenty = 0xEC;  // "ì" in Windows-1252
-constexpr long double Pi = 3.14159265358979323846264338327950288L;
 constexpr long double E = 2.71828182845904523536028747135266250L;
 constexpr long double SineLimit = 9223372036854775808.0L;  // 2^63
 
@@ -211,6 +202,7 @@ bool readOperand(const unsigned char* s, int len, long double& value)
 // Evaluation.
 
 struct Evaluator {
+    long double angleFactor = DegreesAngleFactor;
     const char* error = nullptr;
 
     bool fail(const char* message)
@@ -280,7 +272,7 @@ struct Evaluator {
 
     bool function(unsigned char f, long double y, long double& result)
     {
-        const long double k = AngleFactor;
+        const long double k = angleFactor;
         switch (f) {
         case 's':
         case 'o': {
@@ -594,11 +586,10 @@ bool evaluatePostfix(const std::array<Token, MaxPostfixTokens>& tokens, int coun
 
 }  // namespace
 
-bool EvaluateExpression(std::string_view text, long double& value)
+Evaluation EvaluateExpression(std::string_view text, float angleFactor)
 {
-    EvaluatorMessage.clear();
-    value = 0.0L;
     Evaluator ev;
+    ev.angleFactor = angleFactor;
     WorkText t;
     WorkText spare;
     std::array<Token, MaxPostfixTokens> tokens;
@@ -613,30 +604,20 @@ bool EvaluateExpression(std::string_view text, long double& value)
                     (toPostfix(t, tokens, count) || ev.fail(Msg::SyntaxError)) &&
                     (operandCountAccepted(tokens, count) || ev.fail(Msg::SyntaxError)) &&
                     evaluatePostfix(tokens, count, ev, result);
-    if (!ok) {
-        EvaluatorMessage = ev.error ? ev.error : Msg::SyntaxError;
-        return false;
-    }
-    value = result;
-    return true;
+    if (!ok)
+        return {false, 0.0L, ev.error ? ev.error : Msg::SyntaxError};
+    return {true, result, {}};
 }
 
-bool EvaluateExpression(const QString& text, long double& value)
+Evaluation EvaluateExpression(std::u16string_view text, float angleFactor)
 {
-    if (text.size() > MaxExpressionLength) {
-        EvaluatorMessage = EvaluatorMessages::SyntaxError;
-        value = 0.0L;
-        return false;
-    }
+    if (text.size() > size_t(MaxExpressionLength))
+        return {false, 0.0L, Msg::SyntaxError};
     // Characters beyond the 8-bit range become one that no expression may contain.
     char bytes[MaxExpressionLength];
-    const qsizetype n = text.size();
-    const QChar* chars = text.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = chars[i].unicode();
-        bytes[i] = u <= 0xFF ? static_cast<char>(u) : '?';
-    }
-    return EvaluateExpression(std::string_view(bytes, size_t(n)), value);
+    for (size_t i = 0; i < text.size(); ++i)
+        bytes[i] = text[i] <= 0xFF ? static_cast<char>(text[i]) : '?';
+    return EvaluateExpression(std::string_view(bytes, text.size()), angleFactor);
 }
 
 }  // namespace app

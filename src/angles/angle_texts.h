@@ -1,8 +1,9 @@
 #pragma once
-// The mathematics and texts of the two angle windows, without widgets: the reduction of an
-// angle to the first quadrant or octant, the eight associated angles of an acute angle, and the
-// exact label texts of both windows.
+// The texts of the two angle windows: the identities of a reduction or of an associated angle
+// written as the labels show them, and every label text a press of traccia writes.
 #include <QString>
+
+#include "maths/angle_identities.h"
 
 namespace angles {
 
@@ -17,6 +18,11 @@ struct IdentityRows {
 // "- " before a function with a minus sign, two blanks before one with a plus sign.
 inline const QString MinusPrefix = QStringLiteral("- ");
 inline const QString PlusPrefix = QStringLiteral("  ");
+
+// The rows of a reduction (the plain sine row of the second quadrant carries no prefix) and of
+// an associated angle, with the language's name of the sine.
+IdentityRows identityRows(const AngleReduction& reduction, const QString& sineName);
+IdentityRows identityRows(const AssociatedAngle& associated, const QString& sineName);
 
 // The first characters of a text, at most `length` of them.
 QString cutTo(const QString& text, int length);
@@ -37,21 +43,6 @@ IdentityLabels leftSides(const QString& angleText, const QString& sineName);
 
 // ---- Reduction to the first quadrant or octant ----
 
-inline constexpr int ReductionMinimum = 91;
-inline constexpr int ReductionMaximum = 359;
-inline constexpr int ReductionStart = 150;
-
-struct AngleReduction {
-    int quadrantAngle = 0;       // the angle in the first quadrant, 0..90
-    int reducedAngle = 0;        // the angle the identities use (the octant one when it applies)
-    bool octantApplies = false;  // octant asked for and the quadrant angle above 45
-    IdentityRows rows;
-};
-
-// Reduces alfa (whole degrees, taken modulo 360) to the first quadrant, and further to the
-// first octant when `octant` is set and the quadrant angle is above 45.
-AngleReduction reduceAngle(int alfa, bool octant, const QString& sineName);
-
 // Every label text the second press of the reduction window writes.
 struct ReductionTexts {
     QString label2;       // "alfa = 30°       1° quadrante"
@@ -71,21 +62,8 @@ QString reducedAngleText(int angle, const QString& item);
 
 // ---- Associated angles ----
 
-inline constexpr int AcuteMinimum = 0;
-inline constexpr int AcuteMaximum = 90;
-inline constexpr int AcuteStart = 50;
-inline constexpr int AssociatedItemCount = 8;
-
 // The drop-down items, read in the Symbol font (a reads alpha): "  90°  -  a " ... "  -a".
 QString associatedItemText(int item);
-
-struct AssociatedAngle {
-    int angle = 0;  // b, which may be negative or 360
-    IdentityRows rows;
-};
-// The associated angle of a for an item 0..7 (90° - a, 90° + a, 180° - a, 180° + a, 270° - a,
-// 270° + a, 360° - a, -a); an item out of range counts as item 0.
-AssociatedAngle associatedAngle(int a, int item, const QString& sineName);
 
 // Every label text a press of the associated angles window writes.
 struct AssociatedTexts {

@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "expr/evaluator.h"
+#include "maths/evaluator.h"
 
 namespace {
 
 namespace Msg = app::EvaluatorMessages;
 
-constexpr long double Pi = 3.14159265358979323846264338327950288L;
 constexpr long double E = 2.71828182845904523536028747135266250L;
 const long double Degree = app::DegreesAngleFactor;  // the single-precision factor, widened
 
@@ -23,32 +22,37 @@ struct Case {
     const char* message;     // expected error, or null
 };
 
+// The angle factor the evaluations of a test use; degrees unless the test says otherwise.
+float angleFactor = app::DegreesAngleFactor;
+
 class EvaluatorTest : public ::testing::Test {
 protected:
-    void SetUp() override { saved = app::AngleFactor; }
-    void TearDown() override { app::AngleFactor = saved; }
-    float saved = 0;
+    void SetUp() override { angleFactor = app::DegreesAngleFactor; }
 };
 
 void setUnit(Unit unit)
 {
-    app::AngleFactor = unit == Unit::Degrees ? app::DegreesAngleFactor : app::RadiansAngleFactor;
+    angleFactor = unit == Unit::Degrees ? app::DegreesAngleFactor : app::RadiansAngleFactor;
+}
+
+app::Evaluation evaluate(std::string_view text)
+{
+    return app::EvaluateExpression(text, angleFactor);
 }
 
 void expectCase(const Case& c)
 {
     setUnit(c.unit);
-    long double value = -12345;
-    const bool ok = app::EvaluateExpression(std::string_view(c.text), value);
+    const app::Evaluation e = evaluate(c.text);
     if (c.message) {
-        EXPECT_FALSE(ok) << c.text << " gave " << double(value);
-        EXPECT_EQ(app::EvaluatorMessage, c.message) << c.text;
-        EXPECT_EQ(value, 0.0L) << c.text;
+        EXPECT_FALSE(e.ok) << c.text << " gave " << double(e.value);
+        EXPECT_EQ(e.message, c.message) << c.text;
+        EXPECT_EQ(e.value, 0.0L) << c.text;
     } else {
-        ASSERT_TRUE(ok) << c.text << ": " << app::EvaluatorMessage;
-        EXPECT_TRUE(app::EvaluatorMessage.empty()) << c.text;
+        ASSERT_TRUE(e.ok) << c.text << ": " << e.message;
+        EXPECT_TRUE(e.message.empty()) << c.text;
         const long double tolerance = std::fabs(c.value) * 4e-19L;
-        EXPECT_LE(std::fabs(value - c.value), tolerance) << c.text << " gave " << double(value);
+        EXPECT_LE(std::fabs(e.value - c.value), tolerance) << c.text << " gave " << double(e.value);
     }
 }
 
@@ -222,19 +226,21 @@ TEST_F(EvaluatorTest, DegreeFactorIsSinglePrecision)
 {
     EXPECT_FLOAT_EQ(app::DegreesAngleFactor, 0.01745329238474369f);
     EXPECT_EQ(double(app::DegreesAngleFactor), 0.01745329238474369);
-    app::AngleFactor = app::DegreesAngleFactor;
-    long double v = 0;
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view("SIN(30)"), v));
-    EXPECT_LT(v, 0.5L);
-    EXPECT_GT(v, 0.4999999L);
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view("ARCSIN(1)"), v));
-    EXPECT_GT(v, 90.0L);
-    EXPECT_LT(v, 90.000001L);
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view("ARCCOS(0)"), v));
-    EXPECT_GT(v, 90.0L);
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view("ARCCOS(-1)"), v));
-    EXPECT_GT(v, 180.0L);
-    EXPECT_LT(v, 180.000002L);
+    app::Evaluation e = evaluate("SIN(30)");
+    ASSERT_TRUE(e.ok);
+    EXPECT_LT(e.value, 0.5L);
+    EXPECT_GT(e.value, 0.4999999L);
+    e = evaluate("ARCSIN(1)");
+    ASSERT_TRUE(e.ok);
+    EXPECT_GT(e.value, 90.0L);
+    EXPECT_LT(e.value, 90.000001L);
+    e = evaluate("ARCCOS(0)");
+    ASSERT_TRUE(e.ok);
+    EXPECT_GT(e.value, 90.0L);
+    e = evaluate("ARCCOS(-1)");
+    ASSERT_TRUE(e.ok);
+    EXPECT_GT(e.value, 180.0L);
+    EXPECT_LT(e.value, 180.000002L);
 }
 
 TEST_F(EvaluatorTest, SyntaxErrors)
@@ -245,62 +251,68 @@ TEST_F(EvaluatorTest, SyntaxErrors)
         "2^-", "2=", "2+3=",
     };
     for (const char* text : texts) {
-        long double value = 1;
-        EXPECT_FALSE(app::EvaluateExpression(std::string_view(text), value)) << text << " gave " << double(value);
-        EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError) << text;
+        const app::Evaluation e = evaluate(text);
+        EXPECT_FALSE(e.ok) << text << " gave " << double(e.value);
+        EXPECT_EQ(e.value, 0.0L) << text;
+        EXPECT_EQ(e.message, Msg::SyntaxError) << text;
     }
-    long double value = 1;
-    EXPECT_FALSE(app::EvaluateExpression(std::string_view(""), value));
-    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+    const app::Evaluation e = evaluate("");
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.message, Msg::SyntaxError);
 }
 
 // The last character decides first: letters that cannot end an expression are refused even
 // when the rest would be a syntax error anyway; e, i, t, x, y and E, I, X pass to the later stages.
 TEST_F(EvaluatorTest, EndCheckAcceptsOnlyCertainLastLetters)
 {
-    long double value = 0;
-    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*e"), value));
-    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*E"), value));
-    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*pi"), value));
-    EXPECT_TRUE(app::EvaluateExpression(std::string_view("2*PI"), value));
-    EXPECT_TRUE(app::EvaluateExpression(std::string_view("sqrt(4) "), value));
-    EXPECT_EQ(value, 2.0L);
+    EXPECT_TRUE(evaluate("2*e").ok);
+    EXPECT_TRUE(evaluate("2*E").ok);
+    EXPECT_TRUE(evaluate("2*pi").ok);
+    EXPECT_TRUE(evaluate("2*PI").ok);
+    const app::Evaluation e = evaluate("sqrt(4) ");
+    EXPECT_TRUE(e.ok);
+    EXPECT_EQ(e.value, 2.0L);
 }
 
+// Each evaluation gives its own message: nothing is left from the one before.
 TEST_F(EvaluatorTest, MessageIsClearedBySuccess)
 {
-    long double value = 0;
-    EXPECT_FALSE(app::EvaluateExpression(std::string_view("1/0"), value));
-    EXPECT_EQ(app::EvaluatorMessage, Msg::DivisionByZero);
-    EXPECT_TRUE(app::EvaluateExpression(std::string_view("1/2"), value));
-    EXPECT_TRUE(app::EvaluatorMessage.empty());
-    EXPECT_EQ(value, 0.5L);
+    const app::Evaluation failed = evaluate("1/0");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.message, Msg::DivisionByZero);
+    const app::Evaluation e = evaluate("1/2");
+    EXPECT_TRUE(e.ok);
+    EXPECT_TRUE(e.message.empty());
+    EXPECT_EQ(e.value, 0.5L);
 }
 
 TEST_F(EvaluatorTest, WithoutAngleFactorInverseFunctionsFailInsteadOfDividingByZero)
 {
-    app::AngleFactor = 0;
-    long double value = 1;
-    EXPECT_TRUE(app::EvaluateExpression(std::string_view("sin(30)"), value));
-    EXPECT_EQ(value, 0.0L);
+    angleFactor = 0;
+    const app::Evaluation sine = evaluate("sin(30)");
+    EXPECT_TRUE(sine.ok);
+    EXPECT_EQ(sine.value, 0.0L);
     for (const char* text : {"arctan(1)", "arcsin(0.5)", "arccos(0.5)", "arcsin(1)", "arccos(0)"}) {
-        EXPECT_FALSE(app::EvaluateExpression(std::string_view(text), value)) << text;
-        EXPECT_EQ(app::EvaluatorMessage, Msg::DivisionByZero) << text;
+        const app::Evaluation e = evaluate(text);
+        EXPECT_FALSE(e.ok) << text;
+        EXPECT_EQ(e.message, Msg::DivisionByZero) << text;
     }
 }
 
 // The working storage: 255 characters, 150 postfix tokens, 20 characters per operand.
 TEST_F(EvaluatorTest, StorageLimitsRefuseLongerInput)
 {
-    long double value = 0;
     // Operands of 20 characters are read in full; longer ones are refused.
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view("12345678901234567890"), value));
-    EXPECT_EQ(value, 12345678901234567890.0L);
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view("0.123456789012345678"), value));
-    EXPECT_EQ(value, 0.123456789012345678L);
-    EXPECT_FALSE(app::EvaluateExpression(std::string_view("1234567890123456789012345"), value));
-    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
-    EXPECT_FALSE(app::EvaluateExpression(std::string_view("0.1234567890123456789"), value));
+    app::Evaluation e = evaluate("12345678901234567890");
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.value, 12345678901234567890.0L);
+    e = evaluate("0.123456789012345678");
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.value, 0.123456789012345678L);
+    e = evaluate("1234567890123456789012345");
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.message, Msg::SyntaxError);
+    EXPECT_FALSE(evaluate("0.1234567890123456789").ok);
 
     // 75 ones make 149 tokens; 76 make 151.
     auto ones = [](int n) {
@@ -309,41 +321,50 @@ TEST_F(EvaluatorTest, StorageLimitsRefuseLongerInput)
             s += "+1";
         return s;
     };
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view(ones(75)), value));
-    EXPECT_EQ(value, 75.0L);
-    EXPECT_FALSE(app::EvaluateExpression(std::string_view(ones(76)), value));
-    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+    e = evaluate(ones(75));
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.value, 75.0L);
+    e = evaluate(ones(76));
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.message, Msg::SyntaxError);
 
     // 255 characters are accepted, 256 are not.
     const std::string longest = "(" + std::string(20, '1') + std::string(231, ' ') + ")*1";
     ASSERT_EQ(longest.size(), 255u);
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view(longest), value)) << app::EvaluatorMessage;
-    EXPECT_EQ(value, 11111111111111111111.0L);
-    EXPECT_FALSE(app::EvaluateExpression(std::string_view(longest + " "), value));
-    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+    e = evaluate(longest);
+    ASSERT_TRUE(e.ok) << e.message;
+    EXPECT_EQ(e.value, 11111111111111111111.0L);
+    e = evaluate(longest + " ");
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.message, Msg::SyntaxError);
 
     // Implicit operators may not lengthen the text past 255 characters.
-    EXPECT_FALSE(app::EvaluateExpression(std::string_view(std::string(200, 'e')), value));
-    EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
+    e = evaluate(std::string(200, 'e'));
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.message, Msg::SyntaxError);
 
     // Deep parentheses.
-    const std::string deep = std::string(120, '(') + "3" + std::string(120, ')');
-    ASSERT_TRUE(app::EvaluateExpression(std::string_view(deep), value));
-    EXPECT_EQ(value, 3.0L);
+    e = evaluate(std::string(120, '(') + "3" + std::string(120, ')'));
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.value, 3.0L);
 }
 
 TEST_F(EvaluatorTest, TypedTextIsReadAsWindows1252)
 {
-    long double value = 0;
-    ASSERT_TRUE(app::EvaluateExpression(QStringLiteral("2*ì"), value));
-    EXPECT_EQ(value, 2e20L);
-    ASSERT_TRUE(app::EvaluateExpression(QStringLiteral("-2 * (sqrt(3) + sqrt(2))"), value));
-    EXPECT_EQ(value, -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)));
-    for (const QString& text : {QStringLiteral("2€3"), QStringLiteral("2+3€"), QStringLiteral("π"),
-                                QString(256, QLatin1Char('1')), QString()}) {
-        EXPECT_FALSE(app::EvaluateExpression(text, value)) << qPrintable(text);
-        EXPECT_EQ(app::EvaluatorMessage, Msg::SyntaxError);
-        EXPECT_EQ(app::evaluatorMessageText(), QStringLiteral("Errore di sintassi"));
+    app::Evaluation e = app::EvaluateExpression(u"2*ì");
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.value, 2e20L);
+    e = app::EvaluateExpression(u"-2 * (sqrt(3) + sqrt(2))");
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.value, -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)));
+    const std::u16string tooLong(256, u'1');
+    for (const std::u16string_view text : {std::u16string_view(u"2€3"), std::u16string_view(u"2+3€"),
+                                           std::u16string_view(u"π"), std::u16string_view(tooLong),
+                                           std::u16string_view()}) {
+        e = app::EvaluateExpression(text);
+        EXPECT_FALSE(e.ok) << text.size();
+        EXPECT_EQ(e.message, Msg::SyntaxError);
+        EXPECT_EQ(e.message, "Errore di sintassi");
     }
 }
 

@@ -4,10 +4,10 @@
 
 #include <QRegularExpression>
 #include <cmath>
-#include <numbers>
 #include <optional>
 
-#include "angles/angle_identities.h"
+#include "angles/angle_texts.h"
+#include "maths/angles.h"
 
 using namespace angles;
 
@@ -52,13 +52,14 @@ class ReductionTable : public ::testing::TestWithParam<ReductionCase> {};
 TEST_P(ReductionTable, AngleAndRows)
 {
     const ReductionCase& c = GetParam();
-    const AngleReduction r = reduceAngle(c.alfa, c.octant, Sen);
+    const AngleReduction r = reduceAngle(c.alfa, c.octant);
     EXPECT_EQ(r.quadrantAngle, c.quadrantAngle);
     EXPECT_EQ(r.reducedAngle, c.reducedAngle);
     EXPECT_EQ(r.octantApplies, c.reducedAngle != c.quadrantAngle);
-    EXPECT_EQ(r.rows.sine, QString::fromUtf8(c.sine));
-    EXPECT_EQ(r.rows.cosine, QString::fromUtf8(c.cosine));
-    EXPECT_EQ(r.rows.tangent, QString::fromUtf8(c.tangent));
+    const IdentityRows rows = identityRows(r, Sen);
+    EXPECT_EQ(rows.sine, QString::fromUtf8(c.sine));
+    EXPECT_EQ(rows.cosine, QString::fromUtf8(c.cosine));
+    EXPECT_EQ(rows.tangent, QString::fromUtf8(c.tangent));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryQuadrant, ReductionTable, ::testing::ValuesIn(reductionCases));
@@ -66,21 +67,21 @@ INSTANTIATE_TEST_SUITE_P(EveryQuadrant, ReductionTable, ::testing::ValuesIn(redu
 TEST(ReductionTexts, AnglesOutsideTheRangeAreTakenModulo360)
 {
     // The window never asks for them; the reduction still gives a true statement.
-    EXPECT_EQ(reduceAngle(150 + 360, false, Sen).quadrantAngle, 30);
-    EXPECT_EQ(reduceAngle(-60, false, Sen).quadrantAngle, 60);
-    EXPECT_EQ(reduceAngle(-60, false, Sen).rows.sine, QStringLiteral("- sen ("));
-    const AngleReduction first = reduceAngle(70, true, Sen);
+    EXPECT_EQ(reduceAngle(150 + 360, false).quadrantAngle, 30);
+    EXPECT_EQ(reduceAngle(-60, false).quadrantAngle, 60);
+    EXPECT_EQ(identityRows(reduceAngle(-60, false), Sen).sine, QStringLiteral("- sen ("));
+    const AngleReduction first = reduceAngle(70, true);
     EXPECT_EQ(first.quadrantAngle, 70);
     EXPECT_EQ(first.reducedAngle, 20);
-    EXPECT_EQ(first.rows.sine, QStringLiteral("  cos ("));
-    EXPECT_EQ(reduceAngle(0, false, Sen).rows.tangent, QStringLiteral("  tan ("));
+    EXPECT_EQ(identityRows(first, Sen).sine, QStringLiteral("  cos ("));
+    EXPECT_EQ(identityRows(reduceAngle(0, false), Sen).tangent, QStringLiteral("  tan ("));
 }
 
 TEST(AssociatedTexts, ItemOutOfRangeCountsAsTheFirst)
 {
     for (int item : {-1, 8, 1000}) {
         EXPECT_EQ(associatedItemText(item), associatedItemText(0));
-        EXPECT_EQ(associatedAngle(50, item, Sen).angle, 40);
+        EXPECT_EQ(associatedAngle(50, item).angle, 40);
     }
 }
 
@@ -100,11 +101,6 @@ TEST(Texts, CutAndLeftSides)
 // ---- The identities hold ----
 
 namespace {
-
-long double radians(long double degrees)
-{
-    return degrees * std::numbers::pi_v<long double> / 180.0L;
-}
 
 // The value of a function named in the labels, or nothing where it is undefined.
 std::optional<long double> valueOf(const QString& name, long double degrees)
@@ -153,7 +149,7 @@ TEST(Identities, EveryReductionHolds)
                 expectIdentityHolds(t.label4, checked);
                 expectIdentityHolds(t.label5, checked);
                 expectIdentityHolds(t.label6, checked);
-                const AngleReduction r = reduceAngle(alfa, octant, sineName);
+                const AngleReduction r = reduceAngle(alfa, octant);
                 EXPECT_LE(r.reducedAngle, octant ? 45 : 90);
                 EXPECT_GE(r.reducedAngle, 0);
             }
@@ -171,7 +167,7 @@ TEST(Identities, EveryAssociatedAngleHolds)
             expectIdentityHolds(t.label5, checked);
             expectIdentityHolds(t.label6, checked);
             // The item text names the angle the identities use.
-            const int b = associatedAngle(a, item, Sen).angle;
+            const int b = associatedAngle(a, item).angle;
             EXPECT_TRUE(t.label2.endsWith(QStringLiteral("  =  ") + QString::number(b) + QStringLiteral("°")));
         }
     EXPECT_GT(checked, 2 * 91 * 8);

@@ -1,10 +1,10 @@
-// Angle notation of the solver windows: fractions of π with their period, value texts, rounding.
+// Angle notation of the solver windows: fractions of π with their period, value and degree texts.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 
 using namespace solvers;
 
@@ -97,21 +97,6 @@ TEST(ShortValueText, ZeroComputedAsCosineOfNinetyDegreesKeepsItsSign)
 {
     const long double c = std::cos(radians(90));
     EXPECT_EQ(ShortValueText(c), c < 0 ? QStringLiteral("-0.0000") : QStringLiteral("0.00000"));
-}
-
-TEST(Nearest, HalvesGoToTheEvenNeighbour)
-{
-    EXPECT_EQ(nearest(0.5L), 0);
-    EXPECT_EQ(nearest(1.5L), 2);
-    EXPECT_EQ(nearest(2.5L), 2);
-    EXPECT_EQ(nearest(-0.5L), 0);
-    EXPECT_EQ(nearest(-1.5L), -2);
-    EXPECT_EQ(nearest(2.4999L), 2);
-    EXPECT_EQ(nearest(1e30L), std::numeric_limits<int>::max());
-    EXPECT_EQ(nearest(-1e30L), std::numeric_limits<int>::min());
-    EXPECT_EQ(nearest(std::numeric_limits<long double>::quiet_NaN()), 0);
-    EXPECT_EQ(wholeDegrees(Pi / 6), 30);
-    EXPECT_EQ(wholeDegrees(-Pi), -180);
 }
 
 TEST(DegreeText, PlainIntegersOfAtMostSevenCharacters)

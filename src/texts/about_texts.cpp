@@ -1,4 +1,4 @@
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace app {
 

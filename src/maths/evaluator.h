@@ -1,22 +1,29 @@
 #pragma once
 // The expression evaluator: a typed arithmetic expression (numbers, + - * / ^, parentheses,
 // the constants pi and e, and the functions ABS ARCCOS ARCSIN ARCTAN COS EXP EXP- LN LOG SIN
-// SQRT RAD) in; an ok flag, an 80-bit value and an Italian error message out.
-// Plain C++: no widgets, so windows, tests, benchmarks and fuzzers call it directly.
-#include <QString>
-#include <string>
+// SQRT RAD) and an angle factor in; an ok flag, an 80-bit value and an Italian error message
+// out. Plain C++ with no state between calls, so windows, tests, benchmarks and fuzzers call it
+// directly.
 #include <string_view>
+
+#include "maths/angles.h"
 
 namespace app {
 
-// The angle factor the trigonometric functions use: SIN and COS multiply their argument by
-// it, ARCSIN, ARCCOS and ARCTAN divide their result by it. Set by the calculator.
-inline constexpr float DegreesAngleFactor = static_cast<float>(3.14159265358979323846264338327950288 / 180.0);
+// The angle factors the trigonometric functions use: SIN and COS multiply their argument by
+// the factor, ARCSIN, ARCCOS and ARCTAN divide their result by it. Degrees: π/180 in single
+// precision; radians: 1.
+inline constexpr float DegreesAngleFactor = static_cast<float>(Pi / 180.0L);
 inline constexpr float RadiansAngleFactor = 1.0f;
-extern float AngleFactor;  // starts in degrees
+static_assert(DegreesAngleFactor == 0.01745329238474369f);
 
-// The message of the last failed evaluation (empty after a successful one).
-extern std::string EvaluatorMessage;
+// What an evaluation gives back: on success ok, the value and no message; on failure value 0
+// and the message of the first error (EvaluatorMessage).
+struct Evaluation {
+    bool ok = false;
+    long double value = 0.0L;
+    std::string_view message;
+};
 
 // The evaluator's messages; they are Italian in every language.
 namespace EvaluatorMessages {
@@ -39,13 +46,10 @@ inline constexpr int MaxPostfixTokens = 150;
 inline constexpr int MaxOperandLength = 20;
 
 // Evaluates an expression written in 8-bit Windows-1252 text (the character 0xEC, "ì", is the
-// constant 10^20). On success returns true and sets `value`; on failure returns false, sets
-// `value` to 0 and leaves the message in EvaluatorMessage. Never throws.
-bool EvaluateExpression(std::string_view text, long double& value);
-// The same for text typed in a field; characters outside Windows-1252's Latin range are refused.
-bool EvaluateExpression(const QString& text, long double& value);
-
-// EvaluatorMessage as text for labels and fields.
-QString evaluatorMessageText();
+// constant 10^20) with the angle factor given. Never throws.
+Evaluation EvaluateExpression(std::string_view text, float angleFactor = DegreesAngleFactor);
+// The same for text typed in a field (UTF-16); characters outside Windows-1252's Latin range
+// are refused.
+Evaluation EvaluateExpression(std::u16string_view text, float angleFactor = DegreesAngleFactor);
 
 }  // namespace app
