@@ -17,7 +17,6 @@
 
 #include "expr/calculator.h"
 #include "expr/coefficient_dialog.h"
-#include "expr/coefficients.h"
 #include "graphs/tftrigon.h"
 #include "platform/help.h"
 #include "platform/help_window.h"
@@ -237,9 +236,8 @@ int main(int argc, char** argv)
     }
     {
         // The coefficient dialog with the quadratic example, then with two fields in error.
-        app::CoefficientExpressions = {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"),
-                                       QStringLiteral("sqrt(6)")};
-        Timmettedati dialog(&main);
+        Timmettedati dialog(&main, {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"),
+                                    QStringLiteral("sqrt(6)")});
         dialog.show();
         save(&dialog, QStringLiteral("Timmettedati"));
         dialog.findChild<QLineEdit*>(QStringLiteral("espra"))->setText(QStringLiteral("sqrt(-1)"));

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "expr/coefficient_dialog.h"
-#include "expr/coefficients.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
@@ -123,9 +122,7 @@ void CoefficientControls::start()
         show(i);
     }
     m_expressions = m_setup.expressions;
-    app::CoefficientExpressions = m_expressions;
     StepPressCount = 0;
-    publish();
 }
 
 void CoefficientControls::setValues(const std::array<long double, 3>& values)
@@ -139,7 +136,6 @@ void CoefficientControls::setValues(const std::array<long double, 3>& values)
         upDown(i)->setPosition(std::clamp(nearest(100.0L * value), -m_setup.limit, m_setup.limit));
         show(i);
     }
-    publish();
 }
 
 void CoefficientControls::stepped(int index)
@@ -151,7 +147,6 @@ void CoefficientControls::stepped(int index)
         if (StepPressCount >= count)
             upDown->setIncrement(increment);
     show(index);
-    publish();
     emit changed();
 }
 
@@ -164,15 +159,12 @@ void CoefficientControls::paMouseUp()
 
 bool CoefficientControls::datiClick()
 {
-    // The dialog starts from this window's own texts and values, whatever other windows left.
-    app::CoefficientExpressions = m_expressions;
-    publish();
-    const bool confirmed = runCoefficientDialog(m_window);
+    const CoefficientDialogOutcome outcome = runCoefficientDialog(m_window, m_expressions);
     // Texts typed and then cancelled still come back the next time the dialog opens here.
-    m_expressions = app::CoefficientExpressions;
-    if (!confirmed)
+    m_expressions = outcome.expressions;
+    if (!outcome.confirmed)
         return false;
-    setValues({app::CoefficientA, app::CoefficientB, app::CoefficientC});
+    setValues(*outcome.confirmed);
     emit changed();
     return true;
 }
@@ -180,13 +172,6 @@ bool CoefficientControls::datiClick()
 void CoefficientControls::show(int index)
 {
     box(index)->setText(CoefficientBoxText(m_values[size_t(index)]));
-}
-
-void CoefficientControls::publish() const
-{
-    app::CoefficientA = m_values[0];
-    app::CoefficientB = m_values[1];
-    app::CoefficientC = m_values[2];
 }
 
 }  // namespace solvers

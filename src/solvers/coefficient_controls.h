@@ -6,10 +6,9 @@
 //
 // Each window solves with the coefficients it shows: the controls keep the window's own three
 // values (hundredths of the up-down positions, or the exact values confirmed in the dialog),
-// and its own three expression texts for the dialog. The shared globals CoefficientA/B/C and
-// CoefficientExpressions are only the channel to and from the dialog; steps in another window
-// never change this one. A typed value beyond an up-down's range clamps the position, and the
-// window keeps the typed value until the user steps that coefficient.
+// and its own three expression texts, which the dialog is given and gives back; steps in
+// another window never change this one. A typed value beyond an up-down's range clamps the
+// position, and the window keeps the typed value until the user steps that coefficient.
 //
 // Holding an arrow accelerates: every step counts (`StepPressCount`), and from a count threshold
 // on the stepped up-down moves by a larger increment; releasing the mouse over any of the three
@@ -70,7 +69,7 @@ public:
     QLineEdit* box(int index) const;
 
     // Sets the coefficients as if typed (tests and start states): positions clamped, boxes
-    // rewritten, exact values kept. No solved() signal.
+    // rewritten, exact values kept. No changed() signal.
     void setValues(const std::array<long double, 3>& values);
 
     // The step handlers (the up-down has already moved) and the mouse release.
@@ -89,7 +88,6 @@ signals:
 private:
     void stepped(int index);
     void show(int index);
-    void publish() const;
 
     CoefficientSetup m_setup;
     QWidget* m_window;

@@ -104,7 +104,7 @@ TEST_F(HelpPathsTest, TheDialogsHelpButtonOpensDataEntryHelp)
         dialog->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_FALSE(runCoefficientDialog(main.get()));
+    EXPECT_FALSE(runCoefficientDialog(main.get(), {}).confirmed);
     EXPECT_EQ(shownPage(), page("en", 804));
 }
 

@@ -95,7 +95,7 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
     }
     Tinfo about(main.get());
     TCalcola calculator(main.get());
-    Timmettedati dialog(main.get());
+    Timmettedati dialog(main.get(), {});
     RefusedFileName = scratch.file("<img src=none>.lng");
     Tversione notice(main.get());
     EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("<img src=none>.lng"));
