@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/updown.h"
-#include "solvers/linear_windows.h"
+#include "solvers/linear/linear_windows.h"
 #include "window_click_bench.h"
 
 namespace {

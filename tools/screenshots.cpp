@@ -26,9 +26,9 @@
 #include "shell/child_window.h"
 #include "shell/main_window.h"
 #include "shell/topic_windows.h"
-#include "solvers/elementary_solver_window.h"
-#include "solvers/linear_windows.h"
-#include "solvers/quadratic_window.h"
+#include "solvers/elementary/elementary_solver_window.h"
+#include "solvers/linear/linear_windows.h"
+#include "solvers/quadratic/quadratic_window.h"
 
 namespace {
 

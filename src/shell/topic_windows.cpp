@@ -4,11 +4,11 @@
 #include "angles/associated_angles_window.h"
 #include "graphs/tftrigon.h"
 #include "shell/child_window.h"
-#include "solvers/elementary_equations_window.h"
-#include "solvers/elementary_inequalities_window.h"
-#include "solvers/linear_windows.h"
-#include "solvers/quadratic_equations_window.h"
-#include "solvers/quadratic_inequalities_window.h"
+#include "solvers/elementary/elementary_equations_window.h"
+#include "solvers/elementary/elementary_inequalities_window.h"
+#include "solvers/linear/linear_windows.h"
+#include "solvers/quadratic/quadratic_equations_window.h"
+#include "solvers/quadratic/quadratic_inequalities_window.h"
 
 namespace {
 template <class Window>

@@ -25,7 +25,7 @@
 #include "shell/main_window.h"
 #include "shell/topic_windows.h"
 #include "shell/window_registry.h"
-#include "solvers/coefficient_controls.h"
+#include "solvers/frame/coefficient_controls.h"
 
 namespace {
 

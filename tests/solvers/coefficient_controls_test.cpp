@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/updown.h"
-#include "solvers/coefficient_controls.h"
+#include "solvers/frame/coefficient_controls.h"
 #include "common/test_support.h"
 #include "platform/cursors.h"
 

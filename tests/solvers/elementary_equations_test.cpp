@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations.h"
+#include "solvers/elementary/elementary_angles.h"
+#include "solvers/elementary/elementary_equations.h"
 #include "solvers/label_reading.h"
 
 using namespace solvers;

@@ -6,8 +6,8 @@
 #include <map>
 
 #include "texts/text_tables.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_inequalities.h"
+#include "solvers/elementary/elementary_angles.h"
+#include "solvers/elementary/elementary_inequalities.h"
 #include "solvers/label_reading.h"
 
 using namespace solvers;

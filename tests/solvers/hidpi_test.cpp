@@ -12,9 +12,9 @@
 #include "shell/main_window.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations_window.h"
-#include "solvers/solver_geometry.h"
+#include "solvers/elementary/elementary_angles.h"
+#include "solvers/elementary/elementary_equations_window.h"
+#include "solvers/frame/solver_geometry.h"
 
 using namespace solvers;
 

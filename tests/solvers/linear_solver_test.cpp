@@ -9,7 +9,7 @@
 
 #include "common/test_support.h"
 #include "solvers/label_reading.h"
-#include "solvers/linear_solver.h"
+#include "solvers/linear/linear_solver.h"
 
 using namespace solvers;
 

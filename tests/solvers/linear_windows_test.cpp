@@ -20,9 +20,9 @@
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "texts/angle_notation.h"
-#include "solvers/coefficient_controls.h"
+#include "solvers/frame/coefficient_controls.h"
 #include "solvers/label_reading.h"
-#include "solvers/linear_windows.h"
+#include "solvers/linear/linear_windows.h"
 #include "solvers/picture_reading.h"
 
 using namespace solvers;

@@ -11,8 +11,8 @@
 #include "solvers/quadratic_coefficient_grid.h"
 #include "texts/text_tables.h"
 #include "solvers/label_reading.h"
-#include "solvers/quadratic_equations.h"
-#include "solvers/quadratic_roots.h"
+#include "solvers/quadratic/quadratic_equations.h"
+#include "solvers/quadratic/quadratic_roots.h"
 
 using namespace solvers;
 

@@ -10,7 +10,7 @@
 #include "common/test_support.h"
 #include "solvers/quadratic_coefficient_grid.h"
 #include "solvers/label_reading.h"
-#include "solvers/quadratic_inequalities.h"
+#include "solvers/quadratic/quadratic_inequalities.h"
 
 using namespace solvers;
 

@@ -23,9 +23,9 @@
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "solvers/picture_reading.h"
-#include "solvers/quadratic_drawing.h"
-#include "solvers/quadratic_equations_window.h"
-#include "solvers/quadratic_inequalities_window.h"
+#include "solvers/quadratic/quadratic_drawing.h"
+#include "solvers/quadratic/quadratic_equations_window.h"
+#include "solvers/quadratic/quadratic_inequalities_window.h"
 
 using namespace solvers;
 using namespace picture_reading;

@@ -6,12 +6,12 @@
 
 #include "platform/colors.h"
 #include "texts/angle_notation.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations_drawing.h"
-#include "solvers/elementary_inequalities_drawing.h"
-#include "solvers/linear_drawing.h"
+#include "solvers/elementary/elementary_angles.h"
+#include "solvers/elementary/elementary_equations_drawing.h"
+#include "solvers/elementary/elementary_inequalities_drawing.h"
+#include "solvers/linear/linear_drawing.h"
 #include "solvers/picture_reading.h"
-#include "solvers/solver_drawing.h"
+#include "solvers/frame/solver_drawing.h"
 
 using namespace solvers;
 using namespace picture_reading;

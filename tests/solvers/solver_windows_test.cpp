@@ -20,11 +20,11 @@
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "texts/angle_notation.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations_drawing.h"
-#include "solvers/elementary_equations_window.h"
-#include "solvers/elementary_inequalities_drawing.h"
-#include "solvers/elementary_inequalities_window.h"
+#include "solvers/elementary/elementary_angles.h"
+#include "solvers/elementary/elementary_equations_drawing.h"
+#include "solvers/elementary/elementary_equations_window.h"
+#include "solvers/elementary/elementary_inequalities_drawing.h"
+#include "solvers/elementary/elementary_inequalities_window.h"
 #include "solvers/picture_reading.h"
 
 using namespace solvers;
