@@ -27,7 +27,7 @@
 #include "shell/main_window.h"
 #include "shell/topic_windows.h"
 #include "solvers/elementary/elementary_solver_window.h"
-#include "solvers/linear/linear_windows.h"
+#include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
 
 namespace {

@@ -395,7 +395,7 @@ TEST(FarCoordinates, AreHeldInsteadOfOverflowing)
     for (const auto& c : levels)
         EXPECT_EQ(g.graphY(c.t), c.y) << double(c.t);
     // The linear windows' level line y = -c when the curve 10^-20 sin x is next to nothing.
-    EXPECT_EQ(linearLevelY(g, {1e-20L, 0, 1}), FarCoordinate);
+    EXPECT_EQ(linearLevelY(g, scaleFree({1e-20L, 0, 1})), FarCoordinate);
     EXPECT_EQ(linearLevelY(g, {1e-20L, 0, -1}), -FarCoordinate);
     EXPECT_EQ(linearLevelY(g, {1, 0, 0.5L}), 200 + 40);
 }

@@ -45,22 +45,28 @@ void ElementarySolverWindow::FormCreate()
 
 void ElementarySolverWindow::spostaClick()
 {
-    AngleDeg = sposta->position();
-    WriteSolutionLabels();
-    {
-        QPainter painter = canvas();
-        m_pictures.drawStep(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
-    }
-    refreshPicture();
+    redraw();
 }
 
-void ElementarySolverWindow::drawFirstPicture()
+void ElementarySolverWindow::solve()
+{
+    AngleDeg = sposta->position();
+    WriteSolutionLabels();
+}
+
+void ElementarySolverWindow::paint(QPainter& painter, QSize size) const
+{
+    if (showsOpeningPicture())
+        m_pictures.drawFirst(painter, geometryFor(size), SolverBitmap, FunctionIndex, AngleDeg);
+    else
+        m_pictures.drawStep(painter, geometryFor(size), SolverBitmap, FunctionIndex, AngleDeg);
+}
+
+void ElementarySolverWindow::prepareOpeningPicture()
 {
     sposta->setPosition(StartAngle);
     AngleDeg = StartAngle;
     drawBackdrop(m_pictures.backdropStyle(FunctionIndex));
-    QPainter painter = canvas();
-    m_pictures.drawFirst(painter, geometry(), SolverBitmap, FunctionIndex, AngleDeg);
 }
 
 void ElementarySolverWindow::aggiornaClick()
@@ -73,8 +79,6 @@ void ElementarySolverWindow::aggiornaClick()
     sposta->setMaximum(range.maximum);
     BackdropPending = true;
     formactivate();
-    // The labels of the angle the new picture shows.
-    WriteSolutionLabels();
 }
 
 }  // namespace solvers

@@ -38,12 +38,14 @@ public:
     // Applies the function chosen in funzt: range, caption of Panel2, a new graph, α back to 25.
     void aggiornaClick() override;
 
+    void paint(QPainter& painter, QSize size) const override;
+
 protected:
     ElementarySolverWindow(const SolverFrame& frame, const ElementaryPictures& pictures);
 
     void FormCreate() override;
-    void redraw() override { spostaClick(); }
-    void drawFirstPicture() override;
+    void solve() override;
+    void prepareOpeningPicture() override;
 
     // Writes the result labels for FunctionIndex and AngleDeg.
     virtual void WriteSolutionLabels() = 0;

@@ -38,24 +38,51 @@ void copyBitmapRect(QPainter& painter, QPoint to, const QImage& bitmap, const QR
 
 // ---- Graph backdrop ------------------------------------------------------------------------------
 
+namespace {
+
+// Copy `index` of the graph in bitmap coordinates, kept inside its own band of the bitmap.
+void drawBackdropPieces(QPainter& painter, const SolverGeometry& g, const BackdropStyle& style, int index)
+{
+    const int yOffset = index * (g.H / 2);
+    painter.save();
+    painter.setClipRect(QRect(0, yOffset, g.W / 2, g.H / 2), Qt::IntersectClip);
+    painter.setPen(solidPen(Colors::clWhite));
+    painter.setBrush(Qt::black);
+    drawGraphAxes(painter, g, style, yOffset);
+    if (style.function >= Sine && (style.function != Tangent || style.tangentNamed))
+        drawFunctionName(painter, g, style.function, yOffset);
+    if (style.function >= Sine)
+        drawFunctionCurve(painter, g, style.function, style.curveColours[std::size_t(index)], yOffset);
+    painter.restore();
+}
+
+}  // namespace
+
 void SolverBackdrop(QImage& bitmap, const SolverGeometry& g, const BackdropStyle& style)
 {
     bitmap.fill(Qt::black);
     QPainter painter(&bitmap);
-    const int copyHeight = g.H / 2;
-    int yOffset = 0;
-    for (const QColor& colour : style.curveColours) {
-        // Each copy stays inside its own band of the bitmap.
-        painter.setClipRect(QRect(0, yOffset, g.W / 2, copyHeight));
-        painter.setPen(solidPen(Colors::clWhite));
-        painter.setBrush(Qt::black);
-        drawGraphAxes(painter, g, style, yOffset);
-        if (style.function >= Sine && (style.function != Tangent || style.tangentNamed))
-            drawFunctionName(painter, g, style.function, yOffset);
-        if (style.function >= Sine)
-            drawFunctionCurve(painter, g, style.function, colour, yOffset);
-        yOffset += copyHeight;
-    }
+    for (int index = 0; index < int(style.curveColours.size()); ++index)
+        drawBackdropPieces(painter, g, style, index);
+}
+
+void drawBackdropCopy(QPainter& painter, const SolverGeometry& g, const BackdropStyle& style, int index,
+                      const QRect& rows)
+{
+    const QRect area = rows.intersected(graphQuarter(g));
+    if (area.isEmpty())
+        return;
+    painter.save();
+    painter.fillRect(area, Qt::black);
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.translate(g.W / 2, -index * (g.H / 2));
+    drawBackdropPieces(painter, g, style, index);
+    painter.restore();
+}
+
+QRect graphQuarter(const SolverGeometry& g)
+{
+    return QRect(g.bitmapOrigin(), g.bitmapSize());
 }
 
 void drawGraphAxes(QPainter& painter, const SolverGeometry& g, const BackdropStyle& style, int yOffset)

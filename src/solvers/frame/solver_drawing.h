@@ -39,6 +39,14 @@ struct BackdropStyle {
 // Clears the bitmap to black and draws the graph (or its copies) as the style says.
 void SolverBackdrop(QImage& bitmap, const SolverGeometry& g, const BackdropStyle& style);
 
+// Copy `index` of the graph drawn straight on a window painter, without a bitmap: the rows
+// `rows` of the graph quarter (window coordinates) on a black ground. What a copy of the
+// bitmap shows there, for paint devices that take no cached bitmap.
+void drawBackdropCopy(QPainter& painter, const SolverGeometry& g, const BackdropStyle& style, int index,
+                      const QRect& rows);
+// The graph quarter of the window: (W div 2, 0), W div 2 x H div 2.
+QRect graphQuarter(const SolverGeometry& g);
+
 // The pieces of one copy of the graph, shifted down by yOffset: the axes with the "x" label, the
 // π labels, arrowheads and ticks; the function's name; the function's curve.
 void drawGraphAxes(QPainter& painter, const SolverGeometry& g, const BackdropStyle& style, int yOffset = 0);

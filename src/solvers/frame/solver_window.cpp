@@ -7,10 +7,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
+#include "maths/angles.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
@@ -112,6 +115,21 @@ SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, f
 }
 
 SolverWindow::~SolverWindow() = default;
+
+void SolverWindow::addCoefficientControls(const CoefficientSetup& setup)
+{
+    m_coefficients = new CoefficientControls(this, setup);
+    addLeadingToolBar(m_coefficients->ToolBar3);
+    connect(m_coefficients, &CoefficientControls::changed, this, [this] { redraw(); });
+}
+
+void SolverWindow::setCoefficients(const std::array<long double, 3>& values)
+{
+    if (!m_coefficients)
+        return;
+    m_coefficients->setValues(values);
+    redraw();
+}
 
 void SolverWindow::createFunctionChoice()
 {
@@ -228,6 +246,8 @@ void SolverWindow::SolverFrameLayout()
         Hints::setHint(funzt, app::commonText(app::Common::Function));
     if (aggiorna)
         Hints::setHint(aggiorna, app::commonText(app::Common::New));
+    if (m_coefficients)
+        m_coefficients->start();
 }
 
 void SolverWindow::placeBars()
@@ -255,9 +275,54 @@ void SolverWindow::refreshPicture()
     refreshSurface(QRegion(0, 0, g.W / 2, g.H) + QRegion(g.W / 2, 0, g.W - g.W / 2, g.H / 2));
 }
 
-QPainter SolverWindow::canvas()
+void SolverWindow::paintSurface()
 {
-    return QPainter(&surface());
+    QPainter painter(&surface());
+    paint(painter, QSize(m_geometry.W, m_geometry.H));
+}
+
+void SolverWindow::redraw()
+{
+    solve();
+    // Before the first activation there is no picture yet; the labels follow at once.
+    if (BackdropPending)
+        return;
+    m_openingPicture = false;
+    paintSurface();
+    refreshPicture();
+}
+
+bool SolverWindow::paintsOwnSurface(const QPainter& painter, QSize size) const
+{
+    const QPaintDevice* device = painter.device();
+    const QPaintEngine* engine = painter.paintEngine();
+    return device && engine && device->devType() == QInternal::Image && engine->type() == QPaintEngine::Raster &&
+           size == QSize(m_geometry.W, m_geometry.H) && !SolverBitmap.isNull() &&
+           device->devicePixelRatioF() == SolverBitmap.devicePixelRatio();
+}
+
+SolverGeometry SolverWindow::geometryFor(QSize size) const
+{
+    if (size == QSize(m_geometry.W, m_geometry.H) || m_geometry.W <= 0 || m_geometry.H <= 0)
+        return m_geometry;
+    const long double scale = std::min<long double>(static_cast<long double>(size.width()) / m_geometry.W,
+                                                    static_cast<long double>(size.height()) / m_geometry.H);
+    return {size.width(), size.height(), nearest(m_geometry.U * scale)};
+}
+
+QStringList SolverWindow::resultTexts() const
+{
+    QList<QLabel*> labels;
+    for (QLabel* label : Panel1->findChildren<QLabel*>())
+        if (label->isVisibleTo(Panel1) && !label->text().isEmpty())
+            labels.append(label);
+    std::stable_sort(labels.begin(), labels.end(), [](const QLabel* a, const QLabel* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QStringList texts;
+    for (const QLabel* label : labels)
+        texts.append(qobject_cast<const SymbolLabel*>(label) ? symbolFontText(label->text()) : label->text());
+    return texts;
 }
 
 void SolverWindow::formactivate()
@@ -269,7 +334,10 @@ void SolverWindow::formactivate()
     BackdropPending = false;
     {
         HourglassCursor hourglass;
-        drawFirstPicture();
+        prepareOpeningPicture();
+        solve();
+        m_openingPicture = true;
+        paintSurface();
         refreshSurface();
         ToolBar1->setVisible(true);
     }

@@ -54,9 +54,9 @@ private:
 };
 
 // S = |a| + |b| of the scale-free coefficients (0 when a = b = 0).
-long double curveScale(const Coefficients& k)
+long double curveScale(const Coefficients& scaled)
 {
-    return std::fabs(k[0]) + std::fabs(k[1]);
+    return std::fabs(scaled[0]) + std::fabs(scaled[1]);
 }
 
 // The abscissas of the curve with their sines and cosines: s from -5π/2 in steps of π/100
@@ -84,8 +84,8 @@ const std::vector<CurveAbscissa>& curveAbscissas()
 // The curve y = a sin s + b cos s, with its greatest possible height S at H/10 pixels.
 void drawLinearCurve(QPainter& painter, const SolverGeometry& g, const LinearPicture& p)
 {
-    const Coefficients k = scaleFree(p.k);
-    const long double S = curveScale(k);
+    const Coefficients& k = p.findings.scaled;
+    const long double S = p.findings.curveScale;
     if (S == 0 || !std::isfinite(S))
         return;
     const int ox = g.W / 4;
@@ -115,9 +115,8 @@ void drawLinearCurve(QPainter& painter, const SolverGeometry& g, const LinearPic
 
 // The unit circle as 360 chords, each aqua where the left-hand side is >= 0 at its end and red
 // elsewhere; the last chord closes the circle at 0°.
-void drawSignCircle(QPainter& painter, const SolverGeometry& g, const Coefficients& given)
+void drawSignCircle(QPainter& painter, const SolverGeometry& g, const Coefficients& k)
 {
-    const Coefficients k = scaleFree(given);
     painter.save();
     {
         ColouredPolyline circle(painter);
@@ -162,17 +161,17 @@ void drawRadiiAndArcs(QPainter& painter, const SolverGeometry& g, const LinearSo
 
 void drawLevelAndMarks(QPainter& painter, const SolverGeometry& g, const LinearPicture& p)
 {
-    const Coefficients k = scaleFree(p.k);
-    const long double S = curveScale(k);
+    const Coefficients& k = p.findings.scaled;
+    const long double S = p.findings.curveScale;
     if (S == 0 || !std::isfinite(S))
         return;
     painter.save();
-    painter.setClipRect(QRect(g.levelLeft(), 0, g.levelRight() - g.levelLeft(), g.H / 2));
-    const int level = linearLevelY(g, p.k);
+    painter.setClipRect(QRect(g.levelLeft(), 0, g.levelRight() - g.levelLeft(), g.H / 2), Qt::IntersectClip);
+    const int level = linearLevelY(g, k);
     painter.setPen(solidPen(p.signs ? Colors::clSilver : Colors::clRed));
     painter.drawLine(g.levelLeft(), level, g.levelRight(), level);
 
-    const LinearSolution& s = p.solution;
+    const LinearSolution& s = p.findings.solution;
     if (s.drawn > 0) {
         const int top = nearest(g.H / 4.0L + g.H / 10.0L * k[2] / S);
         auto marks = [&](long double x, const QColor& colour) {
@@ -189,12 +188,9 @@ void drawLevelAndMarks(QPainter& painter, const SolverGeometry& g, const LinearP
     painter.restore();
 }
 
-}  // namespace
-
-void drawLinearGraph(QImage& bitmap, const SolverGeometry& g, const LinearPicture& p)
+// The graph in bitmap coordinates on a black ground: title, axes, curve.
+void drawLinearGraph(QPainter& painter, const SolverGeometry& g, const LinearPicture& p)
 {
-    bitmap.fill(Qt::black);
-    QPainter painter(&bitmap);
     painter.setPen(solidPen(Colors::clWhite));
     painter.setFont(Fonts::windowDefault(true));
     const int width = painter.fontMetrics().horizontalAdvance(p.title);
@@ -207,28 +203,41 @@ void drawLinearGraph(QImage& bitmap, const SolverGeometry& g, const LinearPictur
     drawLinearCurve(painter, g, p);
 }
 
-void drawLinearCirclePart(QPainter& painter, const SolverGeometry& g, const QImage& bitmap, const LinearPicture& p)
+}  // namespace
+
+void drawLinearPicture(QPainter& painter, const SolverGeometry& g, const LinearPicture& p, QImage* graphCache)
 {
-    painter.drawImage(g.bitmapOrigin(), bitmap);
+    if (graphCache) {
+        graphCache->fill(Qt::black);
+        QPainter graph(graphCache);
+        drawLinearGraph(graph, g, p);
+        graph.end();
+        painter.drawImage(g.bitmapOrigin(), *graphCache);
+    } else {
+        const QRect quarter = graphQuarter(g);
+        painter.save();
+        painter.fillRect(quarter, Qt::black);
+        painter.setClipRect(quarter, Qt::IntersectClip);
+        painter.translate(g.bitmapOrigin());
+        drawLinearGraph(painter, g, p);
+        painter.restore();
+    }
     clearCirclePart(painter, g);
     drawCircleAxes(painter, g);
     if (p.signs)
-        drawSignCircle(painter, g, p.k);
+        drawSignCircle(painter, g, p.findings.scaled);
     else
         drawUnitCircle(painter, g);
-}
 
-void drawLinearOverlay(QPainter& painter, const SolverGeometry& g, const LinearPicture& p)
-{
-    drawLine(painter, g, p.k);
+    drawLine(painter, g, p.findings.scaled);
     if (!p.signs)
-        drawRadiiAndArcs(painter, g, p.solution);
+        drawRadiiAndArcs(painter, g, p.findings.solution);
     drawLevelAndMarks(painter, g, p);
 }
 
-bool linearLineEnds(const SolverGeometry& g, const Coefficients& given, QPoint& from, QPoint& to)
+bool linearLineEnds(const SolverGeometry& g, const Coefficients& scaled, QPoint& from, QPoint& to)
 {
-    const auto [a, b, c] = scaleFree(given);
+    const auto [a, b, c] = scaled;
     const long double n = a * a + b * b;
     if (n == 0 || !std::isfinite(n) || !std::isfinite(c))
         return false;
@@ -257,9 +266,8 @@ QPoint chordVertex(const SolverGeometry& g, int degrees)
     return {nearest(g.W / 4.0L + g.U * trig.cos[d]), nearest(g.H / 2.0L - g.U * trig.sin[d])};
 }
 
-int linearLevelY(const SolverGeometry& g, const Coefficients& given)
+int linearLevelY(const SolverGeometry& g, const Coefficients& k)
 {
-    const Coefficients k = scaleFree(given);
     const long double S = curveScale(k);
     if (S == 0)
         return g.H / 4;

@@ -1,6 +1,7 @@
 #pragma once
-// The pictures of the two linear windows, drawn from the coefficients and their solution:
-//  - the graph (in the solver bitmap): the title, the axes with ticks every π/2, and the curve
+// The pictures of the two linear windows, drawn from their findings:
+//  - the graph (in the solver bitmap on the window's surface, straight on any other device):
+//    the title, the axes with ticks every π/2, and the curve
 //    y = a sin s + b cos s scaled by S = |a| + |b| over [-5π/2, 5π/2], white for the equation,
 //    aqua where it lies above the level -c and red elsewhere for the inequality;
 //  - the circle part (on the window): black ground, grey axes, the unit circle (white, or 360
@@ -14,34 +15,33 @@
 #include <QPainter>
 #include <QString>
 
-#include "solvers/linear/linear_solver.h"
+#include "maths/linear.h"
 #include "solvers/frame/solver_geometry.h"
 
 namespace solvers {
 
 struct LinearPicture {
-    Coefficients k{};          // a, b, c
-    LinearSolution solution;
+    const LinearFindings& findings;
     QString title;             // EquationText or InequalityText
     bool signs = false;        // the inequality picture: sign colours, no radii, silver level
 };
 
-// Clears the bitmap and draws the graph: title, axes, curve.
-void drawLinearGraph(QImage& bitmap, const SolverGeometry& g, const LinearPicture& p);
-// Copies the bitmap to the window, clears the circle part and draws the grey axes and the circle.
-void drawLinearCirclePart(QPainter& painter, const SolverGeometry& g, const QImage& bitmap, const LinearPicture& p);
-// The line, the radii and arcs (equation only), and the level line with its marks.
-void drawLinearOverlay(QPainter& painter, const SolverGeometry& g, const LinearPicture& p);
+// The whole picture: the graph, the circle part with the grey axes and the circle, the line,
+// the radii and arcs (equation only), and the level line with its marks. With a `graphCache`
+// (the window's own surface) the graph is drawn into it and copied; without, it is drawn
+// straight on the painter.
+void drawLinearPicture(QPainter& painter, const SolverGeometry& g, const LinearPicture& p, QImage* graphCache);
 
 // ---- Pieces, for the tests -----------------------------------------------------------------------
 
-// End points (window coordinates) of the line b X + a Y + c = 0 inside the disc of radius 1.5
-// around the circle's centre; false when it misses the disc or a = b = 0.
-bool linearLineEnds(const SolverGeometry& g, const Coefficients& k, QPoint& from, QPoint& to);
+// End points (window coordinates) of the line b X + a Y + c = 0 (scale-free coefficients)
+// inside the disc of radius 1.5 around the circle's centre; false when it misses the disc or
+// a = b = 0.
+bool linearLineEnds(const SolverGeometry& g, const Coefficients& scaled, QPoint& from, QPoint& to);
 // The vertex of chord i (0 ... 360) of the sign-coloured circle.
 QPoint chordVertex(const SolverGeometry& g, int degrees);
-// The y of the level line on the graph: H div 4 + nearest((H/10)·c/S).
-int linearLevelY(const SolverGeometry& g, const Coefficients& k);
+// The y of the level line on the graph for scale-free coefficients: H div 4 + nearest((H/10)·c/S).
+int linearLevelY(const SolverGeometry& g, const Coefficients& scaled);
 // The window x of a graph mark at the solution x plus `period` times 2π.
 int linearMarkX(const SolverGeometry& g, long double x, int period);
 // The end of a solution radius: P(x) at 1.5 R.

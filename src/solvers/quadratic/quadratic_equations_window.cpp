@@ -36,30 +36,24 @@ Tequasecondogrado::Tequasecondogrado()
         Label[std::size_t(n)]->raise();
 }
 
-void Tequasecondogrado::showFunction()
+void Tequasecondogrado::solve()
+{
+    const auto& [a, b, c] = coefficients()->values();
+    m_result = solveQuadraticEquation(FunctionIndex, a, b, c);
+    WriteSolutionLabels();
+}
+
+void Tequasecondogrado::paint(QPainter& painter, QSize size) const
+{
+    drawQuadraticEquationPicture(painter, geometryFor(size), SolverBitmap, FunctionIndex, m_result.drawn);
+}
+
+void Tequasecondogrado::WriteSolutionLabels()
 {
     Panel2->setText(quadraticEquationText(FunctionIndex));
     // The tangent has one family per root (period 180°).
     for (int n : SecondFamilyLabels)
         Label[std::size_t(n)]->setVisible(FunctionIndex != Tangent);
-}
-
-void Tequasecondogrado::SolveAndDraw()
-{
-    const auto& [a, b, c] = values();
-    m_result = solveQuadraticEquation(FunctionIndex, a, b, c);
-    WriteSolutionLabels();
-    if (BackdropPending)
-        return;
-    {
-        QPainter painter = canvas();
-        drawQuadraticEquationPicture(painter, geometry(), SolverBitmap, FunctionIndex, m_result.drawn);
-    }
-    refreshPicture();
-}
-
-void Tequasecondogrado::WriteSolutionLabels()
-{
     for (std::size_t n = 1; n < Label.size(); ++n)
         Label[n]->setText(m_result.label[n]);
 }

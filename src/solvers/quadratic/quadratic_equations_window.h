@@ -23,12 +23,10 @@ public:
     // The last solution shown.
     const QuadraticEquationResult& result() const { return m_result; }
 
-    // Solves with the window's coefficients, writes the labels and redraws the picture.
-    void SolveAndDraw();
+    void paint(QPainter& painter, QSize size) const override;
 
 protected:
-    void showFunction() override;
-    void solveAndShow() override { SolveAndDraw(); }
+    void solve() override;
 
 private:
     void WriteSolutionLabels();

@@ -35,28 +35,22 @@ void Tdisequasecondogrado::FormCreate()
     m_bitmaps.create(geometry(), devicePixelRatioF());
 }
 
-void Tdisequasecondogrado::showFunction()
+void Tdisequasecondogrado::solve()
 {
-    Label[1]->setText(greaterInequalityText(FunctionIndex));
-    Label[3]->setText(lessInequalityText(FunctionIndex));
-}
-
-void Tdisequasecondogrado::SolveInequality(bool wholeGraph)
-{
-    const auto& [a, b, c] = values();
+    const auto& [a, b, c] = coefficients()->values();
     m_result = solveQuadraticInequality(FunctionIndex, a, b, c);
     WriteAngleIntervals();
-    if (BackdropPending || m_bitmaps.RingBitmap.isNull())
-        return;
-    {
-        QPainter painter = canvas();
-        drawQuadraticInequalityPicture(painter, geometry(), FunctionIndex, SolverBitmap, m_bitmaps, m_result, wholeGraph);
-    }
-    refreshPicture();
+}
+
+void Tdisequasecondogrado::paint(QPainter& painter, QSize size) const
+{
+    drawQuadraticInequalityPicture(painter, geometryFor(size), FunctionIndex, SolverBitmap, m_bitmaps, m_result);
 }
 
 void Tdisequasecondogrado::WriteAngleIntervals()
 {
+    Label[1]->setText(greaterInequalityText(FunctionIndex));
+    Label[3]->setText(lessInequalityText(FunctionIndex));
     Label[2]->setText(m_result.Label2);
     Label[5]->setText(m_result.Label5);
     Label[14]->setText(m_result.Label14);

@@ -23,21 +23,17 @@ public:
     const QuadraticInequalityResult& result() const { return m_result; }
     const InequalityBitmaps& bitmaps() const { return m_bitmaps; }
 
-    // Solves both inequalities with the window's coefficients, writes the sets and redraws
-    // (the whole graph, or only the rows a step can change).
-    void SolveInequality(bool wholeGraph = true);
+    void paint(QPainter& painter, QSize size) const override;
 
 protected:
     void FormCreate() override;
-    void showFunction() override;
-    void solveAndShow() override { SolveInequality(); }
-    void stepped() override { SolveInequality(false); }
+    void solve() override;
     void SolverClose() override;
 
 private:
     void WriteAngleIntervals();
     QuadraticInequalityResult m_result;
-    InequalityBitmaps m_bitmaps;
+    mutable InequalityBitmaps m_bitmaps;
 };
 
 }  // namespace solvers

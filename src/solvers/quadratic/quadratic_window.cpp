@@ -20,8 +20,9 @@ CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<i
 }
 
 QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup)
-    : CoefficientSolverWindow(frame, setup)
+    : SolverWindow(frame)
 {
+    addCoefficientControls(setup);
     createFunctionChoice();
     ToolBar1->addWidget(funzt);
     ToolBar1->addSeparator()->setObjectName("ToolButton1");
@@ -31,22 +32,19 @@ QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, const Coe
 
 void QuadraticSolverWindow::FormCreate()
 {
-    layOutWithCoefficients();
-    showFunction();
-    solveAndShow();
+    SolverFrameLayout();
+    solve();
     BackdropPending = true;
 }
 
-void QuadraticSolverWindow::drawFirstPicture()
+void QuadraticSolverWindow::prepareOpeningPicture()
 {
     drawBackdrop(quadraticBackdropStyle(FunctionIndex));
-    solveAndShow();
 }
 
 void QuadraticSolverWindow::aggiornaClick()
 {
     FunctionIndex = funzt->currentIndex();
-    showFunction();
     BackdropPending = true;
     formactivate();
 }

@@ -6,7 +6,7 @@
 // never counts as a step.
 #include <array>
 
-#include "solvers/frame/coefficient_solver_window.h"
+#include "solvers/frame/solver_window.h"
 
 namespace solvers {
 
@@ -14,7 +14,7 @@ namespace solvers {
 // the start values a = 1, b = -1.5, c = 0.5 and the dialog's example 4t² - 2(√3 + √2)t + √6.
 CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<int, int>> acceleration);
 
-class QuadraticSolverWindow : public CoefficientSolverWindow {
+class QuadraticSolverWindow : public SolverWindow {
     Q_OBJECT
 public:
     // Applies the function chosen in funzt: its texts, a new graph, the solution redrawn.
@@ -24,14 +24,7 @@ protected:
     QuadraticSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup);
 
     void FormCreate() override;
-    void drawFirstPicture() override;
-
-    // The window's texts for FunctionIndex (equation panel, inequality texts, visible labels).
-    virtual void showFunction() = 0;
-    // Solves with the window's coefficients and writes the result labels; draws the picture
-    // too once the graph exists.
-    virtual void solveAndShow() = 0;
-    void redraw() override { solveAndShow(); }
+    void prepareOpeningPicture() override;
 };
 
 }  // namespace solvers

@@ -1,10 +1,9 @@
-#include "solvers/linear/linear_solver.h"
+#include "maths/linear.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "texts/text_tables.h"
-#include "texts/angle_notation.h"
+#include "maths/angles.h"
 
 namespace solvers {
 
@@ -109,8 +108,6 @@ LinearSolution solveLinear(const Coefficients& given, AngleSpan span)
     return s;
 }
 
-// ---- Texts --------------------------------------------------------------------------------------
-
 namespace {
 
 // Whole degrees as the angle of one turn they stand for, 0 ... 359.
@@ -119,99 +116,64 @@ int withinTurn(int degrees)
     return ((degrees % 360) + 360) % 360;
 }
 
-QString degreeLine(const QString& prefix, int degrees)
+LinearFindings findings(const Coefficients& k, AngleSpan span)
 {
-    const int d = withinTurn(degrees);
-    if (d == 0)
-        return prefix + QStringLiteral("k 360°");
-    return prefix + DegreeText(d) + QStringLiteral("° + k 360°");
-}
+    LinearFindings f;
+    f.k = k;
+    f.scaled = scaleFree(k);
+    f.curveScale = std::fabs(f.scaled[0]) + std::fabs(f.scaled[1]);
+    f.solution = solveLinear(k, span);
+    const LinearSolution& s = f.solution;
+    const long double c = k[2];
 
-QString radianText(int degrees)
-{
-    const int d = withinTurn(degrees);
-    return d == 0 ? QStringLiteral(" 2Kp") : LinearPiFractionText(d);
-}
+    if (s.constant) {
+        // The left-hand side is the constant c.
+        f.solutions = c == 0 ? SolutionSet::allReals() : SolutionSet::empty();
+        f.greater = c >= 0 ? SolutionSet::allReals() : SolutionSet::empty();
+        f.less = c >= 0 ? SolutionSet::empty() : SolutionSet::allReals();
+        return f;
+    }
+    if (s.written == 0)
+        f.solutions = SolutionSet::empty();
+    else if (s.written == 1)
+        f.solutions = SolutionSet::atPoints({withinTurn(s.deg1)});
+    else
+        f.solutions = SolutionSet::atPoints({withinTurn(s.deg1), withinTurn(s.deg2)});
 
-// "30° + k 360°": a bound of an interval.
-QString bound(int degrees)
-{
-    return DegreeText(degrees) + QStringLiteral("° + k 360°");
+    if (s.written == 1 && c < 0) {
+        // Only the point of contact makes the left-hand side 0; everywhere else it is negative.
+        const int at = withinTurn(s.deg1);
+        f.greater = SolutionSet::atPoints({at});
+        f.less = SolutionSet::within({{at, at + 360, false, false}});
+    } else if (s.written < 2) {
+        // Without two crossings the left-hand side keeps (almost everywhere) the sign of c.
+        f.greater = c > 0 ? SolutionSet::allReals() : SolutionSet::empty();
+        f.less = c > 0 ? SolutionSet::empty() : SolutionSet::allReals();
+    } else {
+        const int lo = std::min(s.deg1, s.deg2);
+        const int hi = std::max(s.deg1, s.deg2);
+        // The sign in the middle of the arc from lo to hi tells which set that arc is.
+        if (linearValue(k, (lo + hi) / 2.0L) >= 0) {
+            f.greater = SolutionSet::within({{lo, hi, true, true}});
+            f.less = SolutionSet::within({{hi - 360, lo, false, false}});
+        } else {
+            f.greater = SolutionSet::within({{hi - 360, lo, true, true}});
+            f.less = SolutionSet::within({{lo - 360, hi - 360, false, false}});
+        }
+    }
+    return f;
 }
 
 }  // namespace
 
-LinearRootTexts linearRootTexts(const LinearSolution& s, long double c)
+LinearFindings solveLinearEquation(const Coefficients& k)
 {
-    LinearRootTexts t;
-    if (s.constant) {
-        t.Label2 = c == 0 ? QStringLiteral("sempre") : QStringLiteral("mai");
-        return t;
-    }
-    if (s.written == 0)
-        return t;
-    t.Label7 = QStringLiteral(" x1 = ");
-    t.Label2 = degreeLine(t.Label7, s.deg1);
-    t.Label8 = radianText(s.deg1);
-    if (s.written == 2) {
-        t.Label6 = QStringLiteral(" x2 = ");
-        t.Label4 = degreeLine(t.Label6, s.deg2);
-        t.Label11 = radianText(s.deg2);
-    }
-    return t;
+    return findings(k, AngleSpan::HalfTurnEachSide);
 }
 
-IntervalTexts inequalityIntervalTexts(const LinearSolution& s, const Coefficients& k)
+LinearFindings solveLinearInequality(const Coefficients& k)
 {
-    const long double c = k[2];
-    if (s.constant) {
-        if (c >= 0)
-            return {QStringLiteral("sempre"), QStringLiteral("mai")};
-        return {QStringLiteral("mai"), QStringLiteral("sempre")};
-    }
-    const QString whole = app::commonText(app::Common::AllReals);
-    const QString empty = app::commonText(app::Common::EmptySet);
-    if (s.written == 1 && c < 0) {
-        // Only the point of contact makes the left-hand side 0; everywhere else it is negative.
-        const QString at = bound(withinTurn(s.deg1));
-        return {QStringLiteral("x = ") + at, QStringLiteral("x ≠ ") + at};
-    }
-    if (s.written < 2) {
-        // Without two crossings the left-hand side keeps (almost everywhere) the sign of c.
-        if (c > 0)
-            return {whole, empty};
-        return {empty, whole};
-    }
-    const int lo = std::min(s.deg1, s.deg2);
-    const int hi = std::max(s.deg1, s.deg2);
-    // The sign in the middle of the arc from lo to hi tells which set that arc is.
-    if (linearValue(k, (lo + hi) / 2.0L) >= 0)
-        return {bound(lo) + QStringLiteral("' < = x <= ") + bound(hi),
-                bound(hi - 360) + QStringLiteral("' <= x <= ") + bound(lo)};
-    return {bound(hi - 360) + QStringLiteral("' < = x <= ") + bound(lo),
-            bound(lo - 360) + QStringLiteral("' <= x <= ") + bound(hi - 360)};
-}
-
-QString EquationText(const QString& aText, const QString& bText)
-{
-    const QString plus = bText.startsWith(QLatin1Char('-')) ? QString() : QStringLiteral("+");
-    return (QStringLiteral("    ") + aText + QStringLiteral(" sin x ") + plus + bText + QStringLiteral(" cos x     "))
-        .left(50);
-}
-
-QString InequalityText(const Coefficients& k, const std::array<QString, 3>& boxTexts, const QString& sineName)
-{
-    auto signed_ = [](const QString& text) {
-        return text.startsWith(QLatin1Char('-')) ? text : QStringLiteral("+") + text;
-    };
-    QString aPart, bPart, cPart;
-    if (k[0] != 0)
-        aPart = (boxTexts[0] + QLatin1Char(' ') + sineName + QStringLiteral("x ")).left(15);
-    if (k[1] != 0)
-        bPart = (signed_(boxTexts[1]) + QStringLiteral(" cos x ")).left(15);
-    if (k[2] != 0)
-        cPart = signed_(boxTexts[2]).left(15);
-    return ((aPart + bPart).left(30) + cPart).left(45);
+    return findings(k, AngleSpan::OneTurn);
 }
 
 }  // namespace solvers

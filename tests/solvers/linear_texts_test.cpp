@@ -1,6 +1,5 @@
-// The linear equation and inequalities: solutions, thresholds that do not depend on the scale
-// of the coefficients, the exact result texts, and sweeps over a grid of coefficients checked
-// against the mathematics.
+// The texts of the linear equation and inequalities: the exact result texts, and sweeps over a
+// grid of coefficients checked against the mathematics.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -9,7 +8,7 @@
 
 #include "common/test_support.h"
 #include "solvers/label_reading.h"
-#include "solvers/linear/linear_solver.h"
+#include "solvers/linear/linear_texts.h"
 
 using namespace solvers;
 
@@ -52,8 +51,7 @@ TEST(LinearEquationTexts, EdgeCases)
         {{0.5L, 0, -1}, "", "", "", ""},
     };
     for (const EquationCase& c : cases) {
-        const LinearSolution s = solveLinear(c.k, AngleSpan::HalfTurnEachSide);
-        const LinearRootTexts t = linearRootTexts(s, c.k[2]);
+        const LinearRootTexts t = linearRootTexts(solveLinearEquation(c.k));
         SCOPED_TRACE(::testing::Message() << double(c.k[0]) << ", " << double(c.k[1]) << ", " << double(c.k[2]));
         EXPECT_EQ(t.Label2.toStdString(), c.x1Degrees);
         EXPECT_EQ(t.Label8.toStdString(), c.x1Radians);
@@ -71,67 +69,14 @@ TEST(LinearEquationTexts, WithoutSineAndCosineTermsEveryXOrNone)
         const char* text;
     } cases[] = {{0, "sempre"}, {0.5L, "mai"}, {-0.5L, "mai"}};
     for (const auto& c : cases) {
-        const LinearSolution s = solveLinear({0, 0, c.c}, AngleSpan::HalfTurnEachSide);
-        EXPECT_TRUE(s.constant);
-        EXPECT_EQ(s.written, 0);
-        const LinearRootTexts t = linearRootTexts(s, c.c);
+        const LinearFindings f = solveLinearEquation({0, 0, c.c});
+        EXPECT_TRUE(f.solution.constant);
+        EXPECT_EQ(f.solution.written, 0);
+        const LinearRootTexts t = linearRootTexts(f);
         EXPECT_EQ(t.Label2.toStdString(), c.text);
         for (const QString& other : {t.Label7, t.Label8, t.Label4, t.Label6, t.Label11})
             EXPECT_TRUE(other.isEmpty());
     }
-}
-
-TEST(LinearSolution, DiscriminantAndThresholdsAreScaleFree)
-{
-    const LinearSolution start = solveLinear({1, -1.5L, 0.5L}, AngleSpan::HalfTurnEachSide);
-    EXPECT_NEAR(double(start.g), 3.0, 1e-15);
-    EXPECT_NEAR(double(start.ratio), 3.0 / 3.25, 1e-15);
-
-    // The same line at every scale: the same decisions and the same angles.
-    const Coefficients grid[] = {{1, -1.5L, 0.5L}, {0.6L, 0.8L, -1},     {1, 0, -0.9999L}, {1, 0, -0.99L},
-                                 {0, 1, -0.5L},    {0.3L, -0.4L, 0.4999L}, {1, 0.5L, 0.5L},  {0.5L, 0.5L, 0.7L}};
-    for (const Coefficients& k : grid) {
-        const LinearSolution one = solveLinear(k, AngleSpan::OneTurn);
-        for (long double factor : {1e-9L, 0.01L, 0.02L, 7.0L, 90.0L, 1e12L}) {
-            const LinearSolution s = solveLinear({k[0] * factor, k[1] * factor, k[2] * factor}, AngleSpan::OneTurn);
-            SCOPED_TRACE(::testing::Message() << double(k[2]) << " x " << double(factor));
-            EXPECT_EQ(s.written, one.written);
-            EXPECT_EQ(s.drawn, one.drawn);
-            EXPECT_EQ(s.tangent, one.tangent);
-            EXPECT_EQ(s.deg1, one.deg1);
-            EXPECT_EQ(s.deg2, one.deg2);
-        }
-    }
-}
-
-TEST(LinearSolution, ToleranceBands)
-{
-    // sin x = t with t close to 1: g / (a² + b²) = 1 - t². Two solutions as soon as the ratio
-    // is beyond rounding, written as one while they round to the same whole degree (90°).
-    const struct {
-        long double ratio;
-        int written;
-        bool tangent;
-    } cases[] = {
-        {0.5L, 2, false}, {0.0011L, 2, false}, {0.0009L, 2, false}, {0.0002L, 2, false}, {1e-6L, 1, false},
-        {2e-9L, 1, false}, {5e-10L, 1, true},  {0, 1, true},         {-5e-10L, 1, true}, {-2e-9L, 0, false},
-        {-3, 0, false},
-    };
-    for (const auto& c : cases) {
-        for (long double scale : {1.0L, 0.01L, 50.0L}) {
-            const long double t = std::sqrt(1 - c.ratio);
-            const LinearSolution s = solveLinear({scale, 0, -t * scale}, AngleSpan::HalfTurnEachSide);
-            SCOPED_TRACE(::testing::Message() << double(c.ratio) << " scale " << double(scale));
-            EXPECT_EQ(s.written, c.written);
-            EXPECT_EQ(s.drawn, c.written);
-            EXPECT_EQ(s.tangent, c.tangent);
-        }
-    }
-    // The tangent point is the line's nearest point to the centre, also when c = b makes the
-    // half-angle divisor vanish.
-    EXPECT_EQ(solveLinear({0.6L, 0.8L, -1}, AngleSpan::HalfTurnEachSide).deg1, 37);
-    EXPECT_EQ(solveLinear({1e-5L, 1, 1}, AngleSpan::HalfTurnEachSide).deg1, 180);
-    EXPECT_EQ(solveLinear({0.6L, 0.8L, 1}, AngleSpan::OneTurn).deg1, 217);
 }
 
 TEST(LinearSolution, FarValuesGiveNoNumbersThatAreNot)
@@ -141,8 +86,8 @@ TEST(LinearSolution, FarValuesGiveNoNumbersThatAreNot)
     for (const Coefficients& k : cases) {
         const LinearSolution s = solveLinear(k, AngleSpan::OneTurn);
         EXPECT_TRUE(std::isfinite(s.x1) && std::isfinite(s.x2));
-        const LinearRootTexts t = linearRootTexts(s, k[2]);
-        const IntervalTexts i = inequalityIntervalTexts(s, k);
+        const LinearRootTexts t = linearRootTexts(solveLinearEquation(k));
+        const IntervalTexts i = inequalityIntervalTexts(solveLinearInequality(k));
         for (const QString& text : {t.Label2, t.Label8, t.Label4, t.Label11, i.Label8, i.Label11}) {
             EXPECT_FALSE(text.contains(QLatin1String("nan")) || text.contains(QLatin1String("inf"))) << text.toStdString();
         }
@@ -188,7 +133,7 @@ TEST(LinearInequalityTexts, EdgeCases)
         {{0, 0, 0}, "sempre", "mai"},
     };
     for (const InequalityCase& c : cases) {
-        const IntervalTexts t = inequalityIntervalTexts(solveLinear(c.k, AngleSpan::OneTurn), c.k);
+        const IntervalTexts t = inequalityIntervalTexts(solveLinearInequality(c.k));
         SCOPED_TRACE(::testing::Message() << double(c.k[0]) << ", " << double(c.k[1]) << ", " << double(c.k[2]));
         EXPECT_EQ(t.Label8.toStdString(), c.atLeastZero);
         EXPECT_EQ(t.Label11.toStdString(), c.belowZero);
@@ -234,8 +179,9 @@ TEST(LinearEquationSweep, EveryWrittenAngleSolvesTheEquationAndNoneIsMissing)
 {
     for (const Coefficients& k : coefficientGrid()) {
         const auto [a, b, c] = k;
-        const LinearSolution s = solveLinear(k, AngleSpan::HalfTurnEachSide);
-        const LinearRootTexts t = linearRootTexts(s, c);
+        const LinearFindings f = solveLinearEquation(k);
+        const LinearSolution& s = f.solution;
+        const LinearRootTexts t = linearRootTexts(f);
         const long double r = std::sqrt(a * a + b * b);
         SCOPED_TRACE(::testing::Message() << double(a) << ", " << double(b) << ", " << double(c));
         if (r == 0)
@@ -244,8 +190,8 @@ TEST(LinearEquationSweep, EveryWrittenAngleSolvesTheEquationAndNoneIsMissing)
         std::vector<long double> expected;
         const long double g = a * a + b * b - c * c;
         if (g > 0) {
-            const long double phi = std::atan2(b, a) * 180 / 3.14159265358979323846L;
-            const long double base = std::asin(-c / r) * 180 / 3.14159265358979323846L;
+            const long double phi = std::atan2(b, a) * 180 / Pi;
+            const long double base = std::asin(-c / r) * 180 / Pi;
             expected = {base - phi, 180 - base - phi};
             ASSERT_EQ(s.written, 2);
         }
@@ -320,7 +266,7 @@ TEST(LinearInequalitySweep, TheWrittenSetsHoldExactlyWhereTheSignSays)
 {
     ScratchDirectory scratch;
     for (const Coefficients& k : coefficientGrid()) {
-        const IntervalTexts t = inequalityIntervalTexts(solveLinear(k, AngleSpan::OneTurn), k);
+        const IntervalTexts t = inequalityIntervalTexts(solveLinearInequality(k));
         SCOPED_TRACE(::testing::Message() << double(k[0]) << ", " << double(k[1]) << ", " << double(k[2]));
         const std::optional<WrittenSet> atLeast = readSet(t.Label8);
         const std::optional<WrittenSet> below = readSet(t.Label11);

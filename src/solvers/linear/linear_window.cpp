@@ -1,4 +1,4 @@
-#include "solvers/linear/linear_windows.h"
+#include "solvers/linear/linear_window.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -6,14 +6,13 @@
 
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "solvers/linear/linear_drawing.h"
+#include "solvers/linear/linear_texts.h"
 #include "texts/text_tables.h"
-#include "solvers/frame/coefficient_controls.h"
 
 namespace solvers {
 
 namespace {
-
-const QString EquationCaption = QStringLiteral("a sin x + b cos x + c = 0");
 
 // The coefficient controls of a linear window: boxes 45 wide, -90.00 ... 90.00, the window
 // opening on sin x - 1.5 cos x + 0.5, the dialog on -sqrt(3), 1, -1.
@@ -31,55 +30,29 @@ CoefficientSetup linearSetup(std::vector<std::pair<int, int>> acceleration)
 // Panel2 wide enough for the equation it names.
 int equationPanelWidth()
 {
-    return QFontMetrics(Fonts::sansSerif(11, true)).horizontalAdvance(EquationCaption) + 16;
+    return QFontMetrics(Fonts::sansSerif(11, true)).horizontalAdvance(QLatin1String(LinearEquationCaption)) + 16;
 }
 
 }  // namespace
 
 // ---- Shared part ---------------------------------------------------------------------------------
 
-LinearSolverWindow::LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup)
-    : CoefficientSolverWindow(frame, setup)
+LinearSolverWindow::LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup) : SolverWindow(frame)
 {
+    addCoefficientControls(setup);
 }
 
 void LinearSolverWindow::FormCreate()
 {
-    layOutWithCoefficients();
+    SolverFrameLayout();
     solve();
-    showResults();
     BackdropPending = true;
 }
 
-void LinearSolverWindow::redraw()
+void LinearSolverWindow::paintLinear(QPainter& painter, QSize size, const QString& title, bool signs) const
 {
-    // Before the first activation there is no picture yet; the labels follow at once.
-    if (BackdropPending) {
-        solve();
-        showResults();
-        return;
-    }
-    solveAndDraw();
-    refreshPicture();
-}
-
-void LinearSolverWindow::solve()
-{
-    Solution = solveLinear(values(), span());
-}
-
-void LinearSolverWindow::drawBackdropPart()
-{
-    const LinearPicture p = picture();
-    drawLinearGraph(SolverBitmap, geometry(), p);
-    QPainter painter = canvas();
-    drawLinearCirclePart(painter, geometry(), SolverBitmap, p);
-}
-
-void LinearSolverWindow::drawSolutionPart()
-{
-    QPainter painter = canvas();
-    drawLinearOverlay(painter, geometry(), picture());
+    drawLinearPicture(painter, geometryFor(size), {Findings, title, signs},
+                      paintsOwnSurface(painter, size) ? &SolverBitmap : nullptr);
 }
 
 // ---- Linear equations ----------------------------------------------------------------------------
@@ -89,7 +62,7 @@ Tequazionilineari::Tequazionilineari()
                          linearSetup({{10, 5}, {25, 10}}))
 {
     using namespace Colors;
-    Panel2->setText(EquationCaption);
+    Panel2->setText(QLatin1String(LinearEquationCaption));
     Label2 = makeResultLabel("Label2", 152, 57, 145, clAqua, clBlack);
     Label7 = makeResultLabel("Label7", 152, 73, 32, clAqua, clBlack);
     Label8 = makeResultLabel("Label8", 184, 73, 113, clAqua, clBlack, true);
@@ -98,27 +71,20 @@ Tequazionilineari::Tequazionilineari()
     Label11 = makeResultLabel("Label11", 184, 160, 113, clLime, clBlack, true);
 }
 
-LinearPicture Tequazionilineari::picture() const
+void Tequazionilineari::solve()
 {
-    return {values(), Solution, EquationText(a->text(), b->text()), false};
-}
-
-void Tequazionilineari::SolveLinear()
-{
-    solve();
-    DrawLinearBackdrop();
-    DrawLinearSolutions();
-}
-
-void Tequazionilineari::DrawLinearSolutions()
-{
-    drawSolutionPart();
+    Findings = solveLinearEquation(coefficients()->values());
     ShowLinearRoots();
+}
+
+void Tequazionilineari::paint(QPainter& painter, QSize size) const
+{
+    paintLinear(painter, size, EquationText(coefficients()->a->text(), coefficients()->b->text()), false);
 }
 
 void Tequazionilineari::ShowLinearRoots()
 {
-    const LinearRootTexts texts = linearRootTexts(Solution, values()[2]);
+    const LinearRootTexts texts = linearRootTexts(Findings);
     Label2->setText(texts.Label2);
     Label7->setText(texts.Label7);
     Label8->setText(texts.Label8);
@@ -142,29 +108,23 @@ Tdisequazionilineari::Tdisequazionilineari()
     Label4->setText(QStringLiteral("a sin x + b cos x + c < 0"));
 }
 
-LinearPicture Tdisequazionilineari::picture() const
+void Tdisequazionilineari::solve()
 {
-    const QString title =
-        InequalityText(values(), {a->text(), b->text(), c->text()}, app::commonText(app::Common::SineName));
-    return {values(), Solution, title, true};
-}
-
-void Tdisequazionilineari::SolveLinearInequality()
-{
-    solve();
-    DrawInequalityBackdrop();
-    DrawInequalityLine();
-}
-
-void Tdisequazionilineari::DrawInequalityLine()
-{
-    drawSolutionPart();
+    Findings = solveLinearInequality(coefficients()->values());
     ShowInequalityIntervals();
+}
+
+void Tdisequazionilineari::paint(QPainter& painter, QSize size) const
+{
+    const CoefficientControls* k = coefficients();
+    const QString title = InequalityText(Findings.k, {k->a->text(), k->b->text(), k->c->text()},
+                                         app::commonText(app::Common::SineName));
+    paintLinear(painter, size, title, true);
 }
 
 void Tdisequazionilineari::ShowInequalityIntervals()
 {
-    const IntervalTexts texts = inequalityIntervalTexts(Solution, values());
+    const IntervalTexts texts = inequalityIntervalTexts(Findings);
     Label8->setText(texts.Label8);
     Label11->setText(texts.Label11);
 }

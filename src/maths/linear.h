@@ -1,16 +1,17 @@
 #pragma once
 // The linear trigonometric equation a sin x + b cos x + c = 0 and the inequalities
 // a sin x + b cos x + c >= 0 and < 0: the solutions by the half-angle substitution
-// t = tan(x/2), which turns the equation into (c - b) t² + 2a t + (b + c) = 0, and the result
-// texts of the two linear windows. Plain functions, no widgets.
+// t = tan(x/2), which turns the equation into (c - b) t² + 2a t + (b + c) = 0, and what the two
+// linear windows find.
 //
 // The equation does not change when a, b and c are multiplied by the same factor, so every
 // decision is taken on scale-free quantities: the coefficients are divided by the largest of
 // their magnitudes before solving, and the decisions look at g / (a² + b²), where
 // g = a² + b² - c² is the discriminant of the half-angle quadratic divided by 4. The line
 // b X + a Y + c = 0 cuts the unit circle when that ratio is positive and touches it when it is 0.
-#include <QString>
 #include <array>
+
+#include "maths/solution_set.h"
 
 namespace solvers {
 
@@ -66,37 +67,26 @@ struct WholeDegreeTrig {
 };
 const WholeDegreeTrig& wholeDegreeTrig();
 
-// ---- Texts --------------------------------------------------------------------------------------
-
-// The six labels of the equation window.
-struct LinearRootTexts {
-    QString Label2, Label7, Label8;    // x1 in degrees, " x1 = ", x1 as a fraction of π
-    QString Label4, Label6, Label11;   // the same for x2
+// What a linear window finds: its coefficients, their scale-free form every picture takes, the
+// solution and the sets it states.
+struct LinearFindings {
+    Coefficients k{};            // a, b, c as given
+    Coefficients scaled{};       // scaleFree(k)
+    long double curveScale = 0;  // S = |a| + |b| of the scaled coefficients; 0 when a = b = 0
+    LinearSolution solution;
+    // Where a sin x + b cos x + c = 0: the written solutions in whole degrees of one turn
+    // (0 ... 359); every x or none when a = b = 0 ("sempre", "mai").
+    SolutionSet solutions;
+    // Where it is >= 0 and where it is < 0: two intervals sharing their bounds when the line
+    // cuts the circle; the point of contact and every other x when it touches it with c < 0;
+    // otherwise every x or none by the sign of c.
+    SolutionSet greater;
+    SolutionSet less;
 };
-// " x1 = 30° + k 360°" with "p/6 + 2Kp" (" x1 = k 360°" with " 2Kp" for 0), negative angles
-// written as their positive equivalent; nothing when no solution is written; "sempre" (c = 0,
-// every x) or "mai" (no x) in Label2 when a = b = 0.
-LinearRootTexts linearRootTexts(const LinearSolution& s, long double c);
 
-// The solution sets of the inequality window: Label8 under ">= 0", Label11 under "< 0".
-struct IntervalTexts {
-    QString Label8;
-    QString Label11;
-};
-// Two boundary angles: "lo° + k 360°' < = x <= hi° + k 360°" and the like. A line that does
-// not cut the circle: "R" / "Ø" by the sign the left-hand side keeps, the sign of c. One
-// written solution (a tangent line, or two solutions rounding to the same degree) with c > 0:
-// "R" / "Ø"; with c < 0 only the point of contact is >= 0: "x = d° + k 360°" /
-// "x ≠ d° + k 360°". a = b = 0: "sempre" / "mai" by the sign of c.
-IntervalTexts inequalityIntervalTexts(const LinearSolution& s, const Coefficients& k);
-
-// The graph title of the equation window: four blanks, the a box text, " sin x ", "+" unless
-// the b box text is negative, the b box text, " cos x", five blanks; at most 50 characters.
-QString EquationText(const QString& aText, const QString& bText);
-
-// The graph title of the inequality window, from the terms that are not zero: "1.00 sinx " (with
-// the language's sine name), "-1.50 cos x ", "+0.50"; each term at most 15 characters, the
-// first two at most 30, the whole at most 45.
-QString InequalityText(const Coefficients& k, const std::array<QString, 3>& boxTexts, const QString& sineName);
+// The findings of the equation window (solutions in (-π, π]) and of the inequality window
+// (solutions in [0, 2π)).
+LinearFindings solveLinearEquation(const Coefficients& k);
+LinearFindings solveLinearInequality(const Coefficients& k);
 
 }  // namespace solvers
