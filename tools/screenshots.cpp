@@ -26,7 +26,7 @@
 #include "shell/child_window.h"
 #include "shell/main_window.h"
 #include "shell/topic_windows.h"
-#include "solvers/elementary/elementary_solver_window.h"
+#include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
 

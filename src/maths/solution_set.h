@@ -36,5 +36,8 @@ struct SolutionSet {
     {
         return {Kind::Intervals, period, {}, std::move(intervals)};
     }
+    // Whether an angle x (degrees) belongs to the set.
+    bool contains(long double degrees) const;
+
     bool operator==(const SolutionSet&) const = default;
 };

@@ -5,11 +5,9 @@
 #include <QString>
 
 #include "maths/angles.h"
+#include "maths/elementary.h"
 
 namespace solvers {
-
-// The function a solver window works with, numbered as the item index of its combo box `funzt`.
-enum TrigFunction : int { Sine = 0, Cosine = 1, Tangent = 2 };
 
 // The period written after an angle in radians: "2Kp" (sine, cosine) or "Kp" (tangent).
 enum class Period { TwoPi, Pi };

@@ -20,11 +20,9 @@
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "texts/angle_notation.h"
-#include "solvers/elementary/elementary_angles.h"
-#include "solvers/elementary/elementary_equations_drawing.h"
-#include "solvers/elementary/elementary_equations_window.h"
-#include "solvers/elementary/elementary_inequalities_drawing.h"
-#include "solvers/elementary/elementary_inequalities_window.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_drawing.h"
+#include "solvers/elementary/elementary_window.h"
 #include "solvers/picture_reading.h"
 
 using namespace solvers;
@@ -64,7 +62,7 @@ protected:
     static int levelRow(ElementarySolverWindow* window)
     {
         const SolverGeometry g = window->geometry();
-        return g.graphY(elementaryLevel(window->functionIndex(), window->angleDeg(), g.H));
+        return g.graphY(elementaryLevel(window->findings(), g.H));
     }
 
     ScratchDirectory scratch;

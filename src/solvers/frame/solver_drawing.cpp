@@ -80,6 +80,14 @@ void drawBackdropCopy(QPainter& painter, const SolverGeometry& g, const Backdrop
     painter.restore();
 }
 
+void showGraph(QPainter& painter, const SolverGeometry& g, const GraphSource& source)
+{
+    if (source.bitmap)
+        painter.drawImage(g.bitmapOrigin(), *source.bitmap);
+    else
+        drawBackdropCopy(painter, g, source.style, 0, graphQuarter(g));
+}
+
 QRect graphQuarter(const SolverGeometry& g)
 {
     return QRect(g.bitmapOrigin(), g.bitmapSize());

@@ -39,6 +39,15 @@ struct BackdropStyle {
 // Clears the bitmap to black and draws the graph (or its copies) as the style says.
 void SolverBackdrop(QImage& bitmap, const SolverGeometry& g, const BackdropStyle& style);
 
+// Where a picture takes its graph from: on the window's own surface the cached bitmap
+// (SolverBitmap), on any other device none, and the graph is drawn from its style.
+struct GraphSource {
+    const QImage* bitmap = nullptr;
+    BackdropStyle style;
+};
+// The graph (its first copy) on the window at (W div 2, 0).
+void showGraph(QPainter& painter, const SolverGeometry& g, const GraphSource& source);
+
 // Copy `index` of the graph drawn straight on a window painter, without a bitmap: the rows
 // `rows` of the graph quarter (window coordinates) on a black ground. What a copy of the
 // bitmap shows there, for paint devices that take no cached bitmap.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "texts/angle_notation.h"
+#include "maths/angles.h"
 
 namespace solvers {
 
@@ -30,32 +30,6 @@ int SolverGeometry::graphY(long double t) const
 int drawableCoordinate(long long v)
 {
     return int(std::clamp<long long>(v, -FarCoordinate, FarCoordinate));
-}
-
-std::vector<long double> sineAbscissas(long double theta)
-{
-    std::vector<long double> xs;
-    for (int i = -2; i <= 2; ++i)
-        xs.push_back(i * Pi + (i % 2 == 0 ? theta : -theta));
-    return xs;
-}
-
-std::vector<long double> cosineAbscissas(long double theta, bool withOuterPair)
-{
-    std::vector<long double> xs = {theta, -theta, theta - 2 * Pi, 2 * Pi - theta};
-    if (withOuterPair) {
-        xs.push_back(theta + 2 * Pi);
-        xs.push_back(-theta - 2 * Pi);
-    }
-    return xs;
-}
-
-std::vector<long double> tangentAbscissas(long double theta, int first, int last)
-{
-    std::vector<long double> xs;
-    for (int m = first; m <= last; ++m)
-        xs.push_back(theta + m * Pi);
-    return xs;
 }
 
 }  // namespace solvers

@@ -8,7 +8,6 @@
 // Plain values and functions, no widgets.
 #include <QPoint>
 #include <QRect>
-#include <vector>
 
 namespace solvers {
 
@@ -43,14 +42,5 @@ struct SolverGeometry {
     int levelLeft() const { return 11 * W / 20; }
     int levelRight() const { return 19 * W / 20; }
 };
-
-// Abscissas (radians) of the solutions of f(x) = f(θ) that the graph marks, for a principal
-// angle θ:
-// sine: θ - 2π, -π - θ, θ, π - θ, θ + 2π;
-std::vector<long double> sineAbscissas(long double theta);
-// cosine: θ, -θ, θ - 2π, 2π - θ, and θ + 2π, -θ - 2π when `withOuterPair`;
-std::vector<long double> cosineAbscissas(long double theta, bool withOuterPair);
-// tangent: θ + mπ for m from `first` to `last`.
-std::vector<long double> tangentAbscissas(long double theta, int first, int last);
 
 }  // namespace solvers

@@ -1,8 +1,8 @@
 #include "solvers/quadratic/quadratic_equations.h"
 
 #include "texts/text_tables.h"
-#include "solvers/elementary/elementary_angles.h"
-#include "solvers/elementary/elementary_equations.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_texts.h"
 
 namespace solvers {
 

@@ -5,7 +5,8 @@
 
 #include "texts/text_tables.h"
 #include "solvers/frame/coefficient_controls.h"
-#include "solvers/elementary/elementary_angles.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_texts.h"
 
 namespace solvers {
 

@@ -4,7 +4,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "solvers/elementary/elementary_angles.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_texts.h"
 
 namespace solvers {
 

@@ -1,12 +1,78 @@
-#include "solvers/elementary/elementary_inequalities.h"
+#include "solvers/elementary/elementary_texts.h"
 
-#include "texts/text_tables.h"
 #include "texts/angle_notation.h"
-#include "solvers/elementary/elementary_angles.h"
+#include "texts/text_tables.h"
 
 namespace solvers {
 
+QString functionName(int function)
+{
+    switch (function) {
+    case Sine: return QStringLiteral("sin x");
+    case Cosine: return QStringLiteral("cos x");
+    default: return QStringLiteral("tan x");
+    }
+}
+
 namespace {
+
+// ---- The equation window ----
+
+QString degreeFamily(long long degrees)
+{
+    return QStringLiteral(" x = ") + DegreeText(degrees) + QStringLiteral("° + k 360°");
+}
+
+EquationLabels sineLabels(const ElementaryFindings& f)
+{
+    const int alpha = f.alphaDeg;
+    EquationLabels l;
+    l.Label1 = QStringLiteral(" sin x = ") + ShortValueText(*f.value) + QStringLiteral(" ");
+    l.Label5 = degreeFamily(180 - alpha) + QStringLiteral(" ");
+    if (alpha == 0) {
+        l.Label2 = QStringLiteral(" x = k 360°");
+        l.Label8 = QStringLiteral(" 2Kp");
+        l.Label9 = QStringLiteral(" p + 2Kp");
+    } else {
+        const int beta = alpha > 0 ? alpha : alpha + 360;
+        l.Label8 = PiFractionText(beta);
+        l.Label2 = degreeFamily(beta);
+        l.Label9 = PiFractionText(180 - alpha);
+    }
+    return l;
+}
+
+EquationLabels cosineLabels(const ElementaryFindings& f)
+{
+    const int alpha = f.alphaDeg;
+    EquationLabels l;
+    l.Label1 = QStringLiteral(" cos x = ") + ShortValueText(*f.value) + QStringLiteral(" ");
+    l.Label2 = degreeFamily(alpha) + QStringLiteral(" ");
+    l.Label5 = degreeFamily(360 - alpha) + QStringLiteral(" ");
+    l.Label8 = PiFractionText(alpha);
+    l.Label9 = PiFractionText(360 - alpha);
+    if (alpha == 0) {
+        l.Label2 = l.Label5 = QStringLiteral(" x = k 360°");
+        l.Label8 = l.Label9 = QStringLiteral(" 2Kp");
+    }
+    if (alpha == 180)
+        l.Label8 = l.Label9 = QStringLiteral(" p + 2Kp");
+    return l;
+}
+
+EquationLabels tangentLabels(const ElementaryFindings& f)
+{
+    const int alpha = f.alphaDeg;
+    EquationLabels l;
+    l.secondFamily = false;
+    l.Label1 = f.value ? QStringLiteral(" tan x = ") + ShortValueText(*f.value) + QStringLiteral(" ")
+                       : QStringLiteral("tan = inf");
+    l.Label2 = QStringLiteral(" x = ") + DegreeText(alpha) + QStringLiteral("° + k 180° ");
+    l.Label8 = alpha == 0 ? QString::fromLatin1(TangentZeroRadians) : PiFractionText(alpha, Period::Pi);
+    return l;
+}
+
+// ---- The inequality window ----
 
 const QString Between = QStringLiteral(" <= x <= ");
 
@@ -21,8 +87,9 @@ void show(InequalityLabels& l, std::initializer_list<int> labels, bool on)
         l.visible[std::size_t(n)] = on;
 }
 
-void sineLabels(InequalityLabels& l, int alpha)
+void sineIntervals(InequalityLabels& l, const ElementaryFindings& f)
 {
+    const int alpha = f.alphaDeg;
     show(l, {4}, true);
     if (alpha == -90) {
         show(l, {5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, false);
@@ -37,7 +104,7 @@ void sineLabels(InequalityLabels& l, int alpha)
     }
 
     auto& t = l.text;
-    const QString value = ShortValueText(*functionValue(Sine, alpha));
+    const QString value = ShortValueText(*f.value);
     t[1] = QStringLiteral(" sin x > = ") + value + QStringLiteral(" ");
     t[3] = QStringLiteral(" sin x < ") + value + QStringLiteral(" ");
     t[2] = QStringLiteral(" ") + deg(alpha) + QStringLiteral("° + k 360°") + Between + deg(180 - alpha) +
@@ -79,13 +146,14 @@ void sineLabels(InequalityLabels& l, int alpha)
     }
 }
 
-void cosineLabels(InequalityLabels& l, int alpha)
+void cosineIntervals(InequalityLabels& l, const ElementaryFindings& f)
 {
+    const int alpha = f.alphaDeg;
     show(l, {4, 6, 7, 8, 9, 10, 11}, true);
     show(l, {5, 12, 13, 14}, false);
 
     auto& t = l.text;
-    const QString value = ShortValueText(*functionValue(Cosine, alpha));
+    const QString value = ShortValueText(*f.value);
     t[1] = QStringLiteral(" cos x > = ") + value + QStringLiteral(" ");
     t[3] = QStringLiteral(" cos x < ") + value + QStringLiteral(" ");
     t[2] = QStringLiteral(" -") + deg(alpha) + QStringLiteral("° + k 360°") + Between + deg(alpha) +
@@ -115,14 +183,14 @@ void cosineLabels(InequalityLabels& l, int alpha)
     }
 }
 
-void tangentLabels(InequalityLabels& l, int alpha)
+void tangentIntervals(InequalityLabels& l, const ElementaryFindings& f)
 {
+    const int alpha = f.alphaDeg;
     show(l, {4, 12, 13, 14}, false);
     show(l, {5, 6, 7, 8, 9, 10, 11}, true);
 
     auto& t = l.text;
-    const std::optional<long double> a = functionValue(Tangent, alpha);
-    const QString value = a ? ShortValueText(*a) : QString();
+    const QString value = f.value ? ShortValueText(*f.value) : QString();
     t[1] = QStringLiteral(" tan x > = ") + value + QStringLiteral(" ");
     t[3] = QStringLiteral(" tan x < ") + value + QStringLiteral(" ");
     t[2] = deg(alpha) + QStringLiteral("° + k 180°") + Between + QStringLiteral("90° + k 180° ");
@@ -143,14 +211,23 @@ void tangentLabels(InequalityLabels& l, int alpha)
 
 }  // namespace
 
-InequalityLabels elementaryInequalityLabels(int function, int alphaDeg)
+EquationLabels elementaryEquationLabels(const ElementaryFindings& f)
+{
+    switch (f.function) {
+    case Sine: return sineLabels(f);
+    case Cosine: return cosineLabels(f);
+    default: return tangentLabels(f);
+    }
+}
+
+InequalityLabels elementaryInequalityLabels(const ElementaryFindings& f)
 {
     InequalityLabels l;
     show(l, {1, 2, 3}, true);
-    switch (function) {
-    case Sine: sineLabels(l, alphaDeg); break;
-    case Cosine: cosineLabels(l, alphaDeg); break;
-    default: tangentLabels(l, alphaDeg); break;
+    switch (f.function) {
+    case Sine: sineIntervals(l, f); break;
+    case Cosine: cosineIntervals(l, f); break;
+    default: tangentIntervals(l, f); break;
     }
     return l;
 }
