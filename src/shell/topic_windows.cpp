@@ -6,8 +6,7 @@
 #include "shell/child_window.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
-#include "solvers/quadratic/quadratic_equations_window.h"
-#include "solvers/quadratic/quadratic_inequalities_window.h"
+#include "solvers/quadratic/quadratic_window.h"
 
 namespace {
 template <class Window>

@@ -70,4 +70,14 @@ QString DegreeText(long long degrees)
     return QString::number(degrees).left(7);
 }
 
+QString CoefficientBoxText(long double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    // Values that round to zero are written "0.00", never "-0.00".
+    if (std::fabs(value) < 0.005L)
+        value = 0;
+    return QString::asprintf("%.2Lf", value).left(5);
+}
+
 }  // namespace solvers

@@ -1,7 +1,7 @@
 #pragma once
 // How the solver windows write angles and values: whole degrees, fractions of π with their
-// period (written with the letter p, which the Symbol-font labels show as π), and the
-// seven-character value text. Plain functions, no widgets.
+// period (written with the letter p, which the Symbol-font labels show as π), the
+// seven-character value text and the coefficients' two decimals. Plain functions, no widgets.
 #include <QString>
 
 #include "maths/angles.h"
@@ -29,5 +29,10 @@ QString ShortValueText(long double value);
 
 // A whole number of degrees as a plain integer, at most seven characters.
 QString DegreeText(long long degrees);
+
+// The text of a coefficient box, and of a value of t in the quadratic inequalities: fixed point
+// with two decimals, cut to its first 5 characters ("-1.50", "-10.0", "4.00"). Never "nan",
+// "inf" or "-0.00".
+QString CoefficientBoxText(long double value);
 
 }  // namespace solvers

@@ -24,8 +24,8 @@
 #include "shell/window_registry.h"
 #include "solvers/picture_reading.h"
 #include "solvers/quadratic/quadratic_drawing.h"
-#include "solvers/quadratic/quadratic_equations_window.h"
-#include "solvers/quadratic/quadratic_inequalities_window.h"
+#include "solvers/quadratic/quadratic_texts.h"
+#include "solvers/quadratic/quadratic_window.h"
 
 using namespace solvers;
 using namespace picture_reading;
@@ -56,8 +56,8 @@ protected:
     }
     static QStringList expectedTexts(int function, long double a, long double b, long double c)
     {
-        const QuadraticEquationResult r = solveQuadraticEquation(function, a, b, c);
-        return QStringList(r.label.begin() + 1, r.label.end());
+        const std::array<QString, 15> label = quadraticEquationLabels(solveQuadraticEquation(function, a, b, c));
+        return QStringList(label.begin() + 1, label.end());
     }
     static QStringList texts(const Tdisequasecondogrado* w)
     {
@@ -188,7 +188,7 @@ TEST_F(QuadraticWindowTest, HeldArrowAcceleratesAndEveryStepSolvesAtOnce)
     EXPECT_EQ(w->formPaintCount(), paints);  // a step shows what it drew, no second drawing
     // The line of the new second root on the graph.
     const SolverGeometry g = w->geometry();
-    const long double t2 = w->result().roots.t2;
+    const long double t2 = w->findings().roots.t2;
     EXPECT_EQ(colourAt(w->surface(), QPoint(g.levelLeft() + 4, g.graphY(t2))), clRed);
 
     k->pc->release();
@@ -409,13 +409,13 @@ TEST_F(QuadraticWindowTest, InequalityStepsAccelerateTwice)
     }
     EXPECT_EQ(k->a->text(), QStringLiteral("2.35"));
     EXPECT_EQ(w->coefficients()->values()[0], 2.35L);
-    // A step redraws only the rows it can change; the picture is the one a whole redraw gives.
+    // A step draws the picture a whole redraw gives.
     const QImage stepped = w->surface().copy();
     repaint(w);
     const SolverGeometry g = w->geometry();
     for (const QRect part : {QRect(0, 0, g.W / 2 - 2, g.H), QRect(g.W / 2, 0, g.W / 2, g.H / 2)})
         EXPECT_EQ(w->surface().copy(part), stepped.copy(part));
-    EXPECT_EQ(w->result().Label2, solveQuadraticInequality(Sine, 2.35L, -1.5L, 0.5L).Label2);
+    EXPECT_EQ(w->Label[2]->text(), quadraticInequalityTexts(solveQuadraticInequality(Sine, 2.35L, -1.5L, 0.5L)).Label2);
     w->coefficients()->paMouseUp();
     EXPECT_EQ(k->pa->increment(), 1);
     k->pa->stepDown();

@@ -106,4 +106,20 @@ TEST(DegreeText, PlainIntegersOfAtMostSevenCharacters)
     EXPECT_EQ(DegreeText(123456789), QStringLiteral("1234567"));
 }
 
+TEST(CoefficientBoxText, FixedPointCutToFiveCharacters)
+{
+    const struct {
+        long double value;
+        const char* text;
+    } cases[] = {
+        {1.0L, "1.00"},     {-1.5L, "-1.50"},  {-10.0L, "-10.0"}, {90.0L, "90.00"},  {-90.0L, "-90.0"},
+        {4.0L, "4.00"},     {-6.2925L, "-6.29"}, {2.4494897L, "2.45"}, {0.0L, "0.00"}, {-0.001L, "0.00"},
+        {123.456L, "123.4"}, {1e30L, "10000"}, {-1e30L, "-1000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CoefficientBoxText(c.value).toStdString(), c.text) << double(c.value);
+    EXPECT_EQ(CoefficientBoxText(std::numeric_limits<long double>::infinity()), QString());
+    EXPECT_EQ(CoefficientBoxText(std::numeric_limits<long double>::quiet_NaN()), QString());
+}
+
 }  // namespace

@@ -19,16 +19,6 @@
 
 namespace solvers {
 
-QString CoefficientBoxText(long double value)
-{
-    if (!std::isfinite(value))
-        return QString();
-    // Values that round to zero are written "0.00", never "-0.00".
-    if (std::fabs(value) < 0.005L)
-        value = 0;
-    return QString::asprintf("%.2Lf", value).left(5);
-}
-
 namespace {
 
 QLineEdit* makeBox(const char* name, int width)

@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+#include "texts/angle_notation.h"
+
 class QLineEdit;
 class QToolBar;
 class QToolButton;
@@ -35,10 +37,6 @@ struct CoefficientSetup {
     // (count, increment) pairs in increasing count: from that many steps on, the increment.
     std::vector<std::pair<int, int>> acceleration{{10, 10}};
 };
-
-// The text of a coefficient box: fixed point with two decimals, cut to its first 5 characters
-// ("-1.50", "-10.0", "4.00"). Never "nan", "inf" or "-0.00".
-QString CoefficientBoxText(long double value);
 
 class CoefficientControls : public QObject {
     Q_OBJECT

@@ -67,13 +67,14 @@ void SolverBackdrop(QImage& bitmap, const SolverGeometry& g, const BackdropStyle
 }
 
 void drawBackdropCopy(QPainter& painter, const SolverGeometry& g, const BackdropStyle& style, int index,
-                      const QRect& rows)
+                      const QRect& rows, bool ground)
 {
     const QRect area = rows.intersected(graphQuarter(g));
     if (area.isEmpty())
         return;
     painter.save();
-    painter.fillRect(area, Qt::black);
+    if (ground)
+        painter.fillRect(area, Qt::black);
     painter.setClipRect(area, Qt::IntersectClip);
     painter.translate(g.W / 2, -index * (g.H / 2));
     drawBackdropPieces(painter, g, style, index);

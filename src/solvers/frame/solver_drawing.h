@@ -49,10 +49,11 @@ struct GraphSource {
 void showGraph(QPainter& painter, const SolverGeometry& g, const GraphSource& source);
 
 // Copy `index` of the graph drawn straight on a window painter, without a bitmap: the rows
-// `rows` of the graph quarter (window coordinates) on a black ground. What a copy of the
-// bitmap shows there, for paint devices that take no cached bitmap.
+// `rows` of the graph quarter (window coordinates) on a black ground, or over what the painter
+// holds there without `ground`. What a copy of the bitmap shows there, for paint devices that
+// take no cached bitmap.
 void drawBackdropCopy(QPainter& painter, const SolverGeometry& g, const BackdropStyle& style, int index,
-                      const QRect& rows);
+                      const QRect& rows, bool ground = true);
 // The graph quarter of the window: (W div 2, 0), W div 2 x H div 2.
 QRect graphQuarter(const SolverGeometry& g);
 
