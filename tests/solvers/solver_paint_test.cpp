@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QPicture>
 #include <QTest>
 
 #include "common/test_support.h"
@@ -20,22 +19,6 @@
 using namespace solvers;
 
 namespace {
-
-// The window's picture recorded in a QPicture and played back on a black image.
-QImage recorded(const SolverWindow* window)
-{
-    const SolverGeometry g = window->geometry();
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        window->paint(painter, QSize(g.W, g.H));
-    }
-    QImage image(g.W, g.H, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter painter(&image);
-    painter.drawPicture(0, 0, picture);
-    return image;
-}
 
 // Pixels of the picture (the left half and the graph) that differ between two images.
 int differences(const QImage& a, const QImage& b, const SolverGeometry& g)
@@ -83,7 +66,7 @@ TEST_P(SolverPaintTest, APictureRecordedWithoutBitmapsIsTheWindowsPicture)
     processEvents();
     const SolverGeometry g = window->geometry();
     const QImage shown = window->surface().copy(0, 0, g.W, g.H);
-    EXPECT_EQ(differences(recorded(window), shown, g), 0) << shot.menuItem;
+    EXPECT_EQ(differences(recordedPicture(*window, QSize(g.W, g.H)), shown, g), 0) << shot.menuItem;
     EXPECT_FALSE(window->resultTexts().isEmpty());
 }
 

@@ -90,7 +90,7 @@ public:
     // the picture the window shows; another size lays the same picture out on it. On the
     // window's surface it takes the cached graph and bitwise-OR copies; on any other device
     // (another size, a printer, an SVG generator, a QPicture) it uses vector operations alone.
-    virtual void paint(QPainter& painter, QSize size) const = 0;
+    void paint(QPainter& painter, QSize size) const override = 0;
     // The texts of the visible result labels in reading order (top to bottom, then left to
     // right), as they read on the screen (p as π in the Symbol-font labels).
     QStringList resultTexts() const;
