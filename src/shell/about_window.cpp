@@ -15,7 +15,7 @@
 #include "shell/command_line.h"
 #include "shell/language_file.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "texts/text_tables.h"
 
 namespace {

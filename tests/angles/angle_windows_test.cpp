@@ -20,7 +20,7 @@
 #include "platform/symbol_font.h"
 #include "platform/updown.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"

@@ -14,7 +14,7 @@
 #include "shell/child_window.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 

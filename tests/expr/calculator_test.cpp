@@ -13,7 +13,7 @@
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "texts/text_tables.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "platform/colors.h"
 #include "platform/help.h"
 #include "platform/updown.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"

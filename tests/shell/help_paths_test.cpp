@@ -14,8 +14,8 @@
 #include "platform/help.h"
 #include "platform/help_window.h"
 #include "shell/child_window.h"
-#include "shell/main_window.h"
-#include "shell/topic_windows.h"
+#include "app/main_window.h"
+#include "app/topic_windows.h"
 
 void PrintTo(const QUrl& url, std::ostream* os)
 {

@@ -22,8 +22,8 @@
 #include "graphs/tftrigon.h"
 #include "platform/updown.h"
 #include "shell/child_window.h"
-#include "shell/main_window.h"
-#include "shell/topic_windows.h"
+#include "app/main_window.h"
+#include "app/topic_windows.h"
 #include "shell/window_registry.h"
 #include "solvers/frame/coefficient_controls.h"
 

@@ -9,7 +9,7 @@
 
 #include "common/test_support.h"
 #include "platform/colors.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 #include "maths/elementary.h"

@@ -19,7 +19,7 @@
 #include "platform/cursors.h"
 #include "platform/help.h"
 #include "platform/updown.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "solvers/picture_reading.h"

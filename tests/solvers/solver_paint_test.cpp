@@ -10,7 +10,7 @@
 #include "common/test_support.h"
 #include "platform/symbol_font.h"
 #include "platform/updown.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/window_registry.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/frame/solver_window.h"

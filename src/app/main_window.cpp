@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +30,7 @@
 #include "shell/notice_window.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
-#include "shell/topic_windows.h"
+#include "app/topic_windows.h"
 #include "shell/window_registry.h"
 
 namespace app {

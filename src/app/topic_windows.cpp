@@ -1,4 +1,4 @@
-#include "shell/topic_windows.h"
+#include "app/topic_windows.h"
 
 #include "angles/angle_reduction_window.h"
 #include "angles/associated_angles_window.h"
