@@ -118,7 +118,4 @@ private:
 namespace app {
 // The application title (the main window's caption, "Angolario" at start).
 extern QString ApplicationTitle;
-// The maker's addresses.
-inline const char* const MakerMail = "mailto:info@trig-tutor.example";
-inline const char* const MakerSite = "https://trig-tutor.example/";
 }  // namespace app

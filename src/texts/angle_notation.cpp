@@ -7,6 +7,15 @@
 
 namespace solvers {
 
+QString functionName(int function)
+{
+    switch (function) {
+    case Sine: return QStringLiteral("sin x");
+    case Cosine: return QStringLiteral("cos x");
+    default: return QStringLiteral("tan x");
+    }
+}
+
 Period periodOf(int functionIndex)
 {
     return functionIndex >= Tangent ? Period::Pi : Period::TwoPi;

@@ -9,6 +9,9 @@
 
 namespace solvers {
 
+// "sin x", "cos x" or "tan x".
+QString functionName(int function);
+
 // The period written after an angle in radians: "2Kp" (sine, cosine) or "Kp" (tangent).
 enum class Period { TwoPi, Pi };
 // The period of a function index: π for the tangent (index 2 or more), 2π otherwise.
@@ -17,6 +20,9 @@ Period periodOf(int functionIndex);
 // An angle n in whole degrees as a fraction of π with its period: "5p/6 + 2Kp", "p/4 + Kp",
 // "p/1 + 2Kp" for 180. The empty text for n <= 0.
 QString PiFractionText(int n, Period period = Period::TwoPi);
+
+// The radian line of a tangent solution at 0°, where the fraction of π is empty: the period alone.
+inline constexpr const char* TangentZeroRadians = " Kp";
 
 // The linear windows' variant: a whole multiple of π is written without "/1"
 // ("p + 2Kp" for 180, "2p + 2Kp" for 360); the period is always 2π.

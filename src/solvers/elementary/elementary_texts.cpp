@@ -5,15 +5,6 @@
 
 namespace solvers {
 
-QString functionName(int function)
-{
-    switch (function) {
-    case Sine: return QStringLiteral("sin x");
-    case Cosine: return QStringLiteral("cos x");
-    default: return QStringLiteral("tan x");
-    }
-}
-
 namespace {
 
 // ---- The equation window ----

@@ -11,9 +11,6 @@
 
 namespace solvers {
 
-// "sin x", "cos x" or "tan x".
-QString functionName(int function);
-
 // ---- The equation window -------------------------------------------------------------------------
 
 struct EquationLabels {
@@ -26,9 +23,6 @@ struct EquationLabels {
 };
 
 EquationLabels elementaryEquationLabels(const ElementaryFindings& f);
-
-// The radian line of the tangent at α = 0, where the fraction of π is empty: the period alone.
-inline constexpr const char* TangentZeroRadians = " Kp";
 
 // ---- The inequality window -----------------------------------------------------------------------
 

@@ -10,6 +10,7 @@
 #include "platform/updown.h"
 #include "solvers/elementary/elementary_drawing.h"
 #include "solvers/elementary/elementary_texts.h"
+#include "texts/angle_notation.h"
 #include "texts/text_tables.h"
 
 namespace solvers {

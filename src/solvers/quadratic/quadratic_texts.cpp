@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "solvers/elementary/elementary_texts.h"
 #include "texts/angle_notation.h"
 #include "texts/text_tables.h"
 
