@@ -89,6 +89,22 @@ void drawLevelAndMarkers(QPainter& painter, const SolverGeometry& g, const Eleme
         drawGraphMarkers(painter, g, f.graphSolutions, y, Colors::clLime);
 }
 
+namespace {
+
+// What both pictures end with: the axes (short and arrowed in the opening picture), the value
+// segment, the level line and, but in the opening picture, the graph markers.
+void drawAxesValueAndLevel(QPainter& painter, const SolverGeometry& g, const ElementaryFindings& f, bool opening)
+{
+    if (opening)
+        drawArrowAxes(painter, g);
+    else
+        drawCircleAxes(painter, g);
+    drawValueSegment(painter, g, f);
+    drawLevelAndMarkers(painter, g, f, !opening);
+}
+
+}  // namespace
+
 // ---- The equation window -------------------------------------------------------------------------
 
 BackdropStyle equationBackdropStyle(int function)
@@ -132,12 +148,7 @@ void drawEquationPicture(QPainter& painter, const SolverGeometry& g, const Graph
     showGraph(painter, g, graph);
     drawElementaryConstruction(painter, g, f, opening);
     drawArcs(painter, g, f);
-    if (opening)
-        drawArrowAxes(painter, g);
-    else
-        drawCircleAxes(painter, g);
-    drawValueSegment(painter, g, f);
-    drawLevelAndMarkers(painter, g, f, !opening);
+    drawAxesValueAndLevel(painter, g, f, opening);
 }
 
 // ---- The inequality window -----------------------------------------------------------------------
@@ -250,12 +261,7 @@ void drawInequalityPicture(QPainter& painter, const SolverGeometry& g, const Gra
     copyTwoColourGraph(painter, g, graph, elementaryLevel(f, g.H));
     drawElementaryConstruction(painter, g, f);
     drawSolutionArcs(painter, g, f);
-    if (opening)
-        drawArrowAxes(painter, g);
-    else
-        drawCircleAxes(painter, g);
-    drawValueSegment(painter, g, f);
-    drawLevelAndMarkers(painter, g, f, !opening);
+    drawAxesValueAndLevel(painter, g, f, opening);
 }
 
 }  // namespace solvers
