@@ -69,7 +69,7 @@ BackdropStyle ElementarySolverWindow::backdropStyle() const
 
 GraphSource ElementarySolverWindow::graphSource(const QPainter& painter, QSize size) const
 {
-    return {paintsOwnSurface(painter, size) ? &SolverBitmap : nullptr, backdropStyle()};
+    return {paintsWithCaches(painter, size) ? &SolverBitmap : nullptr, backdropStyle()};
 }
 
 void ElementarySolverWindow::prepareOpeningPicture()

@@ -292,7 +292,7 @@ void SolverWindow::redraw()
     refreshPicture();
 }
 
-bool SolverWindow::paintsOwnSurface(const QPainter& painter, QSize size) const
+bool SolverWindow::paintsWithCaches(const QPainter& painter, QSize size) const
 {
     const QPaintDevice* device = painter.device();
     const QPaintEngine* engine = painter.paintEngine();

@@ -26,9 +26,9 @@
 //  5. aggiornaClick() (windows with `funzt`): apply the function, set BackdropPending and call
 //     formactivate() to rebuild the graph.
 //  6. SolverClose(): override only to free further bitmaps, calling the frame's too.
-// Angle texts come from texts/angle_notation.h, the geometry and solution abscissas from
-// solver_geometry.h, the picture pieces (backdrop with ticks every π or π/2, unit circle, rays,
-// arcs, level line, markers) from solver_drawing.h.
+// Angle texts come from texts/angle_notation.h, the solution abscissas from maths/elementary.h,
+// the geometry from solver_geometry.h, the picture pieces (backdrop with ticks every π or π/2,
+// unit circle, rays, arcs, level line, markers) from solver_drawing.h.
 #include <QImage>
 #include <QPainter>
 #include <QStringList>
@@ -134,9 +134,9 @@ protected:
     // Frees the window's bitmaps when it closes.
     virtual void SolverClose();
 
-    // Whether a paint() goes to the window's own surface at its own size: the picture may then
-    // take the cached bitmaps and bitwise-OR copies.
-    bool paintsOwnSurface(const QPainter& painter, QSize size) const;
+    // Whether a paint() may take the cached bitmaps and bitwise-OR copies: on a raster image at
+    // the window's own size and pixel ratio, as its surface is.
+    bool paintsWithCaches(const QPainter& painter, QSize size) const;
     // The geometry of a picture for a client area of `size`: the window's own for its own size,
     // otherwise that size with the unit circle scaled alike.
     SolverGeometry geometryFor(QSize size) const;
@@ -162,7 +162,7 @@ protected:
 
     int FunctionIndex = 0;
     int ScaleUnit = 0;
-    // The cached graph of the own-surface picture (see paint()).
+    // The cached graph the picture copies where it may (see paintsWithCaches()).
     mutable QImage SolverBitmap;
     bool BackdropPending = false;
 

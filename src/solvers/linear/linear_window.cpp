@@ -52,7 +52,7 @@ void LinearSolverWindow::FormCreate()
 void LinearSolverWindow::paintLinear(QPainter& painter, QSize size, const QString& title, bool signs) const
 {
     drawLinearPicture(painter, geometryFor(size), {Findings, title, signs},
-                      paintsOwnSurface(painter, size) ? &SolverBitmap : nullptr);
+                      paintsWithCaches(painter, size) ? &SolverBitmap : nullptr);
 }
 
 // ---- Linear equations ----------------------------------------------------------------------------

@@ -54,7 +54,7 @@ void QuadraticSolverWindow::prepareOpeningPicture()
 
 GraphSource QuadraticSolverWindow::graphSource(const QPainter& painter, QSize size) const
 {
-    return {paintsOwnSurface(painter, size) ? &SolverBitmap : nullptr, quadraticBackdropStyle(FunctionIndex)};
+    return {paintsWithCaches(painter, size) ? &SolverBitmap : nullptr, quadraticBackdropStyle(FunctionIndex)};
 }
 
 void QuadraticSolverWindow::aggiornaClick()
@@ -154,7 +154,7 @@ void Tdisequasecondogrado::solve()
 
 void Tdisequasecondogrado::paint(QPainter& painter, QSize size) const
 {
-    const bool own = paintsOwnSurface(painter, size) && !m_bitmaps.RingBitmap.isNull();
+    const bool own = paintsWithCaches(painter, size) && !m_bitmaps.RingBitmap.isNull();
     drawQuadraticInequalityPicture(painter, geometryFor(size), graphSource(painter, size), own ? &m_bitmaps : nullptr,
                                    Findings);
 }
