@@ -1,10 +1,14 @@
-// Test start: the offscreen platform unless another is asked for, one application object.
+// Test start: the offscreen platform unless another is asked for, one application object named
+// as the program is, scratch user folders.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
+#include "common/test_support.h"
 #include "platform/help.h"
 #include "platform/hints.h"
+#include "shell/program_folders.h"
 
 int main(int argc, char** argv)
 {
@@ -12,6 +16,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    app::setProgramNames();
+    const QTemporaryDir userFolders;
+    useScratchUserFolders(userFolders.path());
     Help::installF1Handler(&application);
     Hints::installHintFilter(&application);
     // No help window pops up in tests; the last request is still recorded.

@@ -9,14 +9,33 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
+
 #include "shell/image_list.h"
 #include "shell/languages.h"
 #include "shell/main_window.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 
+namespace {
+const char* const kUserFolderVariables[3] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
+const char* const kUserFolderNames[3] = {"config", "data", "system"};
+}  // namespace
+
+void useScratchUserFolders(const QString& folder)
+{
+    for (int i = 0; i < 3; ++i) {
+        const QString path = QDir(folder).filePath(QString::fromLatin1(kUserFolderNames[i]));
+        QDir().mkpath(path);
+        qputenv(kUserFolderVariables[i], QFile::encodeName(path));
+    }
+}
+
 ScratchDirectory::ScratchDirectory() : m_previous(QDir::currentPath())
 {
+    for (int i = 0; i < 3; ++i)
+        m_previousEnvironment[i] = qgetenv(kUserFolderVariables[i]);
+    useScratchUserFolders(m_user.path());
     QDir::setCurrent(m_dir.path());
     resetProgramState();
 }
@@ -24,7 +43,25 @@ ScratchDirectory::ScratchDirectory() : m_previous(QDir::currentPath())
 ScratchDirectory::~ScratchDirectory()
 {
     QDir::setCurrent(m_previous);
+    for (int i = 0; i < 3; ++i)
+        qputenv(kUserFolderVariables[i], m_previousEnvironment[i]);
     resetProgramState();
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    // Past the limit a write fails with EFBIG instead of ending the program with SIGXFSZ.
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &m_previous);
+    rlimit limit = m_previous;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &m_previous);
+    std::signal(SIGXFSZ, m_previousHandler);
 }
 
 void resetProgramState()
