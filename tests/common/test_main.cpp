@@ -1,9 +1,8 @@
 // Test start: the offscreen platform unless another is asked for, one application object named
-// as the program is, scratch user folders.
+// as the program is, a scratch current folder and user folders.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include "common/test_support.h"
 #include "platform/help.h"
@@ -17,8 +16,7 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     app::setProgramNames();
-    const QTemporaryDir userFolders;
-    useScratchUserFolders(userFolders.path());
+    const ScratchDirectory scratch;
     Help::installF1Handler(&application);
     Hints::installHintFilter(&application);
     // No help window pops up in tests; the last request is still recorded.

@@ -18,24 +18,17 @@
 #include "shell/window_registry.h"
 
 namespace {
+// The user's configuration, data and system data folders, each a subfolder of the scratch one.
 const char* const kUserFolderVariables[3] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
 const char* const kUserFolderNames[3] = {"config", "data", "system"};
 }  // namespace
 
-void useScratchUserFolders(const QString& folder)
-{
-    for (int i = 0; i < 3; ++i) {
-        const QString path = QDir(folder).filePath(QString::fromLatin1(kUserFolderNames[i]));
-        QDir().mkpath(path);
-        qputenv(kUserFolderVariables[i], QFile::encodeName(path));
-    }
-}
-
 ScratchDirectory::ScratchDirectory() : m_previous(QDir::currentPath())
 {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         m_previousEnvironment[i] = qgetenv(kUserFolderVariables[i]);
-    useScratchUserFolders(m_user.path());
+        qputenv(kUserFolderVariables[i], QFile::encodeName(m_user.filePath(QString::fromLatin1(kUserFolderNames[i]))));
+    }
     QDir::setCurrent(m_dir.path());
     resetProgramState();
 }

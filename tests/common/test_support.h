@@ -14,16 +14,16 @@
 class Tangolario;
 class QWidget;
 
-// Runs a test in a fresh empty current directory, with fresh empty user folders (configuration,
-// data, system data: XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_DATA_DIRS), and restores the
-// program-wide state.
+// Runs a test in a fresh empty current directory, with fresh user folders (configuration, data,
+// system data: XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_DATA_DIRS), and restores the program-wide
+// state. The whole test program runs in one, so no test touches the user's own files.
 class ScratchDirectory {
 public:
     ScratchDirectory();
     ~ScratchDirectory();
     QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
-    // A path under the scratch user folders: "config", "data" and "system" are the three above.
+    // A path under the user folders: "config", "data" and "system" are the three above.
     QString userFile(const QString& name) const { return m_user.filePath(name); }
 
 private:
@@ -32,10 +32,6 @@ private:
     QString m_previous;
     QByteArray m_previousEnvironment[3];
 };
-
-// Points the user folders at an empty scratch folder for the whole test program, so that no
-// test reads or writes the user's own settings and language files.
-void useScratchUserFolders(const QString& folder);
 
 // Resets the languages, tables, hints and window registry to their start values.
 void resetProgramState();
