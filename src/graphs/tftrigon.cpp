@@ -332,8 +332,9 @@ void Tftrigon::drawAxes()
 void Tftrigon::aggiornaClick()
 {
     // 1. The controls rest while the animation runs; the window takes the keyboard (Enter).
+    // The client area holds the focus: the frame itself would hand it back to a control.
     setAnimationControlsEnabled(false);
-    setFocus();
+    client()->setFocus();
     // The delayed drawing of a new window would wipe a graph that has already begun.
     Timer1->stop();
 

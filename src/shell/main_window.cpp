@@ -258,13 +258,6 @@ void Tangolario::buildMenu()
     connect(successiva, &QAction::triggered, this, &Tangolario::Successiva1Click);
     connect(addItem(finestre, "Chiudetutte1", 0), &QAction::triggered, this, &Tangolario::Chiudetutte1Click);
     connect(finestre, &QMenu::aboutToShow, this, &Tangolario::rebuildWindowList);
-    // Closing the active window has keys but no menu item.
-    auto* closeWindow = new QAction(this);
-    closeWindow->setObjectName("closeWindow");
-    closeWindow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
-    addAction(closeWindow);
-    connect(closeWindow, &QAction::triggered, this, [this] { m_mdi->closeActiveSubWindow(); });
-    m_items.insert(QStringLiteral("closeWindow"), closeWindow);
 
     QMenu* help = addMenu(nullptr, "N1");
     connect(addItem(help, "Guida1", 0, ImageList::Help), &QAction::triggered, this, &Tangolario::Guida1Click);
