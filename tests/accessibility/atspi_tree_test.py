@@ -52,10 +52,11 @@ class Failure(Exception):
 
 def virtual_display():
     """Starts Xvfb on a display it picks itself (no race with other X servers starting at the
-    same moment); returns the process and the display name."""
+    same moment); returns the process and the display name. The server does not reset when its
+    last client leaves (the bus launcher's short visit would otherwise cut the program off)."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp"], pass_fds=(write_end,), start_new_session=True,
+                               "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,), start_new_session=True,
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""
