@@ -3,15 +3,16 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
-#include <memory>
 
 namespace QtTranslations {
 
 namespace {
 
+// The catalogue in use belongs to the application and goes with it.
 struct Installed {
-    std::unique_ptr<QTranslator> translator;
+    QPointer<QTranslator> translator;
     QString localeName;
 };
 
@@ -58,20 +59,22 @@ bool use(const QString& localeName)
 {
     Installed& state = installed();
     if (state.translator) {
-        QCoreApplication::removeTranslator(state.translator.get());
-        state.translator.reset();
-        state.localeName.clear();
+        QCoreApplication::removeTranslator(state.translator);
+        delete state.translator;
     }
+    state.localeName.clear();
     const QLocale locale(localeName);
-    if (localeName.isEmpty() || locale.language() == QLocale::C || locale.language() == QLocale::English)
+    if (localeName.isEmpty() || locale.language() == QLocale::C || locale.language() == QLocale::English ||
+        !QCoreApplication::instance())
         return false;
-    auto translator = std::make_unique<QTranslator>();
+    auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
         return false;
-    if (!QCoreApplication::installTranslator(translator.get()))
-        return false;
-    state.translator = std::move(translator);
+    }
+    state.translator = translator;
     state.localeName = localeName;
     return true;
 }
