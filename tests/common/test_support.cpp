@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/qt_translations.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
 #include "shell/main_window.h"
@@ -32,6 +33,7 @@ void resetProgramState()
     app::resetLanguageState();
     app::WindowClosed.fill(true);
     ImageList::mainList().reset();
+    QtTranslations::use(QString());
 }
 
 std::unique_ptr<Tangolario> makeMainWindow()
