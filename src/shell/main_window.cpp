@@ -21,6 +21,7 @@
 #include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
+#include "platform/qt_translations.h"
 #include "platform/system_locale.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
@@ -224,8 +225,9 @@ void Tangolario::buildMenu()
     predefinita->setChecked(false);
     connect(predefinita, &QAction::triggered, this, &Tangolario::Linguapredefinita1Click);
     ambiente->addSeparator();
-    connect(addItem(ambiente, "Uscita1", 102, ImageList::Exit), &QAction::triggered, this,
-            &Tangolario::Uscita1Click);
+    QAction* uscita = addItem(ambiente, "Uscita1", 102, ImageList::Exit);
+    uscita->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(uscita, &QAction::triggered, this, &Tangolario::Uscita1Click);
 
     QMenu* angolario = addMenu(nullptr, "Angolario1");
     QMenu* equazioni = addMenu(nullptr, "Equazioni1");
@@ -244,10 +246,13 @@ void Tangolario::buildMenu()
     }
 
     QMenu* finestre = addMenu(nullptr, "Finestre1");
-    connect(addItem(finestre, "Precedente1", 0, ImageList::PreviousWindow), &QAction::triggered, this,
-            &Tangolario::Precedente1Click);
-    connect(addItem(finestre, "Successiva1", 0, ImageList::NextWindow), &QAction::triggered, this,
-            &Tangolario::Successiva1Click);
+    QAction* precedente = addItem(finestre, "Precedente1", 0, ImageList::PreviousWindow);
+    precedente->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    connect(precedente, &QAction::triggered, this, &Tangolario::Precedente1Click);
+    QAction* successiva = addItem(finestre, "Successiva1", 0, ImageList::NextWindow);
+    successiva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(successiva, &QAction::triggered, this, &Tangolario::Successiva1Click);
     connect(addItem(finestre, "Chiudetutte1", 0), &QAction::triggered, this, &Tangolario::Chiudetutte1Click);
     connect(finestre, &QMenu::aboutToShow, this, &Tangolario::rebuildWindowList);
 
@@ -360,6 +365,9 @@ void Tangolario::ApplyLanguageTexts()
     for (int row = 0; row < 32; ++row)
         if (QAction* item = m_items.value(QString::fromLatin1(kMenuRows[row])))
             item->setText(app::MenuTexts.text(row, language));
+    // Qt's own dialogs follow; a loaded language is known by the names the file gives it.
+    QtTranslations::use(QtTranslations::localeNameFor(language, app::MenuTexts.text(31, app::English),
+                                                      app::MenuTexts.text(31, app::LoadedLanguage)));
 }
 
 // ---------------------------------------------------------------------------------------------

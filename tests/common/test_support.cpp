@@ -11,6 +11,7 @@
 
 #include <csignal>
 
+#include "platform/qt_translations.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
 #include "shell/main_window.h"
@@ -62,6 +63,7 @@ void resetProgramState()
     app::resetLanguageState();
     app::WindowClosed.fill(true);
     ImageList::mainList().reset();
+    QtTranslations::use(QString());
 }
 
 std::unique_ptr<Tangolario> makeMainWindow()
