@@ -29,6 +29,8 @@
 #include "shell/language_file.h"
 #include "shell/languages.h"
 #include "shell/notice_window.h"
+#include "shell/program_folders.h"
+#include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "shell/text_tables.h"
 #include "shell/topic_windows.h"
@@ -172,11 +174,6 @@ Tangolario* Tangolario::instance()
     return theMainWindow();
 }
 
-QString Tangolario::settingsPath()
-{
-    return QString::fromLatin1(app::SettingsFileName);
-}
-
 QMenu* Tangolario::addMenu(QMenu* parent, const char* name)
 {
     QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
@@ -307,7 +304,8 @@ void Tangolario::FormCreate()
     // The language: the locale, then the settings file, then the language file.
     app::LanguageLines.clear();
     app::chooseLanguageFromLocale(SystemLocale::systemLocaleId());
-    app::readStartSettings(settingsPath());
+    m_settingsPath = app::settingsFileToUse();
+    app::readStartSettings(m_settingsPath);
     if (app::CurrentLanguage > app::French) {
         if (app::loadStartLanguageFile()) {
             QAction* altra = m_items.value("altra");
@@ -615,8 +613,11 @@ void Tangolario::Caricaunaltraversione1Click()
 
 void Tangolario::FormClose()
 {
-    // A settings file that cannot be written leaves the previous one whole; nothing is shown.
-    (void)app::writeSettingsAtClose(settingsPath(), m_items.value("Linguapredefinita1")->isChecked());
+    // A settings file that cannot be written leaves the previous one whole; the notice says so.
+    if (!app::writeSettingsAtClose(m_settingsPath, m_items.value("Linguapredefinita1")->isChecked())) {
+        Tversione notice(this, app::programText(app::ProgramText::SettingsNotSaved), m_settingsPath);
+        notice.exec();
+    }
 }
 
 void Tangolario::closeEvent(QCloseEvent* event)

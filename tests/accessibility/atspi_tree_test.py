@@ -315,7 +315,7 @@ def inner(program):
     signal.alarm(INNER_SECONDS)
 
     started = []
-    folder = tempfile.mkdtemp()  # the program's current directory, for its settings file
+    folder = tempfile.mkdtemp()  # the program's current directory and user folders: no settings found
     try:
         started.append(start([LAUNCHER, "--launch-immediately"]))
         wait_for("the accessibility bus", lambda: bus_has_owner("org.a11y.Bus"))
@@ -326,7 +326,8 @@ def inner(program):
         import pyatspi
         Atspi.set_timeout(CALL_MS, 3 * CALL_MS)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                           LC_ALL="C.UTF-8", LANG="C.UTF-8", LANGUAGE="")
+                           LC_ALL="C.UTF-8", LANG="C.UTF-8", LANGUAGE="",
+                           XDG_CONFIG_HOME=os.path.join(folder, "config"), XDG_DATA_HOME=os.path.join(folder, "data"))
         started.append(start([program], cwd=folder, env=environment))
         checks(pyatspi, started[-1].pid)
         print("PASS")
