@@ -337,9 +337,11 @@ TEST_F(LinearWindowTest, LargeCoefficientsNearlyTouchingShowBothSolutions)
     for (int A : values) {
         for (int B : values) {
             const long long n = 1LL * A * A + 1LL * B * B;
+            if (n == 0)
+                continue;
             const long long top = std::llround(std::floor(std::sqrt(double(n - 1))));
             for (long long m : {top, top - 1, top - 7, -top, -top + 2}) {
-                if (n == 0 || m * m >= n)
+                if (m * m >= n)
                     continue;
                 const Coefficients k{A / 100.0L, B / 100.0L, m / 100.0L};
                 // a sin x + b cos x = r sin(x + φ).
