@@ -6,6 +6,7 @@
 #include "platform/hints.h"
 #include "shell/command_line.h"
 #include "app/main_window.h"
+#include "shell/program_folders.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
         return *exitCode;
 
     QApplication application(argc, argv);
+    app::setProgramNames();
     if (const auto exitCode = app::handleCommandLine(QApplication::arguments(), app::ToolkitOptions::Taken, out, err))
         return *exitCode;
     application.setWindowIcon(QIcon(QStringLiteral(":/pictures/program_icon.png")));

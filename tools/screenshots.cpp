@@ -3,6 +3,7 @@
 // Usage: trig_screenshots <output folder>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QToolButton>
@@ -26,6 +27,10 @@
 #include "shell/child_window.h"
 #include "app/main_window.h"
 #include "app/topic_windows.h"
+#include "shell/notice_window.h"
+#include "shell/program_texts.h"
+#include "shell/languages.h"
+#include "texts/text_tables.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
@@ -179,9 +184,12 @@ int main(int argc, char** argv)
     Hints::installHintFilter(&application);
     Help::setViewer(nullptr);
 
-    // A scratch current directory: no settings file is read or written.
+    // A scratch current directory and user folders: no settings or language file of the user's
+    // is read or written.
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("data"))));
 
     Tangolario main;
     main.show();
@@ -245,6 +253,17 @@ int main(int argc, char** argv)
         dialog.BitBtn1Click();
         save(&dialog, QStringLiteral("Timmettedati_error"));
         dialog.close();
+    }
+    {
+        // The notice for a settings file that cannot be written, in French (its longest message).
+        const unsigned char language = app::CurrentLanguage;
+        app::CurrentLanguage = app::French;
+        Tversione notice(&main, app::programText(app::ProgramText::SettingsNotSaved),
+                         QStringLiteral("/home/eleve/.config/trigtutor/Angolario.cfg"));
+        notice.show();
+        save(&notice, QStringLiteral("Tversione_settings"));
+        notice.close();
+        app::CurrentLanguage = language;
     }
     main.Chiudetutte1Click();
     settle();

@@ -20,6 +20,7 @@
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/hints.h"
+#include "platform/keyboard.h"
 #include "platform/symbol_font.h"
 #include "platform/updown.h"
 #include "shell/image_list.h"
@@ -61,7 +62,7 @@ QToolButton* makeToolButton(QWidget* parent, const char* name, int image)
     button->setIcon(ImageList::mainList().icon(image));
     button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    Keyboard::makeReachable(button);
     return button;
 }
 
@@ -116,6 +117,7 @@ AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.s
     pangolo->setPosition(design.position);
     pangolo->setWrap(true);
     pangolo->setFixedSize(pangolo->sizeHint().width(), angolo->sizeHint().height());
+    pangolo->setBuddy(angolo);
     // The up-down shows its position in angolo.
     connect(pangolo, &UpDown::clicked, this, [this] { angolo->setText(QString::number(pangolo->position())); });
 

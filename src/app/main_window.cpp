@@ -21,6 +21,7 @@
 #include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
+#include "platform/qt_translations.h"
 #include "platform/system_locale.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
@@ -28,6 +29,8 @@
 #include "shell/language_file.h"
 #include "shell/languages.h"
 #include "shell/notice_window.h"
+#include "shell/program_folders.h"
+#include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 #include "app/topic_windows.h"
@@ -164,11 +167,6 @@ Tangolario* Tangolario::instance()
     return theMainWindow();
 }
 
-QString Tangolario::settingsPath()
-{
-    return QString::fromLatin1(app::SettingsFileName);
-}
-
 QMenu* Tangolario::addMenu(QMenu* parent, const char* name)
 {
     QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
@@ -220,8 +218,9 @@ void Tangolario::buildMenu()
     predefinita->setChecked(false);
     connect(predefinita, &QAction::triggered, this, &Tangolario::Linguapredefinita1Click);
     ambiente->addSeparator();
-    connect(addItem(ambiente, "Uscita1", 102, ImageList::Exit), &QAction::triggered, this,
-            &Tangolario::Uscita1Click);
+    QAction* uscita = addItem(ambiente, "Uscita1", 102, ImageList::Exit);
+    uscita->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(uscita, &QAction::triggered, this, &Tangolario::Uscita1Click);
 
     QMenu* angolario = addMenu(nullptr, "Angolario1");
     QMenu* equazioni = addMenu(nullptr, "Equazioni1");
@@ -240,10 +239,13 @@ void Tangolario::buildMenu()
     }
 
     QMenu* finestre = addMenu(nullptr, "Finestre1");
-    connect(addItem(finestre, "Precedente1", 0, ImageList::PreviousWindow), &QAction::triggered, this,
-            &Tangolario::Precedente1Click);
-    connect(addItem(finestre, "Successiva1", 0, ImageList::NextWindow), &QAction::triggered, this,
-            &Tangolario::Successiva1Click);
+    QAction* precedente = addItem(finestre, "Precedente1", 0, ImageList::PreviousWindow);
+    precedente->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    connect(precedente, &QAction::triggered, this, &Tangolario::Precedente1Click);
+    QAction* successiva = addItem(finestre, "Successiva1", 0, ImageList::NextWindow);
+    successiva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(successiva, &QAction::triggered, this, &Tangolario::Successiva1Click);
     connect(addItem(finestre, "Chiudetutte1", 0), &QAction::triggered, this, &Tangolario::Chiudetutte1Click);
     connect(finestre, &QMenu::aboutToShow, this, &Tangolario::rebuildWindowList);
 
@@ -295,7 +297,8 @@ void Tangolario::FormCreate()
     // The language: the locale, then the settings file, then the language file.
     app::LanguageLines.clear();
     app::chooseLanguageFromLocale(SystemLocale::systemLocaleId());
-    app::readStartSettings(settingsPath());
+    m_settingsPath = app::settingsFileToUse();
+    app::readStartSettings(m_settingsPath);
     if (app::CurrentLanguage > app::French) {
         if (app::loadStartLanguageFile()) {
             QAction* altra = m_items.value("altra");
@@ -355,6 +358,9 @@ void Tangolario::ApplyLanguageTexts()
     for (int row = 0; row < 32; ++row)
         if (QAction* item = m_items.value(QString::fromLatin1(kMenuRows[row])))
             item->setText(app::MenuTexts.text(row, language));
+    // Qt's own dialogs follow; a loaded language is known by the names the file gives it.
+    QtTranslations::use(QtTranslations::localeNameFor(language, app::MenuTexts.text(31, app::English),
+                                                      app::MenuTexts.text(31, app::LoadedLanguage)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -600,8 +606,11 @@ void Tangolario::Caricaunaltraversione1Click()
 
 void Tangolario::FormClose()
 {
-    // A settings file that cannot be written leaves the previous one whole; nothing is shown.
-    (void)app::writeSettingsAtClose(settingsPath(), m_items.value("Linguapredefinita1")->isChecked());
+    // A settings file that cannot be written leaves the previous one whole; the notice says so.
+    if (!app::writeSettingsAtClose(m_settingsPath, m_items.value("Linguapredefinita1")->isChecked())) {
+        Tversione notice(this, app::programText(app::ProgramText::SettingsNotSaved), m_settingsPath);
+        notice.exec();
+    }
 }
 
 void Tangolario::closeEvent(QCloseEvent* event)

@@ -54,8 +54,8 @@ public:
 
     // Where the language file chooser comes from (the file-open dialog by default).
     void setLanguageFileChooser(std::function<QString()> chooser) { m_chooseLanguageFile = std::move(chooser); }
-    // The folder of the settings file (the current directory by default).
-    static QString settingsPath();
+    // The settings file read at start and written back at close (app::settingsFileToUse).
+    QString settingsPath() const { return m_settingsPath; }
 
     // Menu handlers.
     void Calcolatrice1Click();
@@ -113,6 +113,7 @@ private:
     bool m_splashFinished = false;
     QRect m_workingBounds;
     std::function<QString()> m_chooseLanguageFile;
+    QString m_settingsPath;
 };
 
 namespace app {

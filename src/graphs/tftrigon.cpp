@@ -21,6 +21,7 @@
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/hints.h"
+#include "platform/keyboard.h"
 #include "platform/updown.h"
 #include "shell/image_list.h"
 #include "shell/shared_state.h"
@@ -41,6 +42,7 @@ QToolButton* toolButton(QWidget* parent, const char* name, bool checkable = fals
     button->setCheckable(checkable);
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Keyboard::makeReachable(button);
     return button;
 }
 
@@ -107,6 +109,7 @@ void Tftrigon::buildControls()
     pnumfunz->setRange(1, 2);
     pnumfunz->setPosition(1);
     pnumfunz->setFixedSize(pnumfunz->sizeHint());
+    pnumfunz->setBuddy(nfunz);
     tipofunz1 = new QComboBox(ToolBar1);
     tipofunz1->setObjectName("tipofunz1");
     tipofunz2 = new QComboBox(ToolBar1);
@@ -188,6 +191,9 @@ void Tftrigon::buildControls()
     });
     connect(continua, &QToolButton::clicked, this, [this] { continuaClick(); });
     connect(aggiorna, &QToolButton::clicked, this, [this] { aggiornaClick(); });
+    // Enter on a closed function list starts the animation of the functions chosen.
+    Keyboard::appliesWithEnter(tipofunz1, aggiorna);
+    Keyboard::appliesWithEnter(tipofunz2, aggiorna);
     connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
     connect(mostra, &QAction::triggered, this, [this] { mostraClick(); });
     connect(cadenza, &QTimer::timeout, this, [this] { cadenzaTimer(); });
@@ -328,8 +334,9 @@ void Tftrigon::drawAxes()
 void Tftrigon::aggiornaClick()
 {
     // 1. The controls rest while the animation runs; the window takes the keyboard (Enter).
+    // The client area holds the focus: the frame itself would hand it back to a control.
     setAnimationControlsEnabled(false);
-    setFocus();
+    client()->setFocus();
     // The delayed drawing of a new window would wipe a graph that has already begun.
     Timer1->stop();
 

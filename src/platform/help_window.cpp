@@ -14,6 +14,7 @@
 
 #include "platform/desktop.h"
 #include "platform/help.h"
+#include "platform/keyboard.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ HelpWindow::HelpWindow()
     for (QToolButton* button : {m_contents, m_back, m_forward}) {
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        Keyboard::makeReachable(button);
     }
 
     m_browser->setObjectName(QStringLiteral("HelpText"));

@@ -1,18 +1,59 @@
 #include "platform/updown.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 
 namespace {
 constexpr int kSmallest = -32768;  // the position is a signed 16-bit value
 constexpr int kLargest = 32767;
+constexpr int kPageSteps = 10;     // Page Up and Page Down
+
+// An arrow that draws its part of the up-down's focus frame, so that the frame goes round both
+// arrows: its rectangle runs past the edge the arrow shares with the other one.
+class ArrowButton : public QToolButton {
+public:
+    ArrowButton(UpDown* owner, Qt::Edge sharedEdge) : QToolButton(owner), m_owner(owner), m_shared(sharedEdge) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        if (!m_owner->hasFocus())
+            return;
+        QRectF frame = QRectF(rect()).adjusted(1, 1, -1, -1);
+        constexpr qreal past = 4;
+        switch (m_shared) {
+        case Qt::TopEdge: frame.setTop(-past); break;
+        case Qt::BottomEdge: frame.setBottom(height() + past); break;
+        case Qt::LeftEdge: frame.setLeft(-past); break;
+        case Qt::RightEdge: frame.setRight(width() + past); break;
+        }
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::Highlight), 2);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(frame);
+    }
+
+private:
+    UpDown* m_owner;
+    Qt::Edge m_shared;
+};
+
 }  // namespace
 
 UpDown::UpDown(QWidget* parent, Qt::Orientation orientation)
-    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
+    : QWidget(parent),
+      m_up(new ArrowButton(this, orientation == Qt::Vertical ? Qt::BottomEdge : Qt::LeftEdge)),
+      m_down(new ArrowButton(this, orientation == Qt::Vertical ? Qt::TopEdge : Qt::RightEdge)),
+      m_orientation(orientation)
 {
     const bool vertical = orientation == Qt::Vertical;
+    setFocusPolicy(Qt::StrongFocus);
     m_up->setObjectName("up");
     m_down->setObjectName("down");
     m_up->setArrowType(vertical ? Qt::UpArrow : Qt::RightArrow);
@@ -32,6 +73,7 @@ UpDown::UpDown(QWidget* parent, Qt::Orientation orientation)
         button->setAutoRepeat(true);
         button->setAutoRepeatDelay(400);
         button->setAutoRepeatInterval(60);
+        // A click on an arrow gives the focus to the up-down itself.
         button->setFocusPolicy(Qt::NoFocus);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         // A step when the mouse button goes down, and one at every auto-repeat, which sends a
@@ -87,14 +129,116 @@ void UpDown::release()
     emit mouseUp();
 }
 
-void UpDown::step(int direction)
+void UpDown::setBuddy(QWidget* buddy)
 {
-    const long next = long(m_position) + long(direction) * long(m_increment);
-    if (next > m_maximum)
-        m_position = m_wrap ? m_minimum : m_maximum;
-    else if (next < m_minimum)
-        m_position = m_wrap ? m_maximum : m_minimum;
-    else
-        m_position = int(next);
+    if (m_buddy)
+        m_buddy->removeEventFilter(this);
+    m_buddy = buddy;
+    if (m_buddy)
+        m_buddy->installEventFilter(this);
+}
+
+void UpDown::step(int direction, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const long next = long(m_position) + long(direction) * long(m_increment);
+        if (next > m_maximum)
+            m_position = m_wrap ? m_minimum : m_maximum;
+        else if (next < m_minimum)
+            m_position = m_wrap ? m_maximum : m_minimum;
+        else
+            m_position = int(next);
+    }
     emit clicked(direction > 0 ? Button::Up : Button::Down);
+}
+
+int UpDown::stepsForKey(const QKeyEvent* event) const
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return 0;
+    const bool vertical = m_orientation == Qt::Vertical;
+    switch (event->key()) {
+    case Qt::Key_Up: return vertical ? +1 : 0;
+    case Qt::Key_Down: return vertical ? -1 : 0;
+    case Qt::Key_Right: return vertical ? 0 : +1;
+    case Qt::Key_Left: return vertical ? 0 : -1;
+    case Qt::Key_PageUp: return +kPageSteps;
+    case Qt::Key_PageDown: return -kPageSteps;
+    default: return 0;
+    }
+}
+
+bool UpDown::keyPressed(QKeyEvent* event)
+{
+    const int steps = stepsForKey(event);
+    if (steps == 0 || !isEnabled())
+        return false;
+    // The first press and every repeat of a held key step, as the mouse does.
+    m_keyHeld = true;
+    step(steps > 0 ? +1 : -1, std::abs(steps));
+    return true;
+}
+
+bool UpDown::keyReleased(QKeyEvent* event)
+{
+    if (stepsForKey(event) == 0)
+        return false;
+    // The releases between the repeats of a held key are no release of the key.
+    if (!event->isAutoRepeat() && m_keyHeld) {
+        m_keyHeld = false;
+        release();
+    }
+    return true;
+}
+
+void UpDown::endHeldKey()
+{
+    if (!m_keyHeld)
+        return;
+    m_keyHeld = false;
+    release();
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event)
+{
+    if (keyPressed(event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void UpDown::keyReleaseEvent(QKeyEvent* event)
+{
+    if (keyReleased(event))
+        event->accept();
+    else
+        QWidget::keyReleaseEvent(event);
+}
+
+void UpDown::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    m_up->update();
+    m_down->update();
+}
+
+void UpDown::focusOutEvent(QFocusEvent* event)
+{
+    endHeldKey();
+    QWidget::focusOutEvent(event);
+    m_up->update();
+    m_down->update();
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_buddy) {
+        switch (event->type()) {
+        case QEvent::KeyPress: return keyPressed(static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease: return keyReleased(static_cast<QKeyEvent*>(event));
+        case QEvent::FocusOut: endHeldKey(); break;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

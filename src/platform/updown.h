@@ -3,6 +3,14 @@
 // optionally wrapping. An arrow steps when the mouse button goes down on it and repeats while
 // it is held; releasing it adds no step. The click signal comes after the position has moved;
 // the mouse-up signal when an arrow is released.
+//
+// The keyboard does the same: the up-down takes the focus (Tab or a click) and shows it with a
+// frame; Up and Down (Right and Left on a horizontal one) step as a press on an arrow does, and
+// the keyboard's own repeat repeats the step while the key is held; Page Up and Page Down move
+// by ten steps at once (one click signal). Releasing the key emits mouseUp(), as releasing the
+// mouse does, so a window's acceleration ends the same way. The same keys typed in the buddy
+// (the box that shows the position) step the up-down too.
+#include <QPointer>
 #include <QWidget>
 
 class QToolButton;
@@ -33,6 +41,9 @@ public:
     // Releasing the mouse over an arrow: emits mouseUp().
     void release();
 
+    // The control whose step keys step this up-down as well.
+    void setBuddy(QWidget* buddy);
+
     QToolButton* upButton() const { return m_up; }
     QToolButton* downButton() const { return m_down; }
     QSize sizeHint() const override;
@@ -41,13 +52,30 @@ signals:
     void clicked(UpDown::Button button);
     void mouseUp();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void step(int direction);
+    void step(int direction, int count = 1);
+    // The steps a key makes (+1, -1, +10, -10), 0 for any other key.
+    int stepsForKey(const QKeyEvent* event) const;
+    bool keyPressed(QKeyEvent* event);
+    bool keyReleased(QKeyEvent* event);
+    // A held step key ends without its release (the focus went elsewhere).
+    void endHeldKey();
+
     QToolButton* m_up;
     QToolButton* m_down;
+    QPointer<QWidget> m_buddy;
+    Qt::Orientation m_orientation;
     int m_position = 0;
     int m_minimum = 0;
     int m_maximum = 100;
     int m_increment = 1;
     bool m_wrap = false;
+    bool m_keyHeld = false;
 };

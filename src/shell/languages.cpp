@@ -1,10 +1,10 @@
 #include "shell/languages.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 #include "shell/language_file.h"
+#include "shell/program_folders.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 
@@ -72,16 +72,13 @@ void readStartSettings(const QString& settingsPath)
 
 QString languageFileFolder()
 {
-    const QDir current = QDir::current();
-    if (!current.entryList({QStringLiteral("*.lng")}, QDir::Files).isEmpty())
-        return current.absolutePath();
-    // The installed sample: beside the program's prefix, or wherever the data folders hold it.
-    const QDir besideProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/trigtutor/languages"));
-    if (besideProgram.exists())
-        return besideProgram.absolutePath();
-    const QString installed = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                                     QStringLiteral("trigtutor/languages"), QStandardPaths::LocateDirectory);
-    return installed.isEmpty() ? current.absolutePath() : QDir(installed).absolutePath();
+    // The first folder that holds language files: the current one, the user's, the installed ones.
+    for (const QString& folder : languageFolders()) {
+        const QDir dir(folder);
+        if (!dir.entryList({QStringLiteral("*.lng")}, QDir::Files).isEmpty())
+            return dir.absolutePath();
+    }
+    return QDir::current().absolutePath();
 }
 
 QString defaultLanguageFile(int slot)
@@ -104,6 +101,8 @@ bool loadStartLanguageFile()
         CurrentLanguage = English;
         return false;
     }
+    // A relative name is looked for in the current folder, the user's and the installed ones.
+    LanguageFileName = findLanguageFile(LanguageFileName);
     const std::optional<QStringList> lines = readLanguageFile(LanguageFileName);
     if (!lines) {
         LanguageFileAccepted = false;
@@ -147,6 +146,8 @@ bool writeSettingsAtClose(const QString& settingsPath, bool defaultLanguageCheck
                                                             : QByteArray();
         record.language = CurrentLanguage;
     }
+    // The configuration folder is made when the settings are first written there.
+    QDir().mkpath(QFileInfo(settingsPath).absolutePath());
     return writeSettingsFile(settingsPath, record);
 }
 

@@ -30,11 +30,11 @@ void resetLanguageState();
 // Start-up, in this order: the locale, the settings file, the language file (slots above 2).
 void chooseLanguageFromLocale(int localeId);
 void readStartSettings(const QString& settingsPath);
-// Loads the language file for slots 3 to 6; returns true when a file was accepted (the
+// Loads the language file for slots 3 to 6, found as findLanguageFile finds it; returns true when a file was accepted (the
 // language is then 3), false when the language fell back to English (or no file was needed).
 bool loadStartLanguageFile();
-// Where the language file chooser opens: the current directory when it holds language files,
-// otherwise the folder of the installed sample language file, otherwise the current directory.
+// Where the language file chooser opens: the first of the current folder, the user's language
+// folder and the installed ones that holds language files; otherwise the current folder.
 QString languageFileFolder();
 // The default file of the Spanish, Portuguese and German locales.
 QString defaultLanguageFile(int slot);
@@ -43,8 +43,9 @@ QString defaultLanguageFile(int slot);
 // (the language is then 3); false when refused, with nothing changed but RefusedFileName.
 bool loadChosenLanguageFile(const QString& path);
 
-// Writes the settings when the program closes, if anything is to be remembered.
-// Returns true when nothing needed writing or the file was written.
+// Writes the settings when the program closes, if anything is to be remembered, making the
+// file's folder when it is missing. Returns true when nothing needed writing or the file was
+// written; false when it could not be (the previous file, if any, is then left whole).
 bool writeSettingsAtClose(const QString& settingsPath, bool defaultLanguageChecked);
 
 }  // namespace app

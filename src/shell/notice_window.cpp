@@ -37,7 +37,14 @@ QString fileNameOnly(const QString& path)
 }  // namespace
 
 Tversione::Tversione(QWidget* owner)
+    : Tversione(owner, app::commonText(app::Common::CannotOpenFile), fileNameOnly(app::RefusedFileName))
+{
+}
+
+Tversione::Tversione(QWidget* owner, const QString& message, const QString& path)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint),
+      m_message(message),
+      m_name(path),
       Image1(new QLabel(this)),
       Label1(new QLabel(this)),
       Label2(new QLabel(this)),
@@ -73,8 +80,9 @@ Tversione::Tversione(QWidget* owner)
 void Tversione::FormCreate()
 {
     setWindowTitle(app::titleText(app::Title::Program));
-    Label1->setText(app::commonText(app::Common::CannotOpenFile));
-    Label2->setText(fileNameOnly(app::RefusedFileName));
+    Label1->setText(m_message);
+    // A long path keeps its start and its end.
+    Label2->setText(Label2->fontMetrics().elidedText(m_name, Qt::ElideMiddle, width() - 16));
     Label1->adjustSize();
     Label2->adjustSize();
     Label1->move((width() - Label1->width()) / 2, 32);

@@ -1,5 +1,6 @@
 #pragma once
-// The notice shown when a language file chosen by the user is refused.
+// The notice shown when a language file chosen by the user is refused, or when the settings
+// file cannot be written.
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +9,10 @@ class QPushButton;
 class Tversione : public QDialog {
     Q_OBJECT
 public:
+    // Names the refused language file (RefusedFileName).
     explicit Tversione(QWidget* owner);
+    // Shows a message of its own and the path of the file it is about.
+    Tversione(QWidget* owner, const QString& message, const QString& path);
     void BitBtn1Click();
 
 protected:
@@ -16,6 +20,8 @@ protected:
 
 private:
     void FormCreate();
+    QString m_message;
+    QString m_name;
     QLabel* Image1;
     QLabel* Label1;
     QLabel* Label2;

@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
+
+#include "platform/qt_translations.h"
 #include "shell/child_window.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
@@ -18,8 +21,18 @@
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 
+namespace {
+// The user's configuration, data and system data folders, each a subfolder of the scratch one.
+const char* const kUserFolderVariables[3] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
+const char* const kUserFolderNames[3] = {"config", "data", "system"};
+}  // namespace
+
 ScratchDirectory::ScratchDirectory() : m_previous(QDir::currentPath())
 {
+    for (int i = 0; i < 3; ++i) {
+        m_previousEnvironment[i] = qgetenv(kUserFolderVariables[i]);
+        qputenv(kUserFolderVariables[i], QFile::encodeName(m_user.filePath(QString::fromLatin1(kUserFolderNames[i]))));
+    }
     QDir::setCurrent(m_dir.path());
     resetProgramState();
 }
@@ -27,7 +40,25 @@ ScratchDirectory::ScratchDirectory() : m_previous(QDir::currentPath())
 ScratchDirectory::~ScratchDirectory()
 {
     QDir::setCurrent(m_previous);
+    for (int i = 0; i < 3; ++i)
+        qputenv(kUserFolderVariables[i], m_previousEnvironment[i]);
     resetProgramState();
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    // Past the limit a write fails with EFBIG instead of ending the program with SIGXFSZ.
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &m_previous);
+    rlimit limit = m_previous;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &m_previous);
+    std::signal(SIGXFSZ, m_previousHandler);
 }
 
 void resetProgramState()
@@ -35,6 +66,7 @@ void resetProgramState()
     app::resetLanguageState();
     app::WindowClosed.fill(true);
     ImageList::mainList().reset();
+    QtTranslations::use(QString());
 }
 
 std::unique_ptr<Tangolario> makeMainWindow()

@@ -9,25 +9,45 @@
 #include <functional>
 #include <memory>
 
+#include <sys/resource.h>
+
 class ChildWindow;
 class Tangolario;
 class QWidget;
 
-// Runs a test in a fresh empty current directory and restores the program-wide state.
+// Runs a test in a fresh empty current directory, with fresh user folders (configuration, data,
+// system data: XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_DATA_DIRS), and restores the program-wide
+// state. The whole test program runs in one, so no test touches the user's own files.
 class ScratchDirectory {
 public:
     ScratchDirectory();
     ~ScratchDirectory();
     QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
+    // A path under the user folders: "config", "data" and "system" are the three above.
+    QString userFile(const QString& name) const { return m_user.filePath(name); }
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_user;
     QString m_previous;
+    QByteArray m_previousEnvironment[3];
 };
 
 // Resets the languages, tables, hints and window registry to their start values.
 void resetProgramState();
+
+// While it lives, the test program can write no file beyond `bytes` bytes: a longer write fails
+// as on a full disk, even for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
 
 // A main window past its splash (created in the current directory).
 std::unique_ptr<Tangolario> makeMainWindow();

@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -164,6 +165,54 @@ TEST(UpDown, ArrowClicksStepAndReleaseSignalsMouseUp)
     ASSERT_EQ(clicks.size(), 3);
     EXPECT_EQ(clicks[2][0].value<UpDown::Button>(), UpDown::Button::Down);
     EXPECT_EQ(ups.size(), 3);
+}
+
+// Up and Down step like the arrows, a held key repeats, and only the key's real release (or the
+// focus leaving) signals mouseUp; Page Up makes ten steps at once; the buddy box steps it too.
+TEST(UpDown, KeysStepLikeTheArrowsAndTheirReleaseEndsTheRun)
+{
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    auto* upDown = new UpDown(&window);
+    upDown->setGeometry(60, 0, 17, 22);
+    upDown->setRange(91, 359);
+    upDown->setWrap(true);
+    upDown->setPosition(355);
+    upDown->setBuddy(box);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const QImage unfocused = upDown->grab().toImage();
+    upDown->setFocus();
+    processEvents();
+    EXPECT_NE(upDown->grab().toImage(), unfocused);  // the focus frame
+    QSignalSpy clicks(upDown, &UpDown::clicked);
+    QSignalSpy ups(upDown, &UpDown::mouseUp);
+    const auto send = [](QWidget* to, QEvent::Type type, int key, bool repeat, Qt::KeyboardModifiers mods = {}) {
+        QKeyEvent event(type, key, mods, QString(), repeat);
+        QApplication::sendEvent(to, &event);
+    };
+    send(upDown, QEvent::KeyPress, Qt::Key_Up, false);
+    send(upDown, QEvent::KeyRelease, Qt::Key_Up, true);
+    send(upDown, QEvent::KeyPress, Qt::Key_Up, true);
+    EXPECT_EQ(upDown->position(), 357);
+    EXPECT_EQ(ups.size(), 0);
+    send(upDown, QEvent::KeyRelease, Qt::Key_Up, false);
+    EXPECT_EQ(ups.size(), 1);
+    QTest::keyClick(upDown, Qt::Key_PageUp);  // 358, 359, 91, ... 98
+    EXPECT_EQ(upDown->position(), 98);
+    EXPECT_EQ(clicks.size(), 3);
+    for (int key : {int(Qt::Key_Left), int(Qt::Key_Right), int(Qt::Key_Home)})
+        QTest::keyClick(upDown, Qt::Key(key));
+    QTest::keyClick(upDown, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(clicks.size(), 3);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_PageDown);
+    EXPECT_EQ(upDown->position(), 357);
+    send(box, QEvent::KeyPress, Qt::Key_Down, false);
+    EXPECT_EQ(upDown->position(), 356);
+    upDown->setFocus();  // the focus leaves the box while the key is held
+    EXPECT_EQ(ups.size(), 4);
+    EXPECT_EQ(clicks.size(), 5);
 }
 
 // ----- hints -----

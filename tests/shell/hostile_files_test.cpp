@@ -40,17 +40,6 @@ using namespace app;
 
 namespace {
 
-QByteArray record(bool hints, int language, const QByteArray& name = {})
-{
-    return SettingsRecord{hints, static_cast<unsigned char>(language), name}.toBytes();
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Every label of a window is plain text, and every tool-tip shows exactly its hint.
 void expectPlainText(QWidget* window, const char* where)
 {
@@ -79,7 +68,7 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
         lines[n] = lines[n].left(skip) + QStringLiteral("<b>") + lines[n].mid(skip) + QStringLiteral("</b>");
     }
     ASSERT_TRUE(writeBytes(scratch.file("rich.lng"), languageFileBytes(lines)));
-    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), record(true, LoadedLanguage, "rich.lng")));
+    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), settingsRecord(true, LoadedLanguage, "rich.lng")));
     {
         Tangolario splash;
         ASSERT_EQ(splash.findChild<QLabel*>("Label1")->text(), QStringLiteral("<b>t154</b>"));
@@ -115,7 +104,7 @@ TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
     const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(disk.constData(), MNT_DETACH); });
     const QString settings = scratch.file("disk/Angolario.cfg");
-    ASSERT_TRUE(writeBytes(settings, record(false, French)));
+    ASSERT_TRUE(writeBytes(settings, settingsRecord(false, French)));
     QFile filler(scratch.file("disk/filler"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(4096, 'x')) == 4096 || filler.write("x", 1) == 1) {
@@ -124,10 +113,10 @@ TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
     ShowHints = true;
     CurrentLanguage = Italian;
     EXPECT_FALSE(writeSettingsAtClose(settings, true));
-    EXPECT_EQ(fileBytes(settings), record(false, French));
+    EXPECT_EQ(fileBytes(settings), settingsRecord(false, French));
     filler.remove();
     EXPECT_TRUE(writeSettingsAtClose(settings, true));
-    EXPECT_EQ(fileBytes(settings), record(true, Italian));
+    EXPECT_EQ(fileBytes(settings), settingsRecord(true, Italian));
 }
 
 // Lets go of any FIFO the program opens for reading (it would wait for a writer for ever) by
@@ -165,7 +154,7 @@ TEST(HostileFiles, AFifoIsTreatedAsAMissingFile)
     EXPECT_EQ(CurrentLanguage, French);
     // Named by the settings: English, as for a missing language file.
     ASSERT_TRUE(QFile::remove(scratch.file("Angolario.cfg")));
-    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), record(true, LoadedLanguage, "fifo.lng")));
+    ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), settingsRecord(true, LoadedLanguage, "fifo.lng")));
     resetProgramState();
     auto main = makeMainWindow();
     EXPECT_EQ(CurrentLanguage, English);
@@ -190,7 +179,7 @@ TEST(HostileFiles, SettingsAreWrittenOnlyToARegularFileOrANewOne)
 {
     ScratchDirectory scratch;
     // A link to a read-only file that has a second name.
-    ASSERT_TRUE(writeBytes(scratch.file("target.cfg"), record(false, French)));
+    ASSERT_TRUE(writeBytes(scratch.file("target.cfg"), settingsRecord(false, French)));
     ASSERT_EQ(::link("target.cfg", "second.cfg"), 0);
     ASSERT_TRUE(QFile::setPermissions(scratch.file("target.cfg"), QFile::ReadOwner));
     ASSERT_TRUE(QFile::link(QStringLiteral("target.cfg"), scratch.file("Angolario.cfg")));
@@ -199,11 +188,17 @@ TEST(HostileFiles, SettingsAreWrittenOnlyToARegularFileOrANewOne)
         EXPECT_EQ(CurrentLanguage, French);
         main->Italiano1Click();
         main->menuItem("Linguapredefinita1")->trigger();
+        QString message;
+        whenModalShown([&](QWidget* notice) {
+            message = notice->findChild<QLabel*>("Label1")->text();
+            notice->findChild<QPushButton*>("BitBtn1")->click();
+        });
         main->close();
+        EXPECT_EQ(message, QStringLiteral("Impossibile salvare le impostazioni in"));
     }
     EXPECT_TRUE(QFileInfo(scratch.file("Angolario.cfg")).isSymLink());
-    EXPECT_EQ(fileBytes(scratch.file("second.cfg")), record(false, French));
-    EXPECT_EQ(fileBytes(scratch.file("target.cfg")), record(false, French));
+    EXPECT_EQ(fileBytes(scratch.file("second.cfg")), settingsRecord(false, French));
+    EXPECT_EQ(fileBytes(scratch.file("target.cfg")), settingsRecord(false, French));
     struct stat target {}, second {};
     ASSERT_EQ(::stat("target.cfg", &target) | ::stat("second.cfg", &second), 0);
     EXPECT_EQ(target.st_ino, second.st_ino);

@@ -1,6 +1,9 @@
 #include "language_samples.h"
 
+#include <QFile>
+
 #include "platform/text_codec.h"
+#include "shell/settings_file.h"
 
 QStringList sampleLanguageLines()
 {
@@ -24,4 +27,15 @@ QStringList sampleLanguageLines()
 QByteArray languageFileBytes(const QStringList& lines, const char* lineBreak)
 {
     return TextCodec::encodeWindows1252(lines.join(QString::fromLatin1(lineBreak)));
+}
+
+QByteArray settingsRecord(bool hints, int language, const QByteArray& fileName)
+{
+    return app::SettingsRecord{hints, static_cast<unsigned char>(language), fileName}.toBytes();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Language files made up for the tests.
+// Language files and settings records made up for the tests.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -9,3 +9,8 @@
 QStringList sampleLanguageLines();
 // The lines joined with a line break, as Windows-1252 bytes.
 QByteArray languageFileBytes(const QStringList& lines, const char* lineBreak = "\r\n");
+
+// The 203 bytes of a settings record.
+QByteArray settingsRecord(bool hints, int language, const QByteArray& fileName = {});
+// The bytes of a file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);

@@ -407,12 +407,13 @@ TEST(SettingsAtClose, AFailedWriteLeavesThePreviousFileWhole)
     ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), previous));
     readStartSettings(QStringLiteral("Angolario.cfg"));
     ShowHints = true;
-    // The folder cannot take new files, so the atomic write cannot even start.
-    QFile::setPermissions(scratch.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool written = writeSettingsAtClose(QStringLiteral("Angolario.cfg"), true);
-    QFile::setPermissions(scratch.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (written)
-        GTEST_SKIP() << "running with permissions that ignore the folder's mode";
+    // Only the first 100 bytes of the new record can be written.
+    bool written = true;
+    {
+        FileSizeLimit limit(100);
+        written = writeSettingsAtClose(QStringLiteral("Angolario.cfg"), true);
+    }
+    EXPECT_FALSE(written);
     QFile file(scratch.file("Angolario.cfg"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), previous);
@@ -432,14 +433,14 @@ TEST(SettingsAtClose, AFolderInTheWayIsReportedNotCrashed)
 TEST(LanguageFileChooser, OpensWhereLanguageFilesAre)
 {
     ScratchDirectory scratch;
-    QTemporaryDir data;
-    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("trigtutor/languages")));
-    const QByteArray previous = qgetenv("XDG_DATA_DIRS");
-    qputenv("XDG_DATA_DIRS", data.path().toLocal8Bit());
-    // No language file here: the installed sample's folder.
-    EXPECT_EQ(languageFileFolder(), QDir(data.path() + QStringLiteral("/trigtutor/languages")).absolutePath());
-    // A language file in the current directory: the current directory.
-    ASSERT_TRUE(writeBytes(scratch.file(QStringLiteral("mine.lng")), "x"));
+    const QString installed = scratch.userFile(QStringLiteral("system/trigtutor/languages"));
+    const QString user = scratch.userFile(QStringLiteral("data/trigtutor/languages"));
+    ASSERT_TRUE(QDir().mkpath(installed) && QDir().mkpath(user));
+    // No language file anywhere: the current folder. Then the first folder that holds one: the
+    // installed folder, the user's, the current one.
     EXPECT_EQ(languageFileFolder(), QDir::current().absolutePath());
-    qputenv("XDG_DATA_DIRS", previous);
+    for (const QString& folder : {installed, user, scratch.path()}) {
+        ASSERT_TRUE(writeBytes(QDir(folder).filePath(QStringLiteral("mine.lng")), "x"));
+        EXPECT_EQ(languageFileFolder(), QDir(folder).absolutePath());
+    }
 }

@@ -26,6 +26,7 @@
 #include "shell/languages.h"
 #include "app/main_window.h"
 #include "shell/notice_window.h"
+#include "shell/program_folders.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
@@ -504,7 +505,9 @@ TEST(SettingsAcrossStarts, DefaultLanguageIsHonouredAtTheNextStart)
         main->menuItem("Mostrasuggerimenti1")->trigger();
         main->close();
     }
-    ASSERT_EQ(QFileInfo(scratch.file("Angolario.cfg")).size(), 203);
+    // No settings file was there: it goes to the configuration folder, never the current one.
+    ASSERT_EQ(QFileInfo(QDir(configFolder()).filePath("Angolario.cfg")).size(), 203);
+    EXPECT_FALSE(QFileInfo::exists(scratch.file("Angolario.cfg")));
     resetProgramState();
     auto next = makeMainWindow();
     EXPECT_EQ(CurrentLanguage, French);
@@ -545,6 +548,7 @@ TEST(SettingsAcrossStarts, NothingIsWrittenWhenNothingIsToBeRemembered)
         main->close();
     }
     EXPECT_FALSE(QFileInfo::exists(scratch.file("Angolario.cfg")));
+    EXPECT_FALSE(QFileInfo::exists(configFolder()));
 }
 
 // ----- about window -----

@@ -12,6 +12,7 @@
 #include "platform/cursors.h"
 #include "platform/fonts.h"
 #include "platform/hints.h"
+#include "platform/keyboard.h"
 #include "platform/updown.h"
 #include "shell/image_list.h"
 #include "texts/text_tables.h"
@@ -26,7 +27,6 @@ QLineEdit* makeBox(const char* name, int width)
     auto* box = new QLineEdit();
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
     box->setFixedWidth(width);
     box->setFont(Fonts::sansSerif(11, true));
     QPalette palette = box->palette();
@@ -68,7 +68,7 @@ CoefficientControls::CoefficientControls(QWidget* window, const CoefficientSetup
     dati->setObjectName("dati");
     dati->setIcon(ImageList::mainList().icon(ImageList::DataEntry));
     dati->setAutoRaise(true);
-    dati->setFocusPolicy(Qt::NoFocus);
+    Keyboard::makeReachable(dati);
     dati->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
 
     ToolBar3->addWidget(a);
@@ -84,6 +84,7 @@ CoefficientControls::CoefficientControls(QWidget* window, const CoefficientSetup
 
     for (int i = 0; i < 3; ++i) {
         UpDown* upDown = this->upDown(i);
+        upDown->setBuddy(box(i));
         connect(upDown, &UpDown::clicked, this, [this, i] { stepped(i); });
         connect(upDown, &UpDown::mouseUp, this, [this] { paMouseUp(); });
     }

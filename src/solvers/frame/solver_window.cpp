@@ -20,6 +20,7 @@
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/hints.h"
+#include "platform/keyboard.h"
 #include "platform/symbol_font.h"
 #include "shell/image_list.h"
 #include "shell/shared_state.h"
@@ -54,6 +55,8 @@ SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, f
     QWidget* area = client();
     area->installEventFilter(this);
     Help::setHelpContext(this, SolverWindowHelpContext);
+    // F1 on a control of the window opens the window's own page, the one aiuto opens.
+    Help::setHelpContext(area, frame.helpContext);
 
     sotto = new QFrame(area);
     sotto->setObjectName("sotto");
@@ -147,6 +150,8 @@ void SolverWindow::createFunctionChoice()
 
     aggiorna = makeToolButton("aggiorna", ImageList::NewFunction);
     connect(aggiorna, &QToolButton::clicked, this, [this] { aggiornaClick(); });
+    // Enter on the closed list applies the function chosen in it.
+    Keyboard::appliesWithEnter(funzt, aggiorna);
 }
 
 QToolButton* SolverWindow::makeToolButton(const char* name, int image)
@@ -155,7 +160,7 @@ QToolButton* SolverWindow::makeToolButton(const char* name, int image)
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(ImageList::mainList().icon(image));
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    Keyboard::makeReachable(button);
     return button;
 }
 
@@ -199,6 +204,12 @@ void SolverWindow::SolverFrameLayout()
 {
     // The help button closes the tool bar, after the window's own controls.
     ToolBar1->addWidget(aiuto);
+    // Tab goes through the tool bars' controls left to right.
+    QList<QToolBar*> bars;
+    for (int i = 0; i < m_barLayout->count(); ++i)
+        if (auto* bar = qobject_cast<QToolBar*>(m_barLayout->itemAt(i)->widget()))
+            bars.append(bar);
+    Keyboard::chainTabOrder(Keyboard::toolBarControls(bars));
     int barHeight = ToolBar1->sizeHint().height();
     for (QToolBar* bar : barrasotto->findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly))
         barHeight = std::max(barHeight, bar->sizeHint().height());
