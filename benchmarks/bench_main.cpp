@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "shell/child_window.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
-#include "shell/topic_windows.h"
+#include "app/topic_windows.h"
 
 namespace {
 

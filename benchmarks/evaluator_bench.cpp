@@ -12,7 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
+#include "maths/evaluator.h"
 
 #ifdef TRIG_HAVE_MUPARSER
 #include <muParser.h>
@@ -70,11 +71,8 @@ void evaluateAll(benchmark::State& state, const Text (&texts)[ExpressionCount], 
     long double sum = 0;
     const auto start = Clock::now();
     for (auto _ : state) {
-        for (const Text& text : texts) {
-            long double value = 0;
-            app::EvaluateExpression(text, value);
-            sum += value;
-        }
+        for (const Text& text : texts)
+            sum += app::EvaluateExpression(text).value;
     }
     nanoseconds = nanosecondsPerExpression(start, state);
     benchmark::DoNotOptimize(sum);
@@ -107,12 +105,12 @@ void MuParser_TwentyCoefficients(benchmark::State& state)
     mu::Parser parser;
     parser.DefineConst("k", double(app::DegreesAngleFactor));
     // Both sides must compute the same numbers, or the comparison means nothing.
-    app::AngleFactor = app::DegreesAngleFactor;
     for (const Expression& e : Expressions) {
-        long double ours = 0;
         parser.SetExpr(e.muParser);
         const double theirs = parser.Eval();
-        if (!app::EvaluateExpression(std::string_view(e.ours), ours) ||
+        const app::Evaluation evaluation = app::EvaluateExpression(std::string_view(e.ours));
+        const long double ours = evaluation.value;
+        if (!evaluation.ok ||
             std::fabs(double(ours) - theirs) > 1e-9 * std::fmax(1.0, std::fabs(theirs))) {
             state.SkipWithError((std::string("different values for ") + e.ours).c_str());
             return;

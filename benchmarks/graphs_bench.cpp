@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "graphs/function_texts.h"
 #include "graphs/graphs_drawing.h"
 #include "graphs/tftrigon.h"
 #include "platform/updown.h"

@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/updown.h"
-#include "solvers/linear_windows.h"
+#include "solvers/linear/linear_window.h"
 #include "window_click_bench.h"
 
 namespace {
@@ -22,7 +22,7 @@ void linearArrowClick(benchmark::State& state, bool shown)
     measureClicks<Window>(
         state,
         [&up](Window* window) {
-            UpDown* pc = window->pc;
+            UpDown* pc = window->coefficients()->pc;
             if (pc->position() >= 200)
                 up = false;
             if (pc->position() <= -200)

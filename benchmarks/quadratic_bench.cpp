@@ -7,8 +7,7 @@
 #include <QComboBox>
 
 #include "platform/updown.h"
-#include "solvers/quadratic_equations_window.h"
-#include "solvers/quadratic_inequalities_window.h"
+#include "solvers/quadratic/quadratic_window.h"
 #include "window_click_bench.h"
 
 namespace {

@@ -4,8 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/updown.h"
-#include "solvers/elementary_equations_window.h"
-#include "solvers/elementary_inequalities_window.h"
+#include "solvers/elementary/elementary_window.h"
 #include "window_click_bench.h"
 
 namespace {

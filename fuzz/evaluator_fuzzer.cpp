@@ -1,8 +1,7 @@
 // Feeds arbitrary bytes to the expression evaluator as typed text and checks what comes back:
 // a finite value with no message, or value 0 with one of the evaluator's own messages; the
-// same answer through the typed-text (QString) entry and on a second call; and a result text
+// same answer through the typed-text (UTF-16) entry and on a second call; and a result text
 // of the calculator's format that never shows inf or nan.
-#include <QString>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -10,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "expr/evaluator.h"
 #include "expr/number_format.h"
+#include "maths/evaluator.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ namespace {
     (void)what;
 }
 
-bool knownMessage(const std::string& message)
+bool knownMessage(std::string_view message)
 {
     namespace M = app::EvaluatorMessages;
     for (const char* m : {M::SyntaxError, M::ArcOutOfRange, M::ImaginaryValues, M::ImaginaryNumber,
@@ -43,22 +42,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     // The first byte chooses the angle unit (and now and then no factor at all).
+    float factor = app::DegreesAngleFactor;
     switch (data[0] % 3) {
     case 0:
-        app::AngleFactor = app::DegreesAngleFactor;
+        factor = app::DegreesAngleFactor;
         break;
     case 1:
-        app::AngleFactor = app::RadiansAngleFactor;
+        factor = app::RadiansAngleFactor;
         break;
     default:
-        app::AngleFactor = data[0] == 254 ? 0.0f : app::DegreesAngleFactor;
+        factor = data[0] == 254 ? 0.0f : app::DegreesAngleFactor;
         break;
     }
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    long double value = 1;
-    const bool ok = app::EvaluateExpression(std::string_view(text), value);
-    const std::string message = app::EvaluatorMessage;
+    const app::Evaluation evaluation = app::EvaluateExpression(std::string_view(text), factor);
+    const bool ok = evaluation.ok;
+    const long double value = evaluation.value;
+    const std::string_view message = evaluation.message;
     if (ok) {
         if (!std::isfinite(value) || !message.empty())
             fault("a result that is not finite, or a message with a result");
@@ -74,15 +75,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The same text typed in a field (every byte as its Latin-1 character).
-    long double typed = 2;
-    const bool typedOk = app::EvaluateExpression(QString::fromLatin1(text.data(), qsizetype(text.size())), typed);
-    if (typedOk != ok || !sameBits(typed, value) || app::EvaluatorMessage != message)
+    std::u16string typedText;
+    for (const char byte : text)
+        typedText += char16_t(static_cast<unsigned char>(byte));
+    const app::Evaluation typed = app::EvaluateExpression(std::u16string_view(typedText), factor);
+    if (typed.ok != ok || !sameBits(typed.value, value) || typed.message != message)
         fault("typed text evaluated differently");
 
     // Nothing is left over from one evaluation to the next.
-    long double again = 3;
-    const bool againOk = app::EvaluateExpression(std::string_view(text), again);
-    if (againOk != ok || !sameBits(again, value) || app::EvaluatorMessage != message)
+    const app::Evaluation again = app::EvaluateExpression(std::string_view(text), factor);
+    if (again.ok != ok || !sameBits(again.value, value) || again.message != message)
         fault("a second evaluation differed");
     return 0;
 }

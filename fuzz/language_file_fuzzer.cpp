@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "shell/language_file.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 

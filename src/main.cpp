@@ -5,7 +5,7 @@
 #include "platform/help.h"
 #include "platform/hints.h"
 #include "shell/command_line.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/program_folders.h"
 
 int main(int argc, char* argv[])

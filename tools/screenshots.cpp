@@ -18,7 +18,6 @@
 
 #include "expr/calculator.h"
 #include "expr/coefficient_dialog.h"
-#include "expr/coefficients.h"
 #include "graphs/tftrigon.h"
 #include "platform/help.h"
 #include "platform/help_window.h"
@@ -26,15 +25,15 @@
 #include "platform/hints.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
+#include "app/topic_windows.h"
 #include "shell/notice_window.h"
 #include "shell/program_texts.h"
 #include "shell/languages.h"
-#include "shell/text_tables.h"
-#include "shell/topic_windows.h"
-#include "solvers/elementary_solver_window.h"
-#include "solvers/linear_windows.h"
-#include "solvers/quadratic_window.h"
+#include "texts/text_tables.h"
+#include "solvers/elementary/elementary_window.h"
+#include "solvers/linear/linear_window.h"
+#include "solvers/quadratic/quadratic_window.h"
 
 namespace {
 
@@ -245,9 +244,8 @@ int main(int argc, char** argv)
     }
     {
         // The coefficient dialog with the quadratic example, then with two fields in error.
-        app::CoefficientExpressions = {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"),
-                                       QStringLiteral("sqrt(6)")};
-        Timmettedati dialog(&main);
+        Timmettedati dialog(&main, {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"),
+                                    QStringLiteral("sqrt(6)")});
         dialog.show();
         save(&dialog, QStringLiteral("Timmettedati"));
         dialog.findChild<QLineEdit*>(QStringLiteral("espra"))->setText(QStringLiteral("sqrt(-1)"));

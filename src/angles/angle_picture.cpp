@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPolygon>
 #include <cmath>
-#include <numbers>
 
+#include "maths/angles.h"
 #include "platform/arc.h"
 #include "platform/colors.h"
 #include "platform/pens.h"
@@ -13,11 +13,6 @@
 namespace angles {
 
 namespace {
-
-int nearest(long double value)
-{
-    return int(std::nearbyint(value));
-}
 
 void solidPen(QPainter& painter, const QColor& colour, int width)
 {
@@ -70,9 +65,9 @@ void drawName(QPainter& painter, const QFontMetrics& metrics, int x, int y, cons
 
 QPoint pointAt(const AnglePicture& picture, long double degrees, long double radius)
 {
-    const long double radians = degrees * std::numbers::pi_v<long double> / 180.0L;
+    const long double theta = radians(degrees);
     const QPoint c = picture.centre();
-    return {c.x() + nearest(radius * std::cos(radians)), c.y() - nearest(radius * std::sin(radians))};
+    return {c.x() + nearest(radius * std::cos(theta)), c.y() - nearest(radius * std::sin(theta))};
 }
 
 void drawAngleBackground(QPainter& painter, const AnglePicture& picture, const QColor& windowColour,

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "angles/angle_identities.h"
+#include "angles/angle_texts.h"
 #include "platform/colors.h"
 #include "platform/updown.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ void Triduci::FormCreate()
     Label4->setText(sides.sine);
     Label5->setText(sides.cosine);
     Label6->setText(sides.tangent);
-    Label2->setText(angles::reducedAngleText(angles::reduceAngle(alfa, false, sineName()).quadrantAngle,
+    Label2->setText(angles::reducedAngleText(angles::reduceAngle(alfa, false).quadrantAngle,
                                              quadrante->itemText(0)));
     DrawAnglePending = true;
 }
@@ -108,7 +108,7 @@ void Triduci::tracciaClick()
     Label4->setText(texts.label4);
     Label5->setText(texts.label5);
     Label6->setText(texts.label6);
-    alfa = angles::reduceAngle(alfa, octant, sineName()).reducedAngle;
+    alfa = angles::reduceAngle(alfa, octant).reducedAngle;
     DrawAngleParts(alfa, Colors::clRed, Colors::clFuchsia, 1);
     DrawAnglePending = true;
 }

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "angles/symbol_combo_box.h"
+#include "maths/angles.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
@@ -24,7 +25,7 @@
 #include "platform/updown.h"
 #include "shell/image_list.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace angles {
 
@@ -248,6 +249,7 @@ void AngleWindow::mostraClick()
 
 void AngleWindow::drawBackground()
 {
+    m_strokes.clear();
     QPainter painter(&surface());
     drawAngleBackground(painter, picture(), windowColour(), client()->font());
     painter.end();
@@ -256,6 +258,7 @@ void AngleWindow::drawBackground()
 
 void AngleWindow::redrawCircle()
 {
+    m_strokes.push_back({true, 0, {}});
     QPainter painter(&surface());
     wipeCircle(painter, picture());
     painter.end();
@@ -266,10 +269,30 @@ void AngleWindow::drawAngles(std::initializer_list<std::pair<int, AngleStyle>> a
 {
     QPainter painter(&surface());
     const AnglePicture where = picture();
-    for (const auto& [degrees, style] : angles)
+    for (const auto& [degrees, style] : angles) {
+        m_strokes.push_back({false, degrees, style});
         drawAngle(painter, where, degrees, style);
+    }
     painter.end();
     refreshSurface();
+}
+
+void AngleWindow::paint(QPainter& painter, QSize size) const
+{
+    AnglePicture where = picture();
+    if (size != QSize(where.width, where.height) && where.width > 0 && where.height > 0) {
+        // Another size: the circle scaled alike.
+        const long double scale = std::min<long double>(static_cast<long double>(size.width()) / where.width,
+                                                        static_cast<long double>(size.height()) / where.height);
+        where = {size.width(), size.height(), nearest(where.radius * scale), where.axisDivisor};
+    }
+    drawAngleBackground(painter, where, windowColour(), client()->font());
+    for (const Stroke& stroke : m_strokes) {
+        if (stroke.wipe)
+            wipeCircle(painter, where);
+        else
+            drawAngle(painter, where, stroke.degrees, stroke.style);
+    }
 }
 
 }  // namespace angles

@@ -3,6 +3,7 @@
 // bar (quadrante, angolo, pangolo, traccia, aiuto) and hint menu, the bottom bar, the two bevels
 // with their labels on the right half, and the picture of the circle on the left half.
 #include <QString>
+#include <vector>
 
 #include "angles/angle_picture.h"
 #include "shell/child_window.h"
@@ -50,6 +51,10 @@ public:
     // Where the circle lies in the client area (from its size when the window was created).
     AnglePicture picture() const;
 
+    // The picture replayed: the background, then what was drawn over it since it was last
+    // drawn (the circle wiped, the angles).
+    void paint(QPainter& painter, QSize size) const override;
+
     QWidget* controlBar;
     QToolBar* ToolBar1;
     QComboBox* quadrante;
@@ -93,8 +98,16 @@ protected:
 private:
     QLabel* makeLabel(QFrame* bevel, const char* name, bool symbol);
 
+    // One thing drawn over the background: the circle wiped, or an angle.
+    struct Stroke {
+        bool wipe = false;
+        int degrees = 0;
+        AngleStyle style;
+    };
+
     AngleWindowDesign m_design;
     int AngleRadius = 0;
+    std::vector<Stroke> m_strokes;
 };
 
 }  // namespace angles

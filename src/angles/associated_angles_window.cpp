@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "angles/angle_identities.h"
+#include "angles/angle_texts.h"
 #include "platform/colors.h"
 #include "platform/updown.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ void Tarchi::tracciaClick()
 {
     const int a = pangolo->position();
     const int k = quadrante->currentIndex();
-    const angles::AssociatedAngle associated = angles::associatedAngle(a, k, sineName());
+    const angles::AssociatedAngle associated = angles::associatedAngle(a, k);
     const angles::AssociatedTexts texts = angles::associatedTexts(a, k, sineName());
     Label1->setText(texts.label1);
     Label2->setText(texts.label2);

@@ -11,14 +11,14 @@
 #include <cmath>
 
 #include "expr/button_pictures.h"
-#include "expr/evaluator.h"
 #include "expr/number_format.h"
+#include "expr/typed_expression.h"
 #include "platform/colors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/symbol_font.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 
@@ -290,16 +290,16 @@ void TCalcola::evaluate(const QString& text)
         erisultato->clear();
         return;
     }
-    long double value = 0.0L;
-    if (!app::EvaluateExpression(text, value)) {
+    const app::Evaluation evaluation = app::EvaluateExpression(text);
+    if (!evaluation.ok) {
         state.lastSucceeded = false;
         Desktop::messageBeep();
         Label1->setVisible(true);
-        erisultato->setText(app::evaluatorMessageText());
+        erisultato->setText(app::evaluatorMessageText(evaluation));
     } else {
-        state.lastResult = value;
+        state.lastResult = evaluation.value;
         state.lastSucceeded = true;
-        erisultato->setText(numberText(value));
+        erisultato->setText(numberText(evaluation.value));
     }
     erisultato->setCursorPosition(0);
 }

@@ -8,27 +8,21 @@
 #include <QScreen>
 
 #include "expr/button_pictures.h"
-#include "expr/coefficients.h"
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/hints.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 
 constexpr int HelpContext = 804;
-// The texts the fields show before the shared expressions are put in.
+// The texts the fields show before the window's expressions are put in.
 constexpr const char* DesignTexts[3] = {"-6", "2", "0"};
 constexpr char FieldLetters[3] = {'a', 'b', 'c'};
-
-long double& coefficient(int field)
-{
-    return field == 0 ? app::CoefficientA : field == 1 ? app::CoefficientB : app::CoefficientC;
-}
 
 QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
 {
@@ -44,7 +38,7 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int x,
 
 }  // namespace
 
-Timmettedati::Timmettedati(QWidget* owner)
+Timmettedati::Timmettedati(QWidget* owner, const std::array<QString, 3>& expressions)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       Label8(boldLabel(this, "Label8", QStringLiteral("a x^2 +  b x  +  c = 0"), 16, 12)),
@@ -60,7 +54,8 @@ Timmettedati::Timmettedati(QWidget* owner)
       BitBtn3(new QPushButton(this)),
       PopupMenu1(new QMenu(this)),
       Mostra(new QAction(QStringLiteral("&mostra suggerimenti"), this)),
-      m_fields{espra, esprb, esprc}
+      m_fields{espra, esprb, esprc},
+      m_expressions(expressions)
 {
     setObjectName(QStringLiteral("Timmettedati"));
     espra->setObjectName(QStringLiteral("espra"));
@@ -135,12 +130,13 @@ void Timmettedati::FormCreate()
     Hints::setWindowHints(this, true);
     Mostra->setChecked(true);
 
-    // The fields get the shared expressions; a field whose text changes is evaluated at once.
+    // The fields get the window's expressions; a field whose text changes is evaluated at once.
     connect(espra, &QLineEdit::textChanged, this, &Timmettedati::espraChange);
     connect(esprb, &QLineEdit::textChanged, this, &Timmettedati::esprbChange);
     connect(esprc, &QLineEdit::textChanged, this, &Timmettedati::esprcChange);
+    const std::array<QString, 3> expressions = m_expressions;
     for (int i = 0; i < 3; ++i)
-        m_fields[size_t(i)]->setText(app::CoefficientExpressions[size_t(i)]);
+        m_fields[size_t(i)]->setText(expressions[size_t(i)]);
 
     if (QScreen* s = screen())
         move(s->geometry().center() - rect().center());
@@ -150,16 +146,14 @@ void Timmettedati::fieldChange(int field)
 {
     Label1->hide();
     const QString text = m_fields[size_t(field)]->text();
-    long double value = 0.0L;
-    bool valid = false;
-    if (text.isEmpty())
-        app::EvaluatorMessage = app::EvaluatorMessages::EmptyText;
-    else
-        valid = app::EvaluateExpression(text, value);
-    app::CoefficientExpressions[size_t(field)] = text;
-    if (valid)
-        coefficient(field) = value;
-    m_valid[size_t(field)] = valid;
+    const app::Evaluation evaluation = text.isEmpty()
+                                           ? app::Evaluation{false, 0.0L, app::EvaluatorMessages::EmptyText}
+                                           : app::EvaluateExpression(text);
+    m_expressions[size_t(field)] = text;
+    if (evaluation.ok)
+        m_values[size_t(field)] = evaluation.value;
+    m_valid[size_t(field)] = evaluation.ok;
+    m_messages[size_t(field)] = evaluation.message;
 }
 
 void Timmettedati::espraChange()
@@ -213,11 +207,15 @@ void Timmettedati::MostraClick()
     Mostra->setChecked(on);
 }
 
-bool runCoefficientDialog(QWidget* owner)
+CoefficientDialogOutcome runCoefficientDialog(QWidget* owner, const std::array<QString, 3>& expressions)
 {
-    Timmettedati dialog(owner);
+    Timmettedati dialog(owner, expressions);
     for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3"})
         if (auto* button = dialog.findChild<QPushButton*>(QLatin1String(name)))
             button->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
-    return dialog.exec() == mrOk;
+    const bool confirmed = dialog.exec() == mrOk;
+    CoefficientDialogOutcome outcome{dialog.expressions(), std::nullopt};
+    if (confirmed)
+        outcome.confirmed = dialog.values();
+    return outcome;
 }

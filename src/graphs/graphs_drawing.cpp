@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <algorithm>
 
+#include "graphs/function_texts.h"
 #include "platform/arc.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
@@ -183,10 +185,16 @@ int GraphGeometry::heldEndX(int offset) const
 
 void drawCircleBitmap(QImage& bitmap, const GraphGeometry& g)
 {
-    const int w = g.width;
-    const int cy = g.cy();
     bitmap.fill(Colors::clBlack);
     QPainter painter(&bitmap);
+    drawCircle(painter, g);
+}
+
+void drawCircle(QPainter& painter, const GraphGeometry& g)
+{
+    const int w = g.width;
+    const int cy = g.cy();
+    painter.save();
     painter.setBrush(Colors::clBlack);
     painter.setPen(picturePen(Colors::clWhite, 1));
     painter.setFont(labelFont());
@@ -197,6 +205,21 @@ void drawCircleBitmap(QImage& bitmap, const GraphGeometry& g)
     arrowHead(painter, QPoint(2 * w / 5, cy), Pointing::Right);
     arrowHead(painter, QPoint(w / 4, cy - 3 * w / 20), Pointing::Up);
     painter.drawLine(w / 4, cy - 3 * w / 20, w / 4, cy + 3 * w / 20);
+    painter.restore();
+}
+
+void drawCleanCircle(QPainter& painter, const QImage& circleBitmap, const GraphGeometry& g)
+{
+    painter.save();
+    painter.setClipRect(g.leftHalf(), Qt::IntersectClip);
+    if (circleBitmap.isNull()) {
+        painter.fillRect(g.leftHalf(), Colors::clBlack);
+        drawCircle(painter, g);
+    } else {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPoint(0, 0), circleBitmap);
+    }
+    painter.restore();
 }
 
 void drawGraphAxes(QPainter& painter, const GraphGeometry& g)
@@ -237,9 +260,7 @@ void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const Grap
     painter.save();
     // Everything on the circle stays inside the left half, as on a paint box.
     painter.setClipRect(g.leftHalf());
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(0, 0), circleBitmap);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    drawCleanCircle(painter, circleBitmap, g);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(picturePen(Colors::clWhite, 1));
     painter.drawLine(p, centre);
@@ -277,6 +298,16 @@ void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const Grap
         painter.drawLine(g.graphX(step - 1), cy - *before, g.graphX(step), cy - *v);
     }
     painter.restore();
+}
+
+StepPicture stepPicture(int step, int radius, const std::array<bool, FunctionCount>& shown)
+{
+    StepPicture picture;
+    picture.step = step;
+    picture.current = sampleAtStep(step, radius);
+    picture.previous = sampleAtStep(std::max(step - 1, 0), radius);
+    picture.shown = shown;
+    return picture;
 }
 
 QRect graphStripOfStep(const GraphGeometry& g, int step)

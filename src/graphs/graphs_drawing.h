@@ -7,7 +7,7 @@
 #include <QRect>
 #include <array>
 
-#include "graphs/function_values.h"
+#include "maths/function_values.h"
 
 namespace graphs {
 
@@ -47,20 +47,27 @@ inline constexpr std::array<TrigFunction, FunctionCount> DrawingOrder = {
     TrigFunction::Cosine,   TrigFunction::Tangent, TrigFunction::Cotangent};
 
 // Draws the unit circle, its axes with their arrow heads and the letters x and y on a black
-// bitmap of W div 2 x H.
+// bitmap of W div 2 x H; drawCircle draws the same on a painter.
 void drawCircleBitmap(QImage& bitmap, const GraphGeometry& geometry);
+void drawCircle(QPainter& painter, const GraphGeometry& geometry);
+// The left half showing the clean circle: a copy of the circle bitmap, or, where there is none
+// (a null image: devices that take no bitmap), the circle drawn on a black ground.
+void drawCleanCircle(QPainter& painter, const QImage& circleBitmap, const GraphGeometry& geometry);
 
 // Clears the right half and draws the graph's axes, the ticks of pi and 2pi with their labels
 // and the letters x and y.
 void drawGraphAxes(QPainter& painter, const GraphGeometry& geometry);
 
-// Draws one animation step: the left half from the circle bitmap with the radius, the angle
-// mark and each shown function's segment and construction lines; on the right half each shown
-// function's graph segment from the step before to this one.
+// Draws one animation step: the left half from the circle bitmap (drawn, when the bitmap is
+// null) with the radius, the angle mark and each shown function's segment and construction
+// lines; on the right half each shown function's graph segment from the step before to this one.
 void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const GraphGeometry& geometry,
                        const StepPicture& picture);
 
 // The part of the right half a step draws on (the strip of its graph segments).
 QRect graphStripOfStep(const GraphGeometry& geometry, int step);
+
+// What step `step` of an animation of the `shown` functions shows, for a circle of `radius`.
+StepPicture stepPicture(int step, int radius, const std::array<bool, FunctionCount>& shown);
 
 }  // namespace graphs

@@ -12,8 +12,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "graphs/application_hint.h"
+#include "graphs/function_texts.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
@@ -23,7 +25,7 @@
 #include "platform/updown.h"
 #include "shell/image_list.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 using namespace graphs;
 
@@ -338,8 +340,12 @@ void Tftrigon::aggiornaClick()
     // The delayed drawing of a new window would wipe a graph that has already begun.
     Timer1->stop();
 
-    // 2. From the start.
+    // 2. From the start, with the functions chosen.
     m_state.AnimationStep = 0;
+    m_shown = {};
+    m_shown[std::size_t(firstFunction())] = true;
+    if (functionCount() == 2)
+        m_shown[std::size_t(secondFunction())] = true;
     m_state.PrevCosPixels = m_state.CircleRadius;
     m_state.PrevSinPixels = 0;
 
@@ -402,9 +408,7 @@ void Tftrigon::drawStep()
     picture.current = sampleAtStep(step, r);
     picture.previous = Sample{angleAtStep(std::max(step - 1, 0)), m_state.PrevCosPixels, m_state.PrevSinPixels};
     const bool two = functionCount() == 2;
-    picture.shown[std::size_t(firstFunction())] = true;
-    if (two)
-        picture.shown[std::size_t(secondFunction())] = true;
+    picture.shown = m_shown;
     m_state.CosPixels = picture.current.cx;
     m_state.SinPixels = picture.current.sy;
     if (picture.shown[std::size_t(TrigFunction::Tangent)])
@@ -425,6 +429,23 @@ void Tftrigon::drawStep()
     ++m_state.AnimationStep;
     refreshSurface(m_geometry.leftHalf());
     refreshSurface(graphStripOfStep(m_geometry, step));
+}
+
+void Tftrigon::paint(QPainter& painter, QSize size) const
+{
+    const bool own = size == QSize(m_geometry.width, m_geometry.height) && !CircleBitmap.isNull() &&
+                     painter.device() && painter.device()->devType() == QInternal::Image &&
+                     painter.device()->devicePixelRatioF() == CircleBitmap.devicePixelRatio();
+    const GraphGeometry g = own ? m_geometry : GraphGeometry::forClient(size.width(), size.height());
+    const QImage circle = own ? CircleBitmap : QImage();
+    drawCleanCircle(painter, circle, g);
+    drawGraphAxes(painter, g);
+    const int drawn = std::min<int>(m_state.AnimationStep, LastStep + 1);
+    for (int step = 0; step < drawn; ++step)
+        drawAnimationStep(painter, circle, g, stepPicture(step, g.radius, m_shown));
+    // The start of an animation and its end show the circle alone.
+    if (drawn > 0 && !m_state.Animating && m_state.AnimationStep > LastStep)
+        drawCleanCircle(painter, circle, g);
 }
 
 void Tftrigon::endAnimation()

@@ -3,6 +3,7 @@
 // graph of one or two of the six functions is traced beside it, continuously at an adjustable
 // speed, paused, or one step at a time.
 #include <QImage>
+#include <array>
 
 #include "graphs/function_graphs_state.h"
 #include "graphs/graphs_drawing.h"
@@ -54,6 +55,10 @@ public:
     // The application's hint changed: step mode shows it in Label1.
     void ApplicationHintChange(const QString& hint);
 
+    // The picture replayed to the current step: the clean circle and the graph's axes, the
+    // graph segments of every step drawn so far, and the circle as the last step left it.
+    void paint(QPainter& painter, QSize size) const override;
+
     const graphs::FunctionGraphsState& state() const { return m_state; }
     const graphs::GraphGeometry& graphGeometry() const { return m_geometry; }
     const QImage& circleBitmap() const { return CircleBitmap; }
@@ -77,6 +82,8 @@ private:
 
     graphs::FunctionGraphsState m_state;
     graphs::GraphGeometry m_geometry;
+    // The functions the animation under way (or the last one) shows.
+    std::array<bool, graphs::FunctionCount> m_shown{};
     QImage CircleBitmap;
 
     QWidget* quadro = nullptr;

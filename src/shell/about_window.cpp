@@ -15,8 +15,8 @@
 #include "shell/command_line.h"
 #include "shell/language_file.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
-#include "shell/text_tables.h"
+#include "shell/shared_state.h"
+#include "texts/text_tables.h"
 
 namespace {
 
@@ -203,8 +203,9 @@ void Tinfo::Label3Click()
 {
     done(1);
     Desktop::openUrl(QString::fromLatin1(app::MakerSite));
-    if (Tangolario* main = Tangolario::instance())
-        main->showMinimized();
+    // The window that opened it (the main window) steps aside for the browser.
+    if (QWidget* owner = parentWidget())
+        owner->window()->showMinimized();
 }
 
 void Tinfo::BitBtn1Click()

@@ -160,6 +160,11 @@ void ChildWindow::paintClient(QPainter& painter, const QRect& area)
                                               QSizeF(area.size()) * m_surface.devicePixelRatio()));
 }
 
+void ChildWindow::paint(QPainter& painter, QSize size) const
+{
+    painter.drawImage(QRect(QPoint(0, 0), size), m_surface);
+}
+
 void ChildWindow::FormShow()
 {
     app::ChildWindowShown();

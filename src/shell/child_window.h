@@ -42,6 +42,12 @@ public:
     // Number of times the form paint handler ran (a paint that was not the window's own).
     int formPaintCount() const { return m_formPaintCount; }
 
+    // The window's picture for a client area of `size`, drawn on any paint device (an image, a
+    // printer, an SVG generator) over a black ground: with the client size, what the window
+    // shows on its surface; another size lays the same picture out on it. The topic windows
+    // draw it anew; a window that does not shows its surface scaled to the size.
+    virtual void paint(QPainter& painter, QSize size) const;
+
 protected:
     // Form events. FormCreate lays the window out; FormShow calls ChildWindowShown();
     // FormActivate/FormDeactivate follow the window's activation; FormPaint runs when the

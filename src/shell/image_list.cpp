@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "maths/angles.h"
+
 namespace {
 
 QImage blank()
@@ -109,7 +111,7 @@ QImage drawMenuPicture(int index)
         QPainterPath wave;
         wave.moveTo(1, 8);
         for (int x = 1; x <= 15; ++x)
-            wave.lineTo(x, 8 - 5 * std::sin((x - 1) * 3.14159265 / 7.0));
+            wave.lineTo(x, 8 - 5 * std::sin((x - 1) * double(Pi) / 7.0));
         p.drawPath(wave);
         break;
     }

@@ -7,7 +7,7 @@
 
 #include "platform/file_access.h"
 #include "platform/text_codec.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace app {
 

@@ -6,7 +6,7 @@
 #include "shell/language_file.h"
 #include "shell/program_folders.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace app {
 

@@ -11,7 +11,7 @@
 #include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "shell/languages.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 QPixmap warningPicture()

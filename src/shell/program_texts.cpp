@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace app {
 

@@ -1,5 +1,6 @@
 #pragma once
-// Program-wide state owned by the main window and read by the child windows.
+// Program-wide state owned by the main window and read by the child windows, and the maker's
+// addresses.
 
 namespace app {
 
@@ -15,5 +16,9 @@ extern int BarPanelTop;      // (BottomBarHeight - BarPanelHeight) div 2
 
 // Ticks counted by the splash timers.
 extern unsigned char SplashTicks;
+
+// The maker's addresses.
+inline const char* const MakerMail = "mailto:info@trig-tutor.example";
+inline const char* const MakerSite = "https://trig-tutor.example/";
 
 }  // namespace app

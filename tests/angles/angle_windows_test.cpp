@@ -20,9 +20,9 @@
 #include "platform/symbol_font.h"
 #include "platform/updown.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
 
 namespace {
@@ -513,4 +513,20 @@ TEST_F(AngleWindows, PictureTakenOfTheWindowKeepsTheAngle)
     EXPECT_EQ(surfaceAt(w, cosine), Colors::clGray);
     press(w);
     EXPECT_EQ(surfaceAt(w, cosine), Colors::clFuchsia);
+}
+
+// The picture replayed on a device without bitmaps is the one the window drew: the background,
+// the circle wiped and the angles of each press.
+TEST_F(AngleWindows, PaintReplaysWhatWasDrawnSinceTheBackground)
+{
+    Triduci* reduction = openReduction();
+    const QSize size(reduction->clientWidth(), reduction->clientHeight());
+    reduction->tracciaClick();
+    reduction->tracciaClick();
+    EXPECT_EQ(recordedPicture(*reduction, size), reduction->surface().copy(QRect(QPoint(0, 0), size)));
+    main->Chiudetutte1Click();
+    processEvents();
+    Tarchi* associated = openAssociated();
+    associated->tracciaClick();
+    EXPECT_EQ(recordedPicture(*associated, size), associated->surface().copy(QRect(QPoint(0, 0), size)));
 }

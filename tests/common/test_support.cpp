@@ -6,15 +6,18 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPainter>
+#include <QPicture>
 #include <QTimer>
 #include <QWidget>
 
 #include <csignal>
 
 #include "platform/qt_translations.h"
+#include "shell/child_window.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 
@@ -131,4 +134,18 @@ bool colourNear(const QImage& image, int x, int y, const QColor& colour, int rad
                 return true;
         }
     return false;
+}
+
+QImage recordedPicture(const ChildWindow& window, QSize size)
+{
+    QPicture picture;
+    {
+        QPainter painter(&picture);
+        window.paint(painter, size);
+    }
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.drawPicture(0, 0, picture);
+    return image;
 }

@@ -11,6 +11,7 @@
 
 #include <sys/resource.h>
 
+class ChildWindow;
 class Tangolario;
 class QWidget;
 
@@ -63,6 +64,11 @@ QColor pixelAt(const QImage& image, int x, int y);
 
 // Writes bytes to a file; true on success.
 bool writeBytes(const QString& path, const QByteArray& bytes);
+
+// A topic window's picture for `size` recorded in a QPicture (a device that takes no cached
+// bitmaps and no bitwise-OR copies, as a printer or an SVG generator) and played back on a
+// black image of that size.
+QImage recordedPicture(const ChildWindow& window, QSize size);
 
 // True when a pixel of the colour lies within `radius` pixels of (x, y) (logical coordinates).
 bool colourNear(const QImage& image, int x, int y, const QColor& colour, int radius = 1);

@@ -8,13 +8,13 @@
 #include <QToolButton>
 
 #include "expr/calculator.h"
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
 #include "expr_test_support.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
-#include "shell/text_tables.h"
+#include "app/main_window.h"
+#include "texts/text_tables.h"
 
 namespace {
 

@@ -8,15 +8,14 @@
 #include <cmath>
 
 #include "expr/coefficient_dialog.h"
-#include "expr/coefficients.h"
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
 #include "expr_test_support.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/hints.h"
 #include "shell/languages.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 namespace {
 
@@ -25,15 +24,9 @@ const QString QuadraticExample[3] = {QStringLiteral("4"), QStringLiteral("-2 * (
 
 class CoefficientDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        app::CoefficientExpressions = {QuadraticExample[0], QuadraticExample[1], QuadraticExample[2]};
-        app::CoefficientA = app::CoefficientB = app::CoefficientC = 0;
-    }
-
     void open()
     {
-        dialog = std::make_unique<Timmettedati>(nullptr);
+        dialog = std::make_unique<Timmettedati>(nullptr, expressions);
         dialog->show();
         processEvents();
     }
@@ -58,6 +51,8 @@ protected:
     void pressOk() { QTest::mouseClick(child<QPushButton>("BitBtn1"), Qt::LeftButton); }
 
     ExpressionStateScope state;
+    // The expressions of the window the dialog opens for.
+    std::array<QString, 3> expressions = {QuadraticExample[0], QuadraticExample[1], QuadraticExample[2]};
     std::unique_ptr<Timmettedati> dialog;
 };
 
@@ -86,46 +81,46 @@ TEST_F(CoefficientDialogTest, LayoutAndTexts)
     EXPECT_TRUE(Hints::windowHints(dialog.get()));
 }
 
-TEST_F(CoefficientDialogTest, CreationEvaluatesTheSharedExpressions)
+TEST_F(CoefficientDialogTest, CreationEvaluatesTheWindowsExpressions)
 {
     open();
     EXPECT_EQ(field("espra")->text(), QuadraticExample[0]);
     EXPECT_EQ(field("esprb")->text(), QuadraticExample[1]);
     EXPECT_EQ(field("esprc")->text(), QuadraticExample[2]);
     // Full extended values.
-    EXPECT_EQ(app::CoefficientA, 4.0L);
-    EXPECT_EQ(app::CoefficientB, -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)));
-    EXPECT_EQ(app::CoefficientC, std::sqrt(6.0L));
+    EXPECT_EQ(dialog->values()[0], 4.0L);
+    EXPECT_EQ(dialog->values()[1], -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)));
+    EXPECT_EQ(dialog->values()[2], std::sqrt(6.0L));
 }
 
 TEST_F(CoefficientDialogTest, FieldsThatKeepTheirDesignTextAreEvaluatedOnlyByOk)
 {
-    app::CoefficientExpressions = {QStringLiteral("-6"), QStringLiteral("2"), QStringLiteral("1/4")};
-    app::CoefficientA = 11;
-    app::CoefficientB = 12;
+    expressions = {QStringLiteral("-6"), QStringLiteral("2"), QStringLiteral("1/4")};
     open();
-    EXPECT_EQ(app::CoefficientA, 11.0L);
-    EXPECT_EQ(app::CoefficientB, 12.0L);
-    EXPECT_EQ(app::CoefficientC, 0.25L);
+    EXPECT_FALSE(dialog->fieldValid(0));
+    EXPECT_FALSE(dialog->fieldValid(1));
+    EXPECT_EQ(dialog->values()[0], 0.0L);
+    EXPECT_EQ(dialog->values()[1], 0.0L);
+    EXPECT_EQ(dialog->values()[2], 0.25L);
     pressOk();
     EXPECT_EQ(dialog->result(), mrOk);
-    EXPECT_EQ(app::CoefficientA, -6.0L);
-    EXPECT_EQ(app::CoefficientB, 2.0L);
+    EXPECT_EQ(dialog->values()[0], -6.0L);
+    EXPECT_EQ(dialog->values()[1], 2.0L);
 }
 
 TEST_F(CoefficientDialogTest, TypingEvaluatesOnEveryChange)
 {
     open();
     retype("espra", QStringLiteral("sqrt(2)/2"));
-    EXPECT_EQ(app::CoefficientA, std::sqrt(2.0L) / 2);
-    EXPECT_EQ(app::CoefficientExpressions[0], QStringLiteral("sqrt(2)/2"));
+    EXPECT_EQ(dialog->values()[0], std::sqrt(2.0L) / 2);
+    EXPECT_EQ(dialog->expressions()[0], QStringLiteral("sqrt(2)/2"));
     EXPECT_TRUE(dialog->fieldValid(0));
     // An invalid text is kept as text; the value stays the last valid one.
     QTest::keyClicks(field("espra"), QStringLiteral("+"));
     EXPECT_FALSE(dialog->fieldValid(0));
-    EXPECT_EQ(app::CoefficientExpressions[0], QStringLiteral("sqrt(2)/2+"));
-    EXPECT_EQ(app::CoefficientA, std::sqrt(2.0L) / 2);
-    EXPECT_EQ(app::EvaluatorMessage, app::EvaluatorMessages::SyntaxError);
+    EXPECT_EQ(dialog->expressions()[0], QStringLiteral("sqrt(2)/2+"));
+    EXPECT_EQ(dialog->values()[0], std::sqrt(2.0L) / 2);
+    EXPECT_EQ(dialog->fieldMessage(0), app::EvaluatorMessages::SyntaxError);
 }
 
 TEST_F(CoefficientDialogTest, ErrorLineNamesTheInvalidFields)
@@ -161,8 +156,8 @@ TEST_F(CoefficientDialogTest, EmptyFieldIsAnEmptyString)
     open();
     retype("esprb", QString());
     EXPECT_FALSE(dialog->fieldValid(1));
-    EXPECT_EQ(app::EvaluatorMessage, app::EvaluatorMessages::EmptyText);
-    EXPECT_EQ(app::CoefficientExpressions[1], QString());
+    EXPECT_EQ(dialog->fieldMessage(1), app::EvaluatorMessages::EmptyText);
+    EXPECT_EQ(dialog->expressions()[1], QString());
 }
 
 TEST_F(CoefficientDialogTest, CorrectingAFieldAllowsOkWithoutReopening)
@@ -178,7 +173,7 @@ TEST_F(CoefficientDialogTest, CorrectingAFieldAllowsOkWithoutReopening)
     pressOk();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), mrOk);
-    EXPECT_EQ(app::CoefficientA, 1.0L);
+    EXPECT_EQ(dialog->values()[0], 1.0L);
 }
 
 TEST_F(CoefficientDialogTest, CancelUndoesNothing)
@@ -188,13 +183,14 @@ TEST_F(CoefficientDialogTest, CancelUndoesNothing)
     retype("esprc", QStringLiteral("1/"));
     QTest::mouseClick(child<QPushButton>("BitBtn2"), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), mrCancel);
-    EXPECT_EQ(app::CoefficientA, 3.0L);
+    EXPECT_EQ(dialog->values()[0], 3.0L);
     // "1" was valid while "1/" was being typed.
-    EXPECT_EQ(app::CoefficientC, 1.0L);
-    EXPECT_EQ(app::CoefficientExpressions[0], QStringLiteral("3"));
-    EXPECT_EQ(app::CoefficientExpressions[2], QStringLiteral("1/"));
+    EXPECT_EQ(dialog->values()[2], 1.0L);
+    EXPECT_EQ(dialog->expressions()[0], QStringLiteral("3"));
+    EXPECT_EQ(dialog->expressions()[2], QStringLiteral("1/"));
 
-    // The edited texts appear again at the next opening.
+    // The edited texts, kept by the window, appear again at the next opening.
+    expressions = dialog->expressions();
     open();
     EXPECT_EQ(field("espra")->text(), QStringLiteral("3"));
     EXPECT_EQ(field("esprc")->text(), QStringLiteral("1/"));
@@ -202,15 +198,15 @@ TEST_F(CoefficientDialogTest, CancelUndoesNothing)
 
 TEST_F(CoefficientDialogTest, TrigonometricFieldsUseTheAngleFactor)
 {
-    app::CoefficientExpressions = {QStringLiteral("sin 30"), QStringLiteral("arcsin 1"), QStringLiteral("cos pi")};
+    expressions = {QStringLiteral("sin 30"), QStringLiteral("arcsin 1"), QStringLiteral("cos pi")};
     open();
-    EXPECT_LT(app::CoefficientA, 0.5L);
-    EXPECT_GT(app::CoefficientA, 0.4999999L);
-    EXPECT_GT(app::CoefficientB, 90.0L);
+    EXPECT_LT(dialog->values()[0], 0.5L);
+    EXPECT_GT(dialog->values()[0], 0.4999999L);
+    EXPECT_GT(dialog->values()[1], 90.0L);
     app::AngleFactor = app::RadiansAngleFactor;
     pressOk();
-    EXPECT_EQ(app::CoefficientA, std::sin(30.0L));
-    EXPECT_EQ(app::CoefficientC, std::cos(3.14159265358979323846264338327950288L));
+    EXPECT_EQ(dialog->values()[0], std::sin(30.0L));
+    EXPECT_EQ(dialog->values()[2], std::cos(Pi));
 }
 
 TEST_F(CoefficientDialogTest, HelpAndHintSwitch)
@@ -243,18 +239,21 @@ TEST_F(CoefficientDialogTest, RunForACoefficientWindow)
         QTest::keyClicks(b, QStringLiteral("-1,5"));
         QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     });
-    EXPECT_TRUE(runCoefficientDialog(&owner));
+    const CoefficientDialogOutcome confirmed = runCoefficientDialog(&owner, expressions);
+    ASSERT_TRUE(confirmed.confirmed);
     EXPECT_EQ(parent, &owner);
     EXPECT_EQ(cursorShape, ScreenCursors::cursor(ScreenCursors::PointingHand).shape());
-    EXPECT_EQ(app::CoefficientB, -1.5L);
+    EXPECT_EQ((*confirmed.confirmed)[0], 4.0L);
+    EXPECT_EQ((*confirmed.confirmed)[1], -1.5L);
+    EXPECT_EQ(confirmed.expressions[1], QStringLiteral("-1,5"));
     EXPECT_EQ(owner.findChild<Timmettedati*>(), nullptr);
 
     whenModalShown([](QWidget* shown) {
         QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
     });
-    EXPECT_FALSE(runCoefficientDialog(&owner));
+    EXPECT_FALSE(runCoefficientDialog(&owner, expressions).confirmed);
     whenModalShown([](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
-    EXPECT_FALSE(runCoefficientDialog(&owner));
+    EXPECT_FALSE(runCoefficientDialog(&owner, expressions).confirmed);
 }
 
 }  // namespace

@@ -6,17 +6,12 @@
 
 #include "common/test_support.h"
 #include "expr/calculator.h"
-#include "expr/coefficients.h"
-#include "expr/evaluator.h"
+#include "expr/typed_expression.h"
 
 class ExpressionStateScope {
 public:
     ExpressionStateScope()
         : m_factor(app::AngleFactor),
-          m_a(app::CoefficientA),
-          m_b(app::CoefficientB),
-          m_c(app::CoefficientC),
-          m_expressions(app::CoefficientExpressions),
           m_calculator(calculatorState())
     {
         app::AngleFactor = app::DegreesAngleFactor;
@@ -25,17 +20,11 @@ public:
     ~ExpressionStateScope()
     {
         app::AngleFactor = m_factor;
-        app::CoefficientA = m_a;
-        app::CoefficientB = m_b;
-        app::CoefficientC = m_c;
-        app::CoefficientExpressions = m_expressions;
         calculatorState() = m_calculator;
     }
 
 private:
     ScratchDirectory m_scratch;
     float m_factor;
-    long double m_a, m_b, m_c;
-    std::array<QString, 3> m_expressions;
     CalculatorState m_calculator;
 };

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "expr/evaluator.h"
+#include "maths/evaluator.h"
 #include "expr/number_format.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "common/test_support.h"
+#include "graphs/function_texts.h"
 #include "graphs/graphs_drawing.h"
 #include "platform/colors.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The panels' texts at the steps a student watches most: the start, the first two steps, the
 // four quarter turns and the step after the first one. Undefined values read " inf".
-#include "graphs/function_values.h"
+#include "maths/function_values.h"
 
 struct StepTexts {
     int step;

@@ -17,9 +17,9 @@
 #include "platform/colors.h"
 #include "platform/help.h"
 #include "platform/updown.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "step_texts.h"
 
@@ -535,4 +535,19 @@ TEST_F(FunctionGraphsWindow, OpensFromTheMenuOnce)
     EXPECT_EQ(app::openChildWindow(Tftrigon::Slot), window);
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
     EXPECT_TRUE(main->backgroundPicture()->isHidden());
+}
+
+// The picture replayed to the current step, on a device without bitmaps, is the one the window
+// drew tick by tick: mid-animation with two functions, and with the circle left clean at the end.
+TEST_F(FunctionGraphsWindow, PaintReplaysTheAnimationToItsStep)
+{
+    const QSize size(window->clientWidth(), window->clientHeight());
+    chooseFunctions(2, 5);
+    startAnimation();
+    ticks(101);
+    EXPECT_EQ(recordedPicture(*window, size), window->surface().copy(QRect(QPoint(0, 0), size)));
+    tickThrough(LastStep);
+    ticks(1);
+    EXPECT_FALSE(window->state().Animating);
+    EXPECT_EQ(recordedPicture(*window, size), window->surface().copy(QRect(QPoint(0, 0), size)));
 }

@@ -21,8 +21,8 @@
 #include "common/test_support.h"
 #include "platform/help.h"
 #include "platform/help_window.h"
-#include "shell/main_window.h"
-#include "shell/topic_windows.h"
+#include "app/main_window.h"
+#include "app/topic_windows.h"
 
 // Page addresses read as text in failure messages.
 void PrintTo(const QUrl& url, std::ostream* os)

@@ -14,8 +14,8 @@
 #include "platform/help.h"
 #include "platform/help_window.h"
 #include "shell/child_window.h"
-#include "shell/main_window.h"
-#include "shell/topic_windows.h"
+#include "app/main_window.h"
+#include "app/topic_windows.h"
 
 void PrintTo(const QUrl& url, std::ostream* os)
 {
@@ -104,7 +104,7 @@ TEST_F(HelpPathsTest, TheDialogsHelpButtonOpensDataEntryHelp)
         dialog->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_FALSE(runCoefficientDialog(main.get()));
+    EXPECT_FALSE(runCoefficientDialog(main.get(), {}).confirmed);
     EXPECT_EQ(shownPage(), page("en", 804));
 }
 

@@ -30,11 +30,11 @@
 #include "shell/child_window.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/notice_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
-#include "shell/topic_windows.h"
+#include "texts/text_tables.h"
+#include "app/topic_windows.h"
 
 using namespace app;
 
@@ -84,7 +84,7 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
     }
     Tinfo about(main.get());
     TCalcola calculator(main.get());
-    Timmettedati dialog(main.get());
+    Timmettedati dialog(main.get(), {});
     RefusedFileName = scratch.file("<img src=none>.lng");
     Tversione notice(main.get());
     EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("<img src=none>.lng"));

@@ -9,7 +9,7 @@
 #include "shell/languages.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 using namespace app;
 

@@ -24,13 +24,13 @@
 #include "shell/child_window.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/notice_window.h"
 #include "shell/program_folders.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
-#include "shell/topic_windows.h"
+#include "texts/text_tables.h"
+#include "app/topic_windows.h"
 #include "shell/window_registry.h"
 
 using namespace app;

@@ -10,9 +10,9 @@
 #include "common/test_support.h"
 #include "language_samples.h"
 #include "shell/languages.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/program_folders.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 
 using namespace app;
 

@@ -9,7 +9,7 @@
 #include "common/test_support.h"
 #include "language_samples.h"
 #include "platform/qt_translations.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 
 namespace {
 

@@ -22,10 +22,10 @@
 #include "graphs/tftrigon.h"
 #include "platform/updown.h"
 #include "shell/child_window.h"
-#include "shell/main_window.h"
-#include "shell/topic_windows.h"
+#include "app/main_window.h"
+#include "app/topic_windows.h"
 #include "shell/window_registry.h"
-#include "solvers/coefficient_controls.h"
+#include "solvers/frame/coefficient_controls.h"
 
 namespace {
 

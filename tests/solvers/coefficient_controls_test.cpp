@@ -1,6 +1,5 @@
 // The coefficient controls shared by the four coefficient windows: box texts, steps with their
-// acceleration, typed values beyond the range, and the dialog seen from one window while
-// another has changed the shared coefficients.
+// acceleration, typed values beyond the range, and the dialog on each window's own expressions.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -8,31 +7,14 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "expr/coefficients.h"
 #include "platform/updown.h"
-#include "solvers/coefficient_controls.h"
+#include "solvers/frame/coefficient_controls.h"
 #include "common/test_support.h"
 #include "platform/cursors.h"
 
 using namespace solvers;
 
 namespace {
-
-TEST(CoefficientBoxText, FixedPointCutToFiveCharacters)
-{
-    const struct {
-        long double value;
-        const char* text;
-    } cases[] = {
-        {1.0L, "1.00"},     {-1.5L, "-1.50"},  {-10.0L, "-10.0"}, {90.0L, "90.00"},  {-90.0L, "-90.0"},
-        {4.0L, "4.00"},     {-6.2925L, "-6.29"}, {2.4494897L, "2.45"}, {0.0L, "0.00"}, {-0.001L, "0.00"},
-        {123.456L, "123.4"}, {1e30L, "10000"}, {-1e30L, "-1000"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CoefficientBoxText(c.value).toStdString(), c.text) << double(c.value);
-    EXPECT_EQ(CoefficientBoxText(std::numeric_limits<long double>::infinity()), QString());
-    EXPECT_EQ(CoefficientBoxText(std::numeric_limits<long double>::quiet_NaN()), QString());
-}
 
 class CoefficientControlsTest : public ::testing::Test {
 protected:
@@ -60,7 +42,7 @@ TEST_F(CoefficientControlsTest, StartState)
     EXPECT_EQ(controls.values(), (std::array<long double, 3>{1.0L, -1.5L, 0.5L}));
     EXPECT_EQ(controls.pb->minimum(), -9000);
     EXPECT_EQ(controls.pb->maximum(), 9000);
-    EXPECT_EQ(app::CoefficientExpressions[0], "-sqrt(3)");
+    EXPECT_EQ(controls.expressions()[0], "-sqrt(3)");
     EXPECT_EQ(controls.a->width(), 45);
     for (const char* name : {"ToolBar3", "a", "b", "c", "pa", "pb", "pc", "dati"})
         EXPECT_NE(window.findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
@@ -85,7 +67,7 @@ TEST_F(CoefficientControlsTest, HeldArrowAcceleratesUntilReleased)
     EXPECT_EQ(controls.stepPressCount(), 60);
     EXPECT_EQ(controls.pb->increment(), 1);  // only the stepped up-down accelerates
     EXPECT_EQ(controls.value(0), expected / 100.0L);
-    EXPECT_EQ(app::CoefficientA, expected / 100.0L);
+    EXPECT_EQ(controls.values()[0], expected / 100.0L);
     controls.pb->release();
     EXPECT_EQ(controls.stepPressCount(), 0);
     EXPECT_EQ(controls.pa->increment(), 1);
@@ -153,9 +135,10 @@ TEST_F(CoefficientControlsTest, DialogStartsFromThisWindowAndTakesExactValuesOnO
     ScreenCursors::registerPointingHand();
     CoefficientControls controls(&window, setup());
     controls.start();
-    // Another window has meanwhile written its own texts and values.
-    app::CoefficientExpressions = {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")};
-    app::CoefficientA = app::CoefficientB = app::CoefficientC = 5;
+    // Another window has meanwhile taken its own texts and values.
+    CoefficientControls other(&window, setup());
+    other.start();
+    other.setValues({5, 5, 5});
     QString shownA;
     whenModalShown([&](QWidget* dialog) {
         auto* espra = dialog->findChild<QLineEdit*>(QStringLiteral("espra"));
@@ -198,7 +181,16 @@ TEST_F(CoefficientControlsTest, CancelChangesNothingButKeepsTheTypedTexts)
     EXPECT_EQ(controls.expressions()[1], "42");
 
     // Another window's texts in between do not replace this window's on the next opening.
-    app::CoefficientExpressions[1] = QStringLiteral("0");
+    CoefficientControls other(&window, setup());
+    other.start();
+    whenModalShown([&](QWidget* dialog) {
+        auto* esprb = dialog->findChild<QLineEdit*>(QStringLiteral("esprb"));
+        esprb->selectAll();
+        QTest::keyClicks(esprb, QStringLiteral("0"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(other.datiClick());
+    EXPECT_EQ(other.expressions()[1], "0");
     QString shownB;
     whenModalShown([&](QWidget* dialog) {
         shownB = dialog->findChild<QLineEdit*>(QStringLiteral("esprb"))->text();

@@ -4,8 +4,9 @@
 
 #include <cmath>
 
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_drawing.h"
+#include "solvers/elementary/elementary_texts.h"
 #include "solvers/label_reading.h"
 
 using namespace solvers;
@@ -28,7 +29,7 @@ class EquationLabelsTest : public ::testing::TestWithParam<EquationCase> {};
 TEST_P(EquationLabelsTest, ExactTexts)
 {
     const EquationCase& c = GetParam();
-    const EquationLabels l = elementaryEquationLabels(c.function, c.alpha);
+    const EquationLabels l = elementaryEquationLabels(solveElementary(c.function, c.alpha));
     EXPECT_EQ(l.Label1, QString::fromUtf8(c.label1));
     EXPECT_EQ(l.Label2, QString::fromUtf8(c.label2));
     EXPECT_EQ(l.Label8, QString::fromUtf8(c.label8));
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EquationLabels, TangentAtOneEightyReadsAsAZeroValue)
 {
     // sin 180° / cos 180° is a tiny negative number in floating point; it is written, not "nan".
-    const QString label1 = elementaryEquationLabels(Tangent, 180).Label1;
+    const QString label1 = elementaryEquationLabels(solveElementary(Tangent, 180)).Label1;
     EXPECT_TRUE(label1 == QStringLiteral(" tan x = -0.0000 ") || label1 == QStringLiteral(" tan x = 0.00000 "));
 }
 
@@ -80,7 +81,7 @@ TEST(EquationLabels, EveryAngleSolvesItsEquation)
         const AngleRange range = equationAngleRange(function);
         for (int alpha = range.minimum; alpha <= range.maximum; ++alpha) {
             SCOPED_TRACE(testing::Message() << "function " << function << " alpha " << alpha);
-            const EquationLabels l = elementaryEquationLabels(function, alpha);
+            const EquationLabels l = elementaryEquationLabels(solveElementary(function, alpha));
             ASSERT_FALSE(l.Label1.contains(QLatin1String("nan")) || l.Label1.contains(QLatin1String("inf ")));
             const std::optional<int> x1 = degreeSolution(l.Label2);
             ASSERT_TRUE(x1.has_value()) << l.Label2.toStdString();
@@ -119,50 +120,14 @@ TEST(EquationLabels, EveryAngleSolvesItsEquation)
     }
 }
 
-TEST(ElementaryAngles, RangesPerWindowAndFunction)
-{
-    EXPECT_EQ(equationAngleRange(Sine).minimum, -90);
-    EXPECT_EQ(equationAngleRange(Sine).maximum, 90);
-    EXPECT_EQ(equationAngleRange(Cosine).minimum, 0);
-    EXPECT_EQ(equationAngleRange(Cosine).maximum, 180);
-    EXPECT_EQ(equationAngleRange(Tangent).minimum, 0);
-    EXPECT_EQ(equationAngleRange(Tangent).maximum, 180);
-    EXPECT_EQ(inequalityAngleRange(Tangent).minimum, -89);
-    EXPECT_EQ(inequalityAngleRange(Tangent).maximum, 89);
-    EXPECT_EQ(inequalityAngleRange(Cosine).maximum, 180);
-}
-
 TEST(ElementaryAngles, LevelStandsForInfinityAtNinetyDegrees)
 {
-    EXPECT_FLOAT_EQ(elementaryLevel(Tangent, 90, 700), 350.0f);
-    EXPECT_FLOAT_EQ(elementaryLevel(Tangent, 45, 700), 1.0f);
-    EXPECT_FLOAT_EQ(elementaryLevel(Sine, 30, 700), 0.5f);
+    EXPECT_FLOAT_EQ(elementaryLevel(solveElementary(Tangent, 90), 700), 350.0f);
+    EXPECT_FLOAT_EQ(elementaryLevel(solveElementary(Tangent, 45), 700), 1.0f);
+    EXPECT_FLOAT_EQ(elementaryLevel(solveElementary(Sine, 30), 700), 0.5f);
     EXPECT_FALSE(functionValue(Tangent, 90).has_value());
     EXPECT_FALSE(functionValue(Tangent, -90).has_value());
     EXPECT_TRUE(functionValue(Tangent, 180).has_value());
-}
-
-// Every marked abscissa solves f(x) = f(α) and lies on the graph's span [-2.5π, 2.5π].
-TEST(ElementaryAngles, MarkedAbscissasAreSolutionsOnTheGraph)
-{
-    for (int function : {Sine, Cosine, Tangent}) {
-        const AngleRange range = equationAngleRange(function);
-        for (int alpha = range.minimum; alpha <= range.maximum; ++alpha) {
-            const std::vector<long double> xs = elementaryAbscissas(function, alpha);
-            const std::size_t expected = function == Sine      ? 5
-                                         : function == Cosine  ? (alpha < 90 ? 6 : 4)
-                                         : alpha == 90         ? 4
-                                                               : 5;
-            EXPECT_EQ(xs.size(), expected) << function << " " << alpha;
-            for (long double x : xs) {
-                EXPECT_LE(std::fabs(double(x)), 2.5 * M_PI + 1e-9) << function << " " << alpha;
-                if (function == Tangent && alpha == 90)
-                    EXPECT_NEAR(std::cos(double(x)), 0.0, 1e-12);
-                else
-                    EXPECT_NEAR(double(trig(function, x * 180 / Pi)), double(trig(function, alpha)), 1e-9);
-            }
-        }
-    }
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <map>
 
-#include "shell/text_tables.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_inequalities.h"
+#include "texts/text_tables.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_texts.h"
 #include "solvers/label_reading.h"
 
 using namespace solvers;
@@ -31,7 +31,7 @@ class InequalityTextsTest : public ::testing::TestWithParam<TextCase> {};
 TEST_P(InequalityTextsTest, ExactTexts)
 {
     const TextCase& c = GetParam();
-    const InequalityLabels l = elementaryInequalityLabels(c.function, c.alpha);
+    const InequalityLabels l = elementaryInequalityLabels(solveElementary(c.function, c.alpha));
     for (const auto& [n, expected] : c.texts)
         EXPECT_EQ(text(l, n), QString::fromUtf8(expected)) << "Label" << n;
 }
@@ -121,7 +121,7 @@ class InequalityVisibilityTest : public ::testing::TestWithParam<VisibilityCase>
 TEST_P(InequalityVisibilityTest, ShownLabels)
 {
     const VisibilityCase& c = GetParam();
-    const InequalityLabels l = elementaryInequalityLabels(c.function, c.alpha);
+    const InequalityLabels l = elementaryInequalityLabels(solveElementary(c.function, c.alpha));
     QString shown;
     for (int n = 4; n <= 14; ++n)
         shown += l.visible[std::size_t(n)] ? QLatin1Char('1') : QLatin1Char('0');
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Table, InequalityVisibilityTest,
 
 TEST(InequalityTexts, WholeLineAndEmptySetComeFromTheTextTable)
 {
-    const InequalityLabels l = elementaryInequalityLabels(Sine, -90);
+    const InequalityLabels l = elementaryInequalityLabels(solveElementary(Sine, -90));
     EXPECT_EQ(text(l, 2), QStringLiteral(" ") + app::commonText(app::Common::AllReals));
     EXPECT_EQ(text(l, 4), QStringLiteral(" ") + app::commonText(app::Common::EmptySet));
 }
@@ -193,7 +193,7 @@ TEST(InequalityTexts, EveryAngleBoundsItsSolutionSets)
         const int period = function == Tangent ? 180 : 360;
         for (int alpha = range.minimum; alpha <= range.maximum; ++alpha) {
             SCOPED_TRACE(testing::Message() << "function " << function << " alpha " << alpha);
-            const InequalityLabels l = elementaryInequalityLabels(function, alpha);
+            const InequalityLabels l = elementaryInequalityLabels(solveElementary(function, alpha));
             const long double a = trig(function, alpha);
             const bool lowest = (function == Sine && alpha == -90) || (function == Cosine && alpha == 180);
             const bool highest = (function == Sine && alpha == 90) || (function == Cosine && alpha == 0);

@@ -9,12 +9,14 @@
 
 #include "common/test_support.h"
 #include "platform/colors.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations_window.h"
-#include "solvers/solver_geometry.h"
+#include "maths/elementary.h"
+#include "maths/angles.h"
+#include "solvers/elementary/elementary_drawing.h"
+#include "solvers/elementary/elementary_window.h"
+#include "solvers/frame/solver_geometry.h"
 
 using namespace solvers;
 
@@ -54,7 +56,7 @@ TEST(HiDpi, SolverWindowDrawsSharpAtRatioTwo)
     EXPECT_EQ(window->solverBitmap().size(), QSize(W / 2, H / 2) * 2);
 
     // The lime level line (one pixel) is one device row thick wherever it is crossed.
-    const int row = g.graphY(elementaryLevel(window->functionIndex(), window->angleDeg(), g.H));
+    const int row = g.graphY(elementaryLevel(window->findings(), g.H));
     for (int x : {g.levelLeft() + 7, (g.levelLeft() + g.levelRight()) / 2 + 3, g.levelRight() - 9}) {
         SCOPED_TRACE(x);
         EXPECT_EQ(runLength(surface, 2 * x, 2 * row - 4, 2 * row + 4, Colors::clLime), 1);

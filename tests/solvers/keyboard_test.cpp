@@ -15,7 +15,7 @@
 #include "common/test_support.h"
 #include "platform/help.h"
 #include "shell/child_window.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/window_registry.h"
 
 // Texts in failure messages as text.

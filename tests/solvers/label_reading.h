@@ -7,14 +7,14 @@
 #include <QStringList>
 #include <optional>
 
-#include "solvers/angle_notation.h"
+#include "texts/angle_notation.h"
 
 namespace label_reading {
 
 // f(x) for x in degrees: sine, cosine or tangent by function index.
 inline long double trig(int function, long double degrees)
 {
-    const long double x = solvers::radians(degrees);
+    const long double x = radians(degrees);
     switch (function) {
     case solvers::Sine: return std::sin(x);
     case solvers::Cosine: return std::cos(x);

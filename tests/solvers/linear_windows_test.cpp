@@ -16,13 +16,14 @@
 #include "platform/colors.h"
 #include "platform/help.h"
 #include "platform/updown.h"
-#include "shell/main_window.h"
-#include "shell/text_tables.h"
+#include "app/main_window.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
-#include "solvers/angle_notation.h"
-#include "solvers/coefficient_controls.h"
+#include "texts/angle_notation.h"
+#include "solvers/frame/coefficient_controls.h"
 #include "solvers/label_reading.h"
-#include "solvers/linear_windows.h"
+#include "solvers/linear/linear_drawing.h"
+#include "solvers/linear/linear_window.h"
 #include "solvers/picture_reading.h"
 
 using namespace solvers;
@@ -93,16 +94,16 @@ TEST_F(LinearWindowTest, BothOpenFromTheMenuInTheirStartState)
         for (const char* name : {"ToolBar3", "a", "pa", "b", "pb", "c", "pc", "dati", "aiuto", "Label2", "Label8",
                                  "Label4", "Label11"})
             EXPECT_NE(w->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
-        EXPECT_EQ(w->a->text(), QStringLiteral("1.00"));
-        EXPECT_EQ(w->b->text(), QStringLiteral("-1.50"));
-        EXPECT_EQ(w->c->text(), QStringLiteral("0.50"));
-        EXPECT_EQ(w->pa->position(), 100);
-        EXPECT_EQ(w->pb->minimum(), -9000);
-        EXPECT_EQ(w->pc->maximum(), 9000);
-        EXPECT_EQ(w->dati->toolTip(), app::commonText(app::Common::DataEnter));
-        EXPECT_EQ(w->a->width(), 45);
-        EXPECT_EQ(w->values(), (Coefficients{1, -1.5L, 0.5L}));
-        EXPECT_NEAR(double(w->solution().g), 3.0, 1e-15);
+        EXPECT_EQ(w->coefficients()->a->text(), QStringLiteral("1.00"));
+        EXPECT_EQ(w->coefficients()->b->text(), QStringLiteral("-1.50"));
+        EXPECT_EQ(w->coefficients()->c->text(), QStringLiteral("0.50"));
+        EXPECT_EQ(w->coefficients()->pa->position(), 100);
+        EXPECT_EQ(w->coefficients()->pb->minimum(), -9000);
+        EXPECT_EQ(w->coefficients()->pc->maximum(), 9000);
+        EXPECT_EQ(w->coefficients()->dati->toolTip(), app::commonText(app::Common::DataEnter));
+        EXPECT_EQ(w->coefficients()->a->width(), 45);
+        EXPECT_EQ(w->coefficients()->values(), (Coefficients{1, -1.5L, 0.5L}));
+        EXPECT_NEAR(double(w->findings().solution.g), 3.0, 1e-15);
     }
     EXPECT_EQ(text(e, "Label2"), QStringLiteral(" x1 = 40° + k 360°"));
     EXPECT_EQ(text(e, "Label7"), QStringLiteral(" x1 = "));
@@ -128,7 +129,7 @@ TEST_F(LinearWindowTest, EquationPictureAtItsPoints)
     ASSERT_NE(w, nullptr);
     const SolverGeometry g = w->geometry();
     const QImage& surface = w->surface();
-    const LinearSolution& s = w->solution();
+    const LinearSolution& s = w->findings().solution;
 
     // The radii end at 1.5 R: blue to x1 = 40°, lime to x2 = -108°.
     EXPECT_TRUE(colourNear(surface, solutionRadiusEnd(g, s.x1), Colors::clBlue));
@@ -142,7 +143,7 @@ TEST_F(LinearWindowTest, EquationPictureAtItsPoints)
     EXPECT_TRUE(colourNear(surface, g.pointAt(radians(135), g.U), Colors::clWhite));
 
     // The level line y = -c and the marks at x1 and x2 between it and the axis.
-    const int level = linearLevelY(g, w->values());
+    const int level = linearLevelY(g, w->findings().scaled);
     EXPECT_EQ(level, g.H / 4 + nearest(g.H / 10.0L * 0.5L / 2.5L));
     EXPECT_EQ(colourAt(surface, QPoint(g.levelLeft() + 2, level)), Colors::clRed);
     EXPECT_EQ(colourAt(surface, QPoint(g.levelRight() - 2, level)), Colors::clRed);
@@ -199,10 +200,10 @@ TEST_F(LinearWindowTest, TangentAndSpecialCasesArePictured)
         EXPECT_EQ(countColour(surface, circlePart, Colors::clAqua) > 0, !c.blue.empty());
         EXPECT_EQ(countColour(surface, circlePart, Colors::clYellow) > 0, !c.lime.empty());
         // The level line y = -c across the graph, also when a or b is 0, with aqua marks at x1.
-        const int level = linearLevelY(g, c.k);
+        const int level = linearLevelY(g, scaleFree(c.k));
         EXPECT_EQ(colourAt(surface, QPoint(g.levelLeft() + 2, level)), Colors::clRed);
         if (!c.blue.empty() && level != g.H / 4) {
-            const int mark = linearMarkX(g, w->solution().x1, 0);
+            const int mark = linearMarkX(g, w->findings().solution.x1, 0);
             EXPECT_TRUE(colourNear(surface, QPoint(mark, (level + g.H / 4) / 2), Colors::clAqua));
         }
     }
@@ -228,7 +229,7 @@ TEST_F(LinearWindowTest, TheLineIsClippedToTheDiscAroundTheCircle)
         w->setCoefficients(k);
         SCOPED_TRACE(::testing::Message() << double(k[0]) << ", " << double(k[1]) << ", " << double(k[2]));
         QPoint from, to;
-        ASSERT_TRUE(linearLineEnds(g, k, from, to));
+        ASSERT_TRUE(linearLineEnds(g, scaleFree(k), from, to));
         const QImage& surface = w->surface();
         const QPointF centre(g.W / 4.0, g.H / 2.0);
         // Both ends on the disc of radius 1.5 R, the middle white.
@@ -245,8 +246,8 @@ TEST_F(LinearWindowTest, TheLineIsClippedToTheDiscAroundTheCircle)
     }
     // No sine and no cosine term: no line.
     QPoint from, to;
-    EXPECT_FALSE(linearLineEnds(g, {0, 0, 0.5L}, from, to));
-    EXPECT_FALSE(linearLineEnds(g, {0.6L, 0.8L, 1.5L}, from, to));
+    EXPECT_FALSE(linearLineEnds(g, scaleFree({0, 0, 0.5L}), from, to));
+    EXPECT_FALSE(linearLineEnds(g, scaleFree({0.6L, 0.8L, 1.5L}), from, to));
 }
 
 TEST_F(LinearWindowTest, InequalityCircleAndCurveAreColouredBySign)
@@ -295,7 +296,7 @@ TEST_F(LinearWindowTest, InequalityCircleAndCurveAreColouredBySign)
             EXPECT_TRUE(colourNear(bitmap, p, value > level ? Colors::clAqua : Colors::clRed)) << x;
         }
         // The silver level line.
-        EXPECT_EQ(colourAt(surface, QPoint(g.levelLeft() + 2, linearLevelY(g, k))), Colors::clSilver);
+        EXPECT_EQ(colourAt(surface, QPoint(g.levelLeft() + 2, linearLevelY(g, scaleFree(k)))), Colors::clSilver);
     }
     // Without sine and cosine: the whole circle in the sign of c, and no curve.
     for (long double c : {0.5L, -0.5L}) {
@@ -314,9 +315,9 @@ TEST_F(LinearWindowTest, SmallCoefficientsStillHaveTheirSolutions)
     Tdisequazionilineari* d = open<Tdisequazionilineari>();
     ASSERT_TRUE(e && d);
     answerDialog({"0.02", "0", "-0.01"}, true);
-    e->datiClick();
+    e->coefficients()->datiClick();
     answerDialog({"0.02", "0", "-0.01"}, true);
-    d->datiClick();
+    d->coefficients()->datiClick();
     EXPECT_EQ(text(e, "Label2"), QStringLiteral(" x1 = 30° + k 360°"));
     EXPECT_EQ(text(e, "Label4"), QStringLiteral(" x2 = 150° + k 360°"));
     EXPECT_EQ(text(d, "Label8"), QStringLiteral("30° + k 360°' < = x <= 150° + k 360°"));
@@ -393,7 +394,7 @@ TEST_F(LinearWindowTest, HeldArrowsAccelerateAndReleaseResets)
         int lastIncrement;
     } cases[] = {{e, 60, 10}, {d, 60, 20}};
     for (const auto& c : cases) {
-        UpDown* pb = c.window->pb;
+        UpDown* pb = c.window->coefficients()->pb;
         int expected = pb->position();
         for (int step = 1; step <= c.steps; ++step) {
             expected += pb->increment();
@@ -401,14 +402,14 @@ TEST_F(LinearWindowTest, HeldArrowsAccelerateAndReleaseResets)
         }
         EXPECT_EQ(pb->position(), expected);
         EXPECT_EQ(pb->increment(), c.lastIncrement);
-        EXPECT_EQ(c.window->stepPressCount(), c.steps);
-        EXPECT_EQ(c.window->values()[1], expected / 100.0L);
-        EXPECT_EQ(c.window->b->text(), CoefficientBoxText(expected / 100.0L));
+        EXPECT_EQ(c.window->coefficients()->stepPressCount(), c.steps);
+        EXPECT_EQ(c.window->coefficients()->values()[1], expected / 100.0L);
+        EXPECT_EQ(c.window->coefficients()->b->text(), CoefficientBoxText(expected / 100.0L));
         // The results follow the last step.
-        EXPECT_EQ(c.window->solution().deg1,
-                  solveLinear(c.window->values(), c.window == e ? AngleSpan::HalfTurnEachSide : AngleSpan::OneTurn).deg1);
-        c.window->pc->release();
-        EXPECT_EQ(c.window->stepPressCount(), 0);
+        EXPECT_EQ(c.window->findings().solution.deg1,
+                  solveLinear(c.window->coefficients()->values(), c.window == e ? AngleSpan::HalfTurnEachSide : AngleSpan::OneTurn).deg1);
+        c.window->coefficients()->pc->release();
+        EXPECT_EQ(c.window->coefficients()->stepPressCount(), 0);
         EXPECT_EQ(pb->increment(), 1);
         pb->stepDown();
         EXPECT_EQ(pb->position(), expected - 1);
@@ -418,8 +419,8 @@ TEST_F(LinearWindowTest, HeldArrowsAccelerateAndReleaseResets)
     processEvents();
     d = open<Tdisequazionilineari>();
     for (int step = 0; step < 9; ++step)
-        d->pb->stepUp();
-    EXPECT_EQ(d->b->text(), QStringLiteral("-1.41"));
+        d->coefficients()->pb->stepUp();
+    EXPECT_EQ(d->coefficients()->b->text(), QStringLiteral("-1.41"));
 }
 
 TEST_F(LinearWindowTest, TypedCoefficientsSurviveRepaintsAndOtherWindows)
@@ -428,53 +429,53 @@ TEST_F(LinearWindowTest, TypedCoefficientsSurviveRepaintsAndOtherWindows)
     Tdisequazionilineari* d = open<Tdisequazionilineari>();
     ASSERT_TRUE(e && d);
     answerDialog({"-sqrt(3)", "1", "-1"}, true);
-    e->datiClick();
-    const long double a = e->values()[0];
+    e->coefficients()->datiClick();
+    const long double a = e->coefficients()->values()[0];
     EXPECT_NEAR(double(a), -std::sqrt(3.0), 1e-15);
     EXPECT_NE(a, -1.73L);
-    EXPECT_EQ(e->a->text(), QStringLiteral("-1.73"));
-    EXPECT_EQ(e->pa->position(), -173);
+    EXPECT_EQ(e->coefficients()->a->text(), QStringLiteral("-1.73"));
+    EXPECT_EQ(e->coefficients()->pa->position(), -173);
     // -√3 sin x + cos x - 1 = 0: x = -120° (240°) and x = 0°.
     EXPECT_EQ(text(e, "Label2"), QStringLiteral(" x1 = 240° + k 360°"));
     EXPECT_EQ(text(e, "Label4"), QStringLiteral(" x2 = k 360°"));
     const QString second = text(e, "Label11");
 
     // Another coefficient window stepped, then this one repainted and activated: nothing moves.
-    d->pa->stepUp();
-    d->pb->stepDown();
-    const int steps = e->stepPressCount();
+    d->coefficients()->pa->stepUp();
+    d->coefficients()->pb->stepDown();
+    const int steps = e->coefficients()->stepPressCount();
     main->openTopicWindow(30);
     processEvents();
     const int paints = e->formPaintCount();
     uncover(e);
     EXPECT_GT(e->formPaintCount(), paints);
-    EXPECT_EQ(e->values()[0], a);
-    EXPECT_EQ(e->values()[1], 1.0L);
-    EXPECT_EQ(e->values()[2], -1.0L);
-    EXPECT_EQ(e->stepPressCount(), steps);
+    EXPECT_EQ(e->coefficients()->values()[0], a);
+    EXPECT_EQ(e->coefficients()->values()[1], 1.0L);
+    EXPECT_EQ(e->coefficients()->values()[2], -1.0L);
+    EXPECT_EQ(e->coefficients()->stepPressCount(), steps);
     EXPECT_EQ(text(e, "Label11"), second);
     EXPECT_EQ(colourAt(e->surface(), QPoint(2, 2)), Colors::clBlack);
 
     // Beyond the up-down's range: the position stops at 9000, the typed value stays until pa is stepped.
     answerDialog({"1000", nullptr, nullptr}, true);
-    e->datiClick();
-    EXPECT_EQ(e->pa->position(), 9000);
-    EXPECT_EQ(e->values()[0], 1000.0L);
-    EXPECT_EQ(e->a->text(), QStringLiteral("1000."));
+    e->coefficients()->datiClick();
+    EXPECT_EQ(e->coefficients()->pa->position(), 9000);
+    EXPECT_EQ(e->coefficients()->values()[0], 1000.0L);
+    EXPECT_EQ(e->coefficients()->a->text(), QStringLiteral("1000."));
     uncover(e);
-    EXPECT_EQ(e->values()[0], 1000.0L);
-    e->pb->stepUp();
-    EXPECT_EQ(e->values()[0], 1000.0L);
-    e->pa->stepDown();
-    EXPECT_EQ(e->values()[0], 89.99L);
-    EXPECT_EQ(e->a->text(), QStringLiteral("89.99"));
+    EXPECT_EQ(e->coefficients()->values()[0], 1000.0L);
+    e->coefficients()->pb->stepUp();
+    EXPECT_EQ(e->coefficients()->values()[0], 1000.0L);
+    e->coefficients()->pa->stepDown();
+    EXPECT_EQ(e->coefficients()->values()[0], 89.99L);
+    EXPECT_EQ(e->coefficients()->a->text(), QStringLiteral("89.99"));
 
     // Cancel changes nothing.
-    const Coefficients before = e->values();
+    const Coefficients before = e->coefficients()->values();
     const QString first = text(e, "Label2");
     answerDialog({"5", "5", "5"}, false);
-    e->datiClick();
-    EXPECT_EQ(e->values(), before);
+    e->coefficients()->datiClick();
+    EXPECT_EQ(e->coefficients()->values(), before);
     EXPECT_EQ(text(e, "Label2"), first);
 }
 
@@ -487,7 +488,7 @@ TEST_F(LinearWindowTest, ClosingAndReopeningStartsAgain)
         ASSERT_NE(w, nullptr);
         const QString startText = text(w, "Label8");
         for (int i = 0; i < 30; ++i)
-            w->pc->stepDown();
+            w->coefficients()->pc->stepDown();
         EXPECT_NE(text(w, "Label8"), startText);
         w->close();
         processEvents();
@@ -497,10 +498,10 @@ TEST_F(LinearWindowTest, ClosingAndReopeningStartsAgain)
         w = slot == 30 ? static_cast<LinearSolverWindow*>(open<Tequazionilineari>())
                        : static_cast<LinearSolverWindow*>(open<Tdisequazionilineari>());
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->values(), (Coefficients{1, -1.5L, 0.5L}));
-        EXPECT_EQ(w->c->text(), QStringLiteral("0.50"));
-        EXPECT_EQ(w->pc->increment(), 1);
-        EXPECT_EQ(w->stepPressCount(), 0);
+        EXPECT_EQ(w->coefficients()->values(), (Coefficients{1, -1.5L, 0.5L}));
+        EXPECT_EQ(w->coefficients()->c->text(), QStringLiteral("0.50"));
+        EXPECT_EQ(w->coefficients()->pc->increment(), 1);
+        EXPECT_EQ(w->coefficients()->stepPressCount(), 0);
         EXPECT_EQ(text(w, "Label8"), startText);
         w->close();
         processEvents();

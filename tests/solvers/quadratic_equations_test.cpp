@@ -1,6 +1,6 @@
-// The quadratic equation's solution: the shared roots (exact ±1, double roots, overflow), every
-// label text of the worked examples and edge cases, and a sweep over coefficients checking that
-// each degree written solves the equation to within its whole-degree rounding.
+// The quadratic equation's texts: every label text of the worked examples and edge cases, and a
+// sweep over coefficients checking that each degree written solves the equation to within its
+// whole-degree rounding.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,76 +9,13 @@
 
 #include "common/test_support.h"
 #include "solvers/quadratic_coefficient_grid.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "solvers/label_reading.h"
-#include "solvers/quadratic_equations.h"
-#include "solvers/quadratic_roots.h"
+#include "solvers/quadratic/quadratic_texts.h"
 
 using namespace solvers;
 
 namespace {
-
-// ---- Roots ------------------------------------------------------------------------------------
-
-TEST(QuadraticRoots, KindsAndValues)
-{
-    const long double inf = std::numeric_limits<long double>::infinity();
-    const struct {
-        long double a, b, c;
-        RootKind kind;
-        long double t1, t2;
-    } cases[] = {
-        {1, -1.5L, 0.5L, RootKind::Two, 1, 0.5L},
-        {-1, 1.5L, -0.5L, RootKind::Two, 0.5L, 1},  // t1 < t2 when a < 0
-        {1, 0, 1, RootKind::None, 0, 0},
-        {1, -1, 0.25L, RootKind::Double, 0.5L, 0.5L},
-        {0, 2, -1, RootKind::Linear, 0.5L, 0.5L},
-        {0, 0, 0, RootKind::Degenerate, 0, 0},
-        {0, 0, 3, RootKind::Degenerate, 0, 0},
-        {inf, 1, 1, RootKind::None, 0, 0},  // not a number to solve with
-    };
-    for (const auto& c : cases) {
-        const QuadraticRoots r = solveQuadratic(c.a, c.b, c.c);
-        EXPECT_EQ(r.kind, c.kind) << double(c.a) << " " << double(c.b) << " " << double(c.c);
-        EXPECT_EQ(r.t1, c.t1) << double(c.a) << " " << double(c.b) << " " << double(c.c);
-        EXPECT_EQ(r.t2, c.t2) << double(c.a) << " " << double(c.b) << " " << double(c.c);
-    }
-}
-
-TEST(QuadraticRoots, RootsAtPlusOrMinusOneInHundredthsAreExact)
-{
-    // Exact in real numbers, a hair off in floating point.
-    const struct {
-        int a, b, c;  // hundredths
-        long double exact;
-    } cases[] = {{42, 97, 55, -1}, {30, 27, -3, -1}, {42, -97, 55, 1}, {-7, 3, 4, 1}, {13, 13, 0, -1}, {0, 37, -37, 1}};
-    for (const auto& c : cases) {
-        const QuadraticRoots r = solveQuadratic(c.a / 100.0L, c.b / 100.0L, c.c / 100.0L);
-        EXPECT_TRUE(r.t1 == c.exact || r.t2 == c.exact) << c.a << " " << c.b << " " << c.c;
-        EXPECT_TRUE(rootInRange(Sine, c.exact));
-    }
-    EXPECT_EQ(principalAngle(Sine, -1), -Pi / 2);
-    EXPECT_EQ(principalAngle(Cosine, -1.0000000001L), Pi);  // held within [-1, 1]
-}
-
-TEST(QuadraticRoots, ADiscriminantZeroUpToRoundingIsADoubleRoot)
-{
-    // (t + 0.1)², (0.3t - 0.7)², (t - 0.3)² in hundredths.
-    for (const auto& [a, b, c] : {std::array<int, 3>{100, 20, 1}, {9, -42, 49}, {100, -60, 9}}) {
-        const QuadraticRoots r = solveQuadratic(a / 100.0L, b / 100.0L, c / 100.0L);
-        EXPECT_EQ(r.kind, RootKind::Double) << a << " " << b << " " << c;
-    }
-}
-
-TEST(QuadraticRoots, HugeCoefficientsGiveFiniteRoots)
-{
-    const QuadraticRoots r = solveQuadratic(1e-4000L, 1e4000L, 1);
-    EXPECT_TRUE(r.hasRoot());
-    EXPECT_TRUE(std::isfinite(r.t1) && std::isfinite(r.t2));
-    const QuadraticRoots big = solveQuadratic(1e3000L, -3e3000L, 2e3000L);
-    EXPECT_NEAR(double(big.t1), 2, 1e-15);
-    EXPECT_EQ(big.t2, 1);
-}
 
 // ---- Labels -----------------------------------------------------------------------------------
 
@@ -86,10 +23,10 @@ using Labels = std::map<int, QString>;  // the labels that are not empty
 
 void expectLabels(int function, long double a, long double b, long double c, const Labels& expected)
 {
-    const QuadraticEquationResult r = solveQuadraticEquation(function, a, b, c);
+    const std::array<QString, 15> label = quadraticEquationLabels(solveQuadraticEquation(function, a, b, c));
     for (int n = 1; n <= 14; ++n) {
         const auto it = expected.find(n);
-        EXPECT_EQ(r.label[std::size_t(n)].toStdString(), it == expected.end() ? "" : it->second.toStdString())
+        EXPECT_EQ(label[std::size_t(n)].toStdString(), it == expected.end() ? "" : it->second.toStdString())
             << "Label" << n << " for " << function << ": " << double(a) << ", " << double(b) << ", " << double(c);
     }
 }
@@ -106,7 +43,7 @@ TEST_F(QuadraticEquationLabels, DefaultEquation)
                   {5, " x1 = 90° + k 360° "}, {10, "x1 = "}, {9, "p/2 + 2Kp"}, {3, " sin x2 = 0.50000 "},
                   {4, " x2 = 30° + k 360°"}, {6, "x2 = "}, {11, "p/6 + 2Kp"}, {12, " x2 = 150° + k 360° "},
                   {13, "x2 = "}, {14, "5p/6 + 2Kp"}});
-    const QuadraticEquationResult r = solveQuadraticEquation(Sine, 1, -1.5L, 0.5L);
+    const QuadraticEquationFindings r = solveQuadraticEquation(Sine, 1, -1.5L, 0.5L);
     ASSERT_EQ(r.drawn.size(), 2u);
     EXPECT_EQ(r.drawn[0].t, 1);
     EXPECT_EQ(r.drawn[0].m, 0.2L);
@@ -124,16 +61,16 @@ TEST_F(QuadraticEquationLabels, SymmetricSineRootsAndTheDialogExample)
                   {4, " x2 = 330° + k 360°"}, {6, "x2 = "}, {11, "11p/6 + 2Kp"}, {12, " x2 = 210° + k 360° "},
                   {13, "x2 = "}, {14, "7p/6 + 2Kp"}});
     // 4t² - 2(√3 + √2)t + √6 = 0: t = √3/2 and √2/2.
-    const QuadraticEquationResult r =
-        solveQuadraticEquation(Sine, 4, -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)), std::sqrt(6.0L));
-    EXPECT_EQ(r.label[2], " x1 = 60° + k 360°");
-    EXPECT_EQ(r.label[5], " x1 = 120° + k 360° ");
-    EXPECT_EQ(r.label[8], "p/3 + 2Kp");
-    EXPECT_EQ(r.label[9], "2p/3 + 2Kp");
-    EXPECT_EQ(r.label[4], " x2 = 45° + k 360°");
-    EXPECT_EQ(r.label[12], " x2 = 135° + k 360° ");
-    EXPECT_EQ(r.label[11], "p/4 + 2Kp");
-    EXPECT_EQ(r.label[14], "3p/4 + 2Kp");
+    const std::array<QString, 15> label =
+        quadraticEquationLabels(solveQuadraticEquation(Sine, 4, -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)), std::sqrt(6.0L)));
+    EXPECT_EQ(label[2], " x1 = 60° + k 360°");
+    EXPECT_EQ(label[5], " x1 = 120° + k 360° ");
+    EXPECT_EQ(label[8], "p/3 + 2Kp");
+    EXPECT_EQ(label[9], "2p/3 + 2Kp");
+    EXPECT_EQ(label[4], " x2 = 45° + k 360°");
+    EXPECT_EQ(label[12], " x2 = 135° + k 360° ");
+    EXPECT_EQ(label[11], "p/4 + 2Kp");
+    EXPECT_EQ(label[14], "3p/4 + 2Kp");
 }
 
 TEST_F(QuadraticEquationLabels, SingleRootsAtTheSpecialAngles)
@@ -154,7 +91,7 @@ TEST_F(QuadraticEquationLabels, SingleRootsAtTheSpecialAngles)
     expectLabels(Cosine, 0, 2, -1,
                  {{1, " cos x1 = 0.50000 "}, {2, " x1 = 60° + k 360° "}, {7, "x1 = "}, {8, "p/3 + 2Kp"},
                   {5, " x1 = 300° + k 360° "}, {10, "x1 = "}, {9, "5p/3 + 2Kp"}});
-    const QuadraticEquationResult r = solveQuadraticEquation(Cosine, 0, 2, -1);
+    const QuadraticEquationFindings r = solveQuadraticEquation(Cosine, 0, 2, -1);
     ASSERT_EQ(r.drawn.size(), 1u);
     EXPECT_EQ(r.drawn[0].m, 0);
 }
@@ -179,7 +116,7 @@ TEST_F(QuadraticEquationLabels, RootsOutOfRange)
     expectLabels(Sine, 1, -3, 2,
                  {{1, "sin x1 out of range"}, {3, " sin x2 = 1.00000 "}, {4, " x2 = 90° + k 360°"}, {6, "x2 = "},
                   {11, "p/2 + 2Kp"}, {12, " x2 = 90° + k 360° "}, {13, "x2 = "}, {14, "p/2 + 2Kp"}});
-    const QuadraticEquationResult r = solveQuadraticEquation(Sine, 1, -3, 2);
+    const QuadraticEquationFindings r = solveQuadraticEquation(Sine, 1, -3, 2);
     ASSERT_EQ(r.drawn.size(), 1u);
     EXPECT_EQ(r.drawn[0].m, 0.6L);
     expectLabels(Cosine, 0, 2, -3, {{1, "cos x1 out of range"}});
@@ -215,7 +152,7 @@ TEST_F(QuadraticEquationLabels, DoubleRootIsShownAsOneRoot)
     expectLabels(Sine, 1, -1, 0.25L,
                  {{1, " sin x1 = 0.50000 "}, {2, " x1 = 30° + k 360°"}, {7, "x1 = "}, {8, "p/6 + 2Kp"},
                   {5, " x1 = 150° + k 360° "}, {10, "x1 = "}, {9, "5p/6 + 2Kp"}});
-    const QuadraticEquationResult r = solveQuadraticEquation(Sine, 1, -1, 0.25L);
+    const QuadraticEquationFindings r = solveQuadraticEquation(Sine, 1, -1, 0.25L);
     ASSERT_EQ(r.drawn.size(), 1u);
     EXPECT_EQ(r.drawn[0].m, 0);
     // Zero only up to rounding: (t + 0.1)².
@@ -268,7 +205,7 @@ TEST_F(QuadraticEquationLabels, SweepEveryWrittenDegreeSolvesTheEquation)
     for (int function : {Sine, Cosine, Tangent}) {
         for (const auto& [ia, ib, ic] : grid) {
             const long double a = ia / 100.0L, b = ib / 100.0L, c = ic / 100.0L;
-            const QuadraticEquationResult r = solveQuadraticEquation(function, a, b, c);
+            const std::array<QString, 15> label = quadraticEquationLabels(solveQuadraticEquation(function, a, b, c));
             std::vector<double> roots = referenceRoots(ia / 100.0, ib / 100.0, ic / 100.0);
             int admissible = 0;
             for (double t : roots)
@@ -276,7 +213,7 @@ TEST_F(QuadraticEquationLabels, SweepEveryWrittenDegreeSolvesTheEquation)
             // Families written: Label2 and Label5 for x1, Label4 and Label12 for x2.
             int families = 0;
             for (int n : {2, 5, 4, 12}) {
-                const QString& text = r.label[std::size_t(n)];
+                const QString& text = label[std::size_t(n)];
                 if (text.isEmpty() || text.contains(QStringLiteral("∈")))
                     continue;
                 ++families;
@@ -284,7 +221,7 @@ TEST_F(QuadraticEquationLabels, SweepEveryWrittenDegreeSolvesTheEquation)
                 ASSERT_TRUE(x.has_value()) << text.toStdString();
                 if (function == Tangent) {
                     // Its π label beside it names the same angle, modulo 180°.
-                    const std::optional<int> p = label_reading::radianBound(r.label[std::size_t(n == 2 ? 8 : 11)]);
+                    const std::optional<int> p = label_reading::radianBound(label[std::size_t(n == 2 ? 8 : 11)]);
                     ASSERT_TRUE(p.has_value()) << ia << " " << ib << " " << ic << " " << text.toStdString();
                     EXPECT_EQ(((*p - *x) % 180 + 180) % 180, 0) << text.toStdString();
                 }
@@ -295,7 +232,7 @@ TEST_F(QuadraticEquationLabels, SweepEveryWrittenDegreeSolvesTheEquation)
             }
             EXPECT_EQ(families, admissible * (function == Tangent ? 1 : 2))
                 << function << ": " << ia << " " << ib << " " << ic;
-            for (const QString& text : r.label) {
+            for (const QString& text : label) {
                 EXPECT_FALSE(text.contains(QStringLiteral("nan")) || text.contains(QStringLiteral("inf")));
             }
         }

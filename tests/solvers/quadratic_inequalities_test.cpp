@@ -10,7 +10,7 @@
 #include "common/test_support.h"
 #include "solvers/quadratic_coefficient_grid.h"
 #include "solvers/label_reading.h"
-#include "solvers/quadratic_inequalities.h"
+#include "solvers/quadratic/quadratic_texts.h"
 
 using namespace solvers;
 
@@ -27,7 +27,7 @@ struct Sets {
 
 void expectSets(int function, long double a, long double b, long double c, const Sets& s)
 {
-    const QuadraticInequalityResult r = solveQuadraticInequality(function, a, b, c);
+    const QuadraticInequalityTexts r = quadraticInequalityTexts(solveQuadraticInequality(function, a, b, c));
     const std::string where =
         std::to_string(function) + ": " + std::to_string(double(a)) + ", " + std::to_string(double(b)) + ", " +
         std::to_string(double(c));
@@ -199,7 +199,7 @@ TEST_F(QuadraticInequalitySets, WhatThePictureColours)
         {Sine, 1, -1, 0.25L, true, false, 0, 0, {0.5L}},
     };
     for (const auto& c : cases) {
-        const QuadraticInequalityResult r = solveQuadraticInequality(c.function, c.a, c.b, c.c);
+        const QuadraticInequalityFindings r = solveQuadraticInequality(c.function, c.a, c.b, c.c);
         const std::string where = std::to_string(double(c.a)) + " " + std::to_string(double(c.b)) + " " +
                                   std::to_string(double(c.c));
         EXPECT_EQ(r.outerGreater, c.outerGreater) << where;
@@ -257,7 +257,7 @@ TEST_F(QuadraticInequalitySets, SweepTheIntervalsHoldExactlyWhereTheSetsDo)
     for (int function : {Sine, Cosine, Tangent}) {
         for (const auto& [ia, ib, ic] : grid) {
             const long double a = ia / 100.0L, b = ib / 100.0L, c = ic / 100.0L;
-            const QuadraticInequalityResult r = solveQuadraticInequality(function, a, b, c);
+            const QuadraticInequalityTexts r = quadraticInequalityTexts(solveQuadraticInequality(function, a, b, c));
             const std::string where = std::to_string(function) + ": " + std::to_string(ia) + " " +
                                       std::to_string(ib) + " " + std::to_string(ic);
             std::vector<Bounds> greater, less;

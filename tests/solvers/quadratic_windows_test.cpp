@@ -19,13 +19,13 @@
 #include "platform/cursors.h"
 #include "platform/help.h"
 #include "platform/updown.h"
-#include "shell/main_window.h"
-#include "shell/text_tables.h"
+#include "app/main_window.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "solvers/picture_reading.h"
-#include "solvers/quadratic_drawing.h"
-#include "solvers/quadratic_equations_window.h"
-#include "solvers/quadratic_inequalities_window.h"
+#include "solvers/quadratic/quadratic_drawing.h"
+#include "solvers/quadratic/quadratic_texts.h"
+#include "solvers/quadratic/quadratic_window.h"
 
 using namespace solvers;
 using namespace picture_reading;
@@ -56,8 +56,8 @@ protected:
     }
     static QStringList expectedTexts(int function, long double a, long double b, long double c)
     {
-        const QuadraticEquationResult r = solveQuadraticEquation(function, a, b, c);
-        return QStringList(r.label.begin() + 1, r.label.end());
+        const std::array<QString, 15> label = quadraticEquationLabels(solveQuadraticEquation(function, a, b, c));
+        return QStringList(label.begin() + 1, label.end());
     }
     static QStringList texts(const Tdisequasecondogrado* w)
     {
@@ -181,14 +181,14 @@ TEST_F(QuadraticWindowTest, HeldArrowAcceleratesAndEveryStepSolvesAtOnce)
     // Ten steps of 0.01, then 0.10: 0.50 - 0.10 - 0.20.
     EXPECT_EQ(k->pc->position(), 20);
     EXPECT_EQ(k->c->text(), QStringLiteral("0.20"));
-    EXPECT_EQ(w->values()[2], 0.2L);
+    EXPECT_EQ(w->coefficients()->values()[2], 0.2L);
     EXPECT_EQ(texts(w), expectedTexts(Sine, 1, -1.5L, 0.2L));
     const int paints = w->formPaintCount();
     processEvents();
     EXPECT_EQ(w->formPaintCount(), paints);  // a step shows what it drew, no second drawing
     // The line of the new second root on the graph.
     const SolverGeometry g = w->geometry();
-    const long double t2 = w->result().roots.t2;
+    const long double t2 = w->findings().roots.t2;
     EXPECT_EQ(colourAt(w->surface(), QPoint(g.levelLeft() + 4, g.graphY(t2))), clRed);
 
     k->pc->release();
@@ -196,7 +196,7 @@ TEST_F(QuadraticWindowTest, HeldArrowAcceleratesAndEveryStepSolvesAtOnce)
     EXPECT_EQ(k->pc->increment(), 1);
     k->pc->stepUp();
     EXPECT_EQ(k->c->text(), QStringLiteral("0.21"));
-    w->paMouseUp();
+    w->coefficients()->paMouseUp();
     for (int step = 0; step < 2000; ++step)
         k->pa->stepDown();
     EXPECT_EQ(k->pa->position(), -900);
@@ -226,7 +226,7 @@ TEST_F(QuadraticWindowTest, DialogValuesAreKeptByRepaintsActivationsAndOtherWind
     repaint(w);
     EXPECT_EQ(texts(w), shown);
     EXPECT_EQ(k->stepPressCount(), 0);
-    EXPECT_EQ(w->values()[1], -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)));
+    EXPECT_EQ(w->coefficients()->values()[1], -2 * (std::sqrt(3.0L) + std::sqrt(2.0L)));
     const SolverGeometry g = w->geometry();
     EXPECT_EQ(w->surface().copy(QRect(0, 0, g.W / 2 - 2, g.H)), drawn.copy(QRect(0, 0, g.W / 2 - 2, g.H)));
 
@@ -250,25 +250,25 @@ TEST_F(QuadraticWindowTest, DialogCancelAndValuesBeyondTheRange)
     CoefficientControls* k = w->coefficients();
     const QStringList before = texts(w);
     answerDialog("7", "1", "1", false);
-    w->datiClick();
+    w->coefficients()->datiClick();
     EXPECT_EQ(texts(w), before);
     EXPECT_EQ(k->a->text(), QStringLiteral("1.00"));
 
     // a = 12 beyond the range of pa: the position stops at 900, the window solves with 12.
     answerDialog("12", "-1", "0", true);
-    w->datiClick();
+    w->coefficients()->datiClick();
     EXPECT_EQ(k->pa->position(), 900);
     EXPECT_EQ(k->a->text(), QStringLiteral("12.00"));
     EXPECT_EQ(texts(w), expectedTexts(Sine, 12, -1, 0));
     EXPECT_EQ(w->Label[1]->text(), QStringLiteral(" sin x1 = 0.08333 "));
     repaint(w);
-    EXPECT_EQ(w->values()[0], 12);
+    EXPECT_EQ(w->coefficients()->values()[0], 12);
     EXPECT_EQ(texts(w), expectedTexts(Sine, 12, -1, 0));
     // Stepping b keeps the typed a; stepping a takes the position.
     k->pb->stepUp();
-    EXPECT_EQ(w->values()[0], 12);
+    EXPECT_EQ(w->coefficients()->values()[0], 12);
     k->pa->stepDown();
-    EXPECT_EQ(w->values()[0], 8.99L);
+    EXPECT_EQ(w->coefficients()->values()[0], 8.99L);
     EXPECT_EQ(texts(w), expectedTexts(Sine, 8.99L, -0.99L, 0));
 }
 
@@ -310,7 +310,7 @@ TEST_F(QuadraticWindowTest, EquationFunctionChangeAndReopening)
     EXPECT_EQ(again->functionIndex(), Sine);
     EXPECT_EQ(again->funzt->currentIndex(), 0);
     EXPECT_EQ(again->coefficients()->a->text(), QStringLiteral("1.00"));
-    EXPECT_EQ(again->values(), (std::array<long double, 3>{1, -1.5L, 0.5L}));
+    EXPECT_EQ(again->coefficients()->values(), (std::array<long double, 3>{1, -1.5L, 0.5L}));
     EXPECT_EQ(texts(again), expectedTexts(Sine, 1, -1.5L, 0.5L));
     EXPECT_TRUE(again->Label[5]->isVisible());
 }
@@ -408,15 +408,15 @@ TEST_F(QuadraticWindowTest, InequalityStepsAccelerateTwice)
         ASSERT_EQ(k->pa->position(), expected) << step;
     }
     EXPECT_EQ(k->a->text(), QStringLiteral("2.35"));
-    EXPECT_EQ(w->values()[0], 2.35L);
-    // A step redraws only the rows it can change; the picture is the one a whole redraw gives.
+    EXPECT_EQ(w->coefficients()->values()[0], 2.35L);
+    // A step draws the picture a whole redraw gives.
     const QImage stepped = w->surface().copy();
     repaint(w);
     const SolverGeometry g = w->geometry();
     for (const QRect part : {QRect(0, 0, g.W / 2 - 2, g.H), QRect(g.W / 2, 0, g.W / 2, g.H / 2)})
         EXPECT_EQ(w->surface().copy(part), stepped.copy(part));
-    EXPECT_EQ(w->result().Label2, solveQuadraticInequality(Sine, 2.35L, -1.5L, 0.5L).Label2);
-    w->paMouseUp();
+    EXPECT_EQ(w->Label[2]->text(), quadraticInequalityTexts(solveQuadraticInequality(Sine, 2.35L, -1.5L, 0.5L)).Label2);
+    w->coefficients()->paMouseUp();
     EXPECT_EQ(k->pa->increment(), 1);
     k->pa->stepDown();
     EXPECT_EQ(k->a->text(), QStringLiteral("2.34"));
@@ -482,7 +482,7 @@ TEST_F(QuadraticWindowTest, InequalityFunctionChangeRepaintAndReopening)
     EXPECT_EQ(again->functionIndex(), Sine);
     EXPECT_EQ(again->Label[1]->text(), QStringLiteral("a (sin x)^2 + b sin x + c >= 0"));
     EXPECT_EQ(again->Label[2]->text(), QStringLiteral("sin x <= 0.50   U   sin x = 1.00"));
-    EXPECT_EQ(again->values(), (std::array<long double, 3>{1, -1.5L, 0.5L}));
+    EXPECT_EQ(again->coefficients()->values(), (std::array<long double, 3>{1, -1.5L, 0.5L}));
 }
 
 }  // namespace

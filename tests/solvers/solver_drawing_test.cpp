@@ -5,13 +5,12 @@
 #include <cmath>
 
 #include "platform/colors.h"
-#include "solvers/angle_notation.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations_drawing.h"
-#include "solvers/elementary_inequalities_drawing.h"
-#include "solvers/linear_drawing.h"
+#include "texts/angle_notation.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_drawing.h"
+#include "solvers/linear/linear_drawing.h"
 #include "solvers/picture_reading.h"
-#include "solvers/solver_drawing.h"
+#include "solvers/frame/solver_drawing.h"
 
 using namespace solvers;
 using namespace picture_reading;
@@ -37,30 +36,28 @@ QImage backdrop(const BackdropStyle& style, int halves)
 
 // A window image with the picture `draw` of (function, α) over the given backdrop.
 template <class Draw>
-QImage picture(const BackdropStyle& style, int halves, Draw draw, int function, int alpha)
+QImage picture(const BackdropStyle& style, int halves, Draw draw, int function, int alpha, bool first)
 {
     const QImage bitmap = backdrop(style, halves);
     QImage window = blankWindow();
     QPainter painter(&window);
-    draw(painter, g, bitmap, function, alpha);
+    draw(painter, g, GraphSource{&bitmap, style}, solveElementary(function, alpha), first);
     return window;
 }
 
 QImage equationPicture(int function, int alpha, bool first = false)
 {
-    return picture(equationBackdropStyle(function), 1, first ? &drawEquationFirstPicture : &drawEquationPicture,
-                   function, alpha);
+    return picture(equationBackdropStyle(function), 1, &drawEquationPicture, function, alpha, first);
 }
 
 QImage inequalityPicture(int function, int alpha, bool first = false)
 {
-    return picture(inequalityBackdropStyle(function), 2,
-                   first ? &drawInequalityFirstPicture : &drawInequalityPicture, function, alpha);
+    return picture(inequalityBackdropStyle(function), 2, &drawInequalityPicture, function, alpha, first);
 }
 
 int levelRow(int function, int alpha)
 {
-    return g.H / 4 - nearest(elementaryLevel(function, alpha, g.H) * g.H / 10.0L);
+    return g.H / 4 - nearest(elementaryLevel(solveElementary(function, alpha), g.H) * g.H / 10.0L);
 }
 
 QPoint onCircle(double degrees, int radius)
@@ -303,7 +300,7 @@ TEST_P(TwoColourGraphTest, AquaAboveTheLevelYellowBelow)
     EXPECT_EQ(countColour(picture, above, clYellow), 0);
     EXPECT_EQ(countColour(picture, below, clAqua), 0);
     // Where the curve has room on a side of the level, it shows there in that side's colour.
-    const float a = elementaryLevel(function, alpha, g.H);
+    const float a = elementaryLevel(solveElementary(function, alpha), g.H);
     if (above.height() > 5 && (function == Tangent || a < 0.9f))
         EXPECT_GT(countColour(picture, above, clAqua), 20);
     if (below.height() > 5 && (function == Tangent || a > -0.9f))
@@ -395,7 +392,7 @@ TEST(FarCoordinates, AreHeldInsteadOfOverflowing)
     for (const auto& c : levels)
         EXPECT_EQ(g.graphY(c.t), c.y) << double(c.t);
     // The linear windows' level line y = -c when the curve 10^-20 sin x is next to nothing.
-    EXPECT_EQ(linearLevelY(g, {1e-20L, 0, 1}), FarCoordinate);
+    EXPECT_EQ(linearLevelY(g, scaleFree({1e-20L, 0, 1})), FarCoordinate);
     EXPECT_EQ(linearLevelY(g, {1e-20L, 0, -1}), -FarCoordinate);
     EXPECT_EQ(linearLevelY(g, {1, 0, 0.5L}), 200 + 40);
 }

@@ -15,16 +15,14 @@
 #include "platform/cursors.h"
 #include "platform/help.h"
 #include "platform/updown.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/shared_state.h"
-#include "shell/text_tables.h"
+#include "texts/text_tables.h"
 #include "shell/window_registry.h"
-#include "solvers/angle_notation.h"
-#include "solvers/elementary_angles.h"
-#include "solvers/elementary_equations_drawing.h"
-#include "solvers/elementary_equations_window.h"
-#include "solvers/elementary_inequalities_drawing.h"
-#include "solvers/elementary_inequalities_window.h"
+#include "texts/angle_notation.h"
+#include "maths/elementary.h"
+#include "solvers/elementary/elementary_drawing.h"
+#include "solvers/elementary/elementary_window.h"
 #include "solvers/picture_reading.h"
 
 using namespace solvers;
@@ -64,7 +62,7 @@ protected:
     static int levelRow(ElementarySolverWindow* window)
     {
         const SolverGeometry g = window->geometry();
-        return g.graphY(elementaryLevel(window->functionIndex(), window->angleDeg(), g.H));
+        return g.graphY(elementaryLevel(window->findings(), g.H));
     }
 
     ScratchDirectory scratch;

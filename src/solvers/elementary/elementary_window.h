@@ -1,0 +1,98 @@
+#pragma once
+// The two elementary windows on the solver frame. `Tequa` teaches sin x = a, cos x = a and
+// tan x = a for a = f(α), with both solution families in degrees and as fractions of π, the unit
+// circle construction and the graph of f with the level line y = a and the solutions marked on
+// it. `Tdisequatr` teaches f(x) >= a and f(x) < a, with their solution intervals, the solution
+// arcs on the unit circle and the graph drawn aqua above the level line, yellow below it.
+// Both have the function choice `funzt` with `aggiorna` and the angle up-down `sposta` with the
+// angle α (`AngleDeg`) it holds.
+#include <array>
+
+#include "maths/elementary.h"
+#include "solvers/frame/solver_window.h"
+
+class QLabel;
+class UpDown;
+
+namespace solvers {
+
+// What tells the two windows apart besides their labels and pictures.
+struct ElementaryDesign {
+    std::array<AngleRange, 3> ranges;  // of sposta, per function
+    BackdropStyle backdrop;            // the graph's style; its function is the one chosen
+};
+
+// What the two windows share: the creation, the start state at α = 25, the findings of every
+// click (`spostaClick`, also run by every repaint) and the change of function (`aggiornaClick`).
+class ElementarySolverWindow : public SolverWindow {
+    Q_OBJECT
+public:
+    UpDown* sposta;
+
+    int angleDeg() const { return AngleDeg; }
+    // What the window found for its function and angle.
+    const ElementaryFindings& findings() const { return Findings; }
+
+    // The up-down's click (either arrow): labels and picture for the new angle.
+    void spostaClick();
+    // Applies the function chosen in funzt: range, caption of Panel2, a new graph, α back to 25.
+    void aggiornaClick() override;
+
+protected:
+    ElementarySolverWindow(const SolverFrame& frame, const ElementaryDesign& design);
+
+    void FormCreate() override;
+    void prepareOpeningPicture() override;
+    // AngleDeg from sposta, and the findings for it.
+    void solveAngle();
+    // Where the picture takes its graph from.
+    GraphSource graphSource(const QPainter& painter, QSize size) const;
+
+    int AngleDeg = StartAngle;
+    ElementaryFindings Findings;
+
+private:
+    BackdropStyle backdropStyle() const;
+    ElementaryDesign m_design;
+};
+
+class Tequa : public ElementarySolverWindow {
+    Q_OBJECT
+public:
+    Tequa();
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label5;
+    QLabel* Label10;
+    QLabel* Label9;
+
+    void paint(QPainter& painter, QSize size) const override;
+
+protected:
+    void solve() override;
+
+private:
+    void WriteSolutionLabels();
+};
+
+class Tdisequatr : public ElementarySolverWindow {
+    Q_OBJECT
+public:
+    Tdisequatr();
+
+    // Label1 ... Label14 by their number (index 0 unused).
+    std::array<QLabel*, 15> Label{};
+
+    void paint(QPainter& painter, QSize size) const override;
+
+protected:
+    void solve() override;
+
+private:
+    void WriteSolutionLabels();
+};
+
+}  // namespace solvers

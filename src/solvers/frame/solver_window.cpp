@@ -1,0 +1,390 @@
+#include "solvers/frame/solver_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPaintEngine>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "maths/angles.h"
+#include "platform/colors.h"
+#include "platform/cursors.h"
+#include "platform/desktop.h"
+#include "platform/fonts.h"
+#include "platform/help.h"
+#include "platform/hints.h"
+#include "platform/keyboard.h"
+#include "platform/symbol_font.h"
+#include "shell/image_list.h"
+#include "shell/shared_state.h"
+#include "texts/text_tables.h"
+
+namespace solvers {
+
+namespace {
+
+void paintGround(QWidget* widget, const QColor& ground)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ground);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The hourglass over the whole screen while the first picture is drawn, restored however the
+// drawing ends.
+class HourglassCursor {
+public:
+    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+};
+
+}  // namespace
+
+SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, frame.className), m_frame(frame)
+{
+    QWidget* area = client();
+    area->installEventFilter(this);
+    Help::setHelpContext(this, SolverWindowHelpContext);
+    // F1 on a control of the window opens the window's own page, the one aiuto opens.
+    Help::setHelpContext(area, frame.helpContext);
+
+    sotto = new QFrame(area);
+    sotto->setObjectName("sotto");
+    sotto->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    sotto->setAutoFillBackground(true);
+    Bevel1 = new QFrame(sotto);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameStyle(QFrame::VLine | QFrame::Raised);
+    if (frame.equationPanelWidth > 0) {
+        Panel2 = new QLabel(sotto);
+        Panel2->setObjectName("Panel2");
+        Panel2->setTextFormat(Qt::PlainText);
+        Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        Panel2->setAlignment(Qt::AlignCenter);
+        Panel2->setFont(Fonts::sansSerif(11, true));
+        paintGround(Panel2, Colors::clBlue);
+        QPalette palette = Panel2->palette();
+        palette.setColor(QPalette::WindowText, Colors::clWhite);
+        Panel2->setPalette(palette);
+        Panel2->setGeometry(20, 5, frame.equationPanelWidth, 25);
+    }
+
+    barrasotto = new QFrame(area);
+    barrasotto->setObjectName("barrasotto");
+    barrasotto->setAutoFillBackground(true);
+    m_barLayout = new QHBoxLayout(barrasotto);
+    m_barLayout->setContentsMargins(0, 0, 0, 0);
+    m_barLayout->setSpacing(2);
+    ToolBar1 = new QToolBar(barrasotto);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->hide();
+    m_barLayout->addWidget(ToolBar1);
+    m_barLayout->addStretch(1);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    mostra = PopupMenu1->addAction(QStringLiteral("&mostra suggerimenti"));
+    mostra->setObjectName("mostra");
+    mostra->setCheckable(true);
+    mostra->setChecked(true);
+    connect(mostra, &QAction::triggered, this, [this] { mostraClick(); });
+    opensPopupMenu(barrasotto);
+    opensPopupMenu(ToolBar1);
+
+    aiuto = makeToolButton("aiuto", ImageList::ToolHelp);
+    connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
+
+    Panel3 = new QFrame(area);
+    Panel3->setObjectName("Panel3");
+    Panel3->setAutoFillBackground(true);
+    Panel3->resize(393, 25);
+
+    Panel1 = new QFrame(area);
+    Panel1->setObjectName("Panel1");
+    Panel1->setAutoFillBackground(true);
+}
+
+SolverWindow::~SolverWindow() = default;
+
+void SolverWindow::addCoefficientControls(const CoefficientSetup& setup)
+{
+    m_coefficients = new CoefficientControls(this, setup);
+    addLeadingToolBar(m_coefficients->ToolBar3);
+    connect(m_coefficients, &CoefficientControls::changed, this, [this] { redraw(); });
+}
+
+void SolverWindow::setCoefficients(const std::array<long double, 3>& values)
+{
+    if (!m_coefficients)
+        return;
+    m_coefficients->setValues(values);
+    redraw();
+}
+
+void SolverWindow::createFunctionChoice()
+{
+    funzt = new QComboBox();
+    funzt->setObjectName("funzt");
+    funzt->addItems({QStringLiteral("sin x"), QStringLiteral("cos x"), QStringLiteral("tan x")});
+    funzt->setFixedWidth(57);
+    funzt->setFont(Fonts::sansSerif(11, true));
+    QPalette palette = funzt->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        palette.setColor(role, Colors::clBlack);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        palette.setColor(role, Colors::clWhite);
+    funzt->setPalette(palette);
+
+    aggiorna = makeToolButton("aggiorna", ImageList::NewFunction);
+    connect(aggiorna, &QToolButton::clicked, this, [this] { aggiornaClick(); });
+    // Enter on the closed list applies the function chosen in it.
+    Keyboard::appliesWithEnter(funzt, aggiorna);
+}
+
+QToolButton* SolverWindow::makeToolButton(const char* name, int image)
+{
+    auto* button = new QToolButton();
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(ImageList::mainList().icon(image));
+    button->setAutoRaise(true);
+    Keyboard::makeReachable(button);
+    return button;
+}
+
+void SolverWindow::addLeadingToolBar(QToolBar* bar)
+{
+    bar->setParent(barrasotto);
+    opensPopupMenu(bar);
+    m_barLayout->insertWidget(0, bar);
+}
+
+void SolverWindow::opensPopupMenu(QWidget* bar)
+{
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bar, &QWidget::customContextMenuRequested, this,
+            [this, bar](QPoint at) { PopupMenu1->popup(bar->mapToGlobal(at)); });
+}
+
+QLabel* SolverWindow::makeResultLabel(const char* name, int x, int y, int width, const QColor& colour,
+                                      const QColor& ground, bool symbol, Qt::Alignment alignment)
+{
+    QLabel* label = symbol ? new SymbolLabel(Panel1) : new QLabel(Panel1);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(symbol ? Fonts::symbol(13, true) : Fonts::sansSerif(13, true));
+    label->setGeometry(x, y, width, 16);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setTextFormat(Qt::PlainText);
+    paintGround(label, ground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+void SolverWindow::giveToolCursor(QWidget* control)
+{
+    if (control)
+        control->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
+}
+
+void SolverWindow::SolverFrameLayout()
+{
+    // The help button closes the tool bar, after the window's own controls.
+    ToolBar1->addWidget(aiuto);
+    // Tab goes through the tool bars' controls left to right.
+    QList<QToolBar*> bars;
+    for (int i = 0; i < m_barLayout->count(); ++i)
+        if (auto* bar = qobject_cast<QToolBar*>(m_barLayout->itemAt(i)->widget()))
+            bars.append(bar);
+    Keyboard::chainTabOrder(Keyboard::toolBarControls(bars));
+    int barHeight = ToolBar1->sizeHint().height();
+    for (QToolBar* bar : barrasotto->findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly))
+        barHeight = std::max(barHeight, bar->sizeHint().height());
+    barrasotto->setFixedHeight(barHeight);
+
+    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    const int W = clientWidth();
+    const int H = clientHeight();
+
+    for (QAction* action : ToolBar1->actions())
+        giveToolCursor(ToolBar1->widgetForAction(action));
+
+    sotto->resize(W, app::BottomBarHeight);
+    Bevel1->setGeometry(100, 0, 2, app::BottomBarHeight);
+    Panel1->resize(W / 2 + 2, H / 2);
+    if (Panel2) {
+        Panel2->resize(Panel2->width(), app::BarPanelHeight);
+        Panel2->move(Panel2->x(), app::BarPanelTop);
+    }
+    placeBars();
+    Panel3->move(0, barrasotto->y() + barrasotto->height());
+    Panel1->move(W - Panel1->width(), H - sotto->height() - Panel1->height());
+
+    setShowsHints(app::ShowHints);
+    mostra->setChecked(app::ShowHints);
+
+    m_geometry.W = W;
+    m_geometry.H = H;
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = m_geometry.bitmapSize(m_frame.bitmapHalves).expandedTo(QSize(1, 1));
+    SolverBitmap = QImage(size * ratio, QImage::Format_RGB32);
+    SolverBitmap.setDevicePixelRatio(ratio);
+    SolverBitmap.fill(Qt::black);
+
+    if (funzt) {
+        funzt->setCurrentIndex(0);
+        FunctionIndex = 0;
+    }
+    ScaleUnit = Desktop::screenGeometry(this).width() / 8;
+    m_geometry.U = ScaleUnit;
+
+    setWindowTitle(app::titleText(m_frame.captionRow));
+    Hints::setHint(aiuto, app::commonText(app::Common::Help));
+    if (funzt)
+        Hints::setHint(funzt, app::commonText(app::Common::Function));
+    if (aggiorna)
+        Hints::setHint(aggiorna, app::commonText(app::Common::New));
+    if (m_coefficients)
+        m_coefficients->start();
+}
+
+void SolverWindow::placeBars()
+{
+    const QWidget* area = client();
+    barrasotto->setGeometry(0, 0, area->width(), barrasotto->height());
+    sotto->setGeometry(0, area->height() - sotto->height(), area->width(), sotto->height());
+}
+
+bool SolverWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client() && event->type() == QEvent::Resize)
+        placeBars();
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void SolverWindow::drawBackdrop(const BackdropStyle& style)
+{
+    SolverBackdrop(SolverBitmap, m_geometry, style);
+}
+
+void SolverWindow::refreshPicture()
+{
+    const SolverGeometry& g = m_geometry;
+    refreshSurface(QRegion(0, 0, g.W / 2, g.H) + QRegion(g.W / 2, 0, g.W - g.W / 2, g.H / 2));
+}
+
+void SolverWindow::paintSurface()
+{
+    QPainter painter(&surface());
+    paint(painter, QSize(m_geometry.W, m_geometry.H));
+}
+
+void SolverWindow::redraw()
+{
+    solve();
+    // Before the first activation there is no picture yet; the labels follow at once.
+    if (BackdropPending)
+        return;
+    m_openingPicture = false;
+    paintSurface();
+    refreshPicture();
+}
+
+bool SolverWindow::paintsWithCaches(const QPainter& painter, QSize size) const
+{
+    const QPaintDevice* device = painter.device();
+    const QPaintEngine* engine = painter.paintEngine();
+    return device && engine && device->devType() == QInternal::Image && engine->type() == QPaintEngine::Raster &&
+           size == QSize(m_geometry.W, m_geometry.H) && !SolverBitmap.isNull() &&
+           device->devicePixelRatioF() == SolverBitmap.devicePixelRatio();
+}
+
+SolverGeometry SolverWindow::geometryFor(QSize size) const
+{
+    if (size == QSize(m_geometry.W, m_geometry.H) || m_geometry.W <= 0 || m_geometry.H <= 0)
+        return m_geometry;
+    const long double scale = std::min<long double>(static_cast<long double>(size.width()) / m_geometry.W,
+                                                    static_cast<long double>(size.height()) / m_geometry.H);
+    return {size.width(), size.height(), nearest(m_geometry.U * scale)};
+}
+
+QStringList SolverWindow::resultTexts() const
+{
+    QList<QLabel*> labels;
+    for (QLabel* label : Panel1->findChildren<QLabel*>())
+        if (label->isVisibleTo(Panel1) && !label->text().isEmpty())
+            labels.append(label);
+    std::stable_sort(labels.begin(), labels.end(), [](const QLabel* a, const QLabel* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QStringList texts;
+    for (const QLabel* label : labels)
+        texts.append(qobject_cast<const SymbolLabel*>(label) ? symbolFontText(label->text()) : label->text());
+    return texts;
+}
+
+void SolverWindow::formactivate()
+{
+    if (!BackdropPending)
+        return;
+    if (m_frame.movesPointer)
+        Desktop::movePointer(QPoint(m_geometry.W / 2, m_geometry.H / 10));
+    BackdropPending = false;
+    {
+        HourglassCursor hourglass;
+        prepareOpeningPicture();
+        solve();
+        m_openingPicture = true;
+        paintSurface();
+        refreshSurface();
+        ToolBar1->setVisible(true);
+    }
+    paintGround(Panel3, Colors::clBlack);
+}
+
+void SolverWindow::aiutoClick()
+{
+    Help::showContext(m_frame.helpContext);
+}
+
+void SolverWindow::mostraClick()
+{
+    setShowsHints(!showsHints());
+    mostra->setChecked(showsHints());
+}
+
+void SolverWindow::SolverClose()
+{
+    SolverBitmap = QImage();
+}
+
+void SolverWindow::FormActivate()
+{
+    formactivate();
+}
+
+void SolverWindow::FormPaint()
+{
+    if (!BackdropPending)
+        redraw();
+}
+
+void SolverWindow::FormClose()
+{
+    SolverClose();
+}
+
+}  // namespace solvers

@@ -1,0 +1,184 @@
+#pragma once
+// The frame shared by the six solver windows (elementary, quadratic and linear equations and
+// inequalities): layout from the shared geometry, the bottom bar `sotto` with its equation
+// panel `Panel2`, the control bar `barrasotto` with `ToolBar1` (hidden until the first picture
+// is ready) and its popup menu `PopupMenu1`/`mostra` (the window's own hint switch), the help
+// button `aiuto`, the strip `Panel3`, the result panel `Panel1`, the coefficient controls of
+// the coefficient windows, the off-screen graph `SolverBitmap` built at the first activation
+// (`BackdropPending`), and closing into the registry.
+//
+// Every change the user makes, and every repaint the window did not ask for, runs the frame's
+// redraw(): the window's solve() (its findings from its input, then the result labels), then
+// its paint() on the window's surface. paint() draws the whole picture from the findings, on
+// any paint device: the window's surface, an image, a printer, an SVG generator.
+//
+// How a solver window plugs in (docs/DESIGN.md tells the whole of it):
+//  1. Derive from SolverWindow and pass a SolverFrame: registry slot, class name, TitleTexts row
+//     of the caption, help context of `aiuto`, width of `Panel2` (0: none), whether the bitmap
+//     holds two copies of the graph, whether the first activation moves the pointer.
+//  2. Constructor: createFunctionChoice() for `funzt` and `aggiorna`, addCoefficientControls()
+//     for `a`, `b`, `c`; the window's controls on ToolBar1 in their order (the frame appends
+//     `aiuto` last); the result labels on Panel1 with makeResultLabel().
+//  3. FormCreate(): SolverFrameLayout(), the window's own start values and hints, the first
+//     result texts (solve()), and finally BackdropPending = true.
+//  4. solve() and paint(); prepareOpeningPicture() when the first activation has more to do
+//     than drawing (a start state, the graph into SolverBitmap).
+//  5. aggiornaClick() (windows with `funzt`): apply the function, set BackdropPending and call
+//     formactivate() to rebuild the graph.
+//  6. SolverClose(): override only to free further bitmaps, calling the frame's too.
+// Angle texts come from texts/angle_notation.h, the solution abscissas from maths/elementary.h,
+// the geometry from solver_geometry.h, the picture pieces (backdrop with ticks every π or π/2,
+// unit circle, rays, arcs, level line, markers) from solver_drawing.h.
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+#include <array>
+
+#include "shell/child_window.h"
+#include "solvers/frame/coefficient_controls.h"
+#include "solvers/frame/solver_drawing.h"
+#include "solvers/frame/solver_geometry.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace solvers {
+
+struct SolverFrame {
+    int slot;                      // WindowClosed slot
+    const char* className;         // the window's class name and objectName
+    int captionRow;                // TitleTexts row of the caption
+    int helpContext;               // context opened by aiuto
+    int equationPanelWidth = 60;   // width of Panel2 in the bottom bar; 0 when there is none
+    int bitmapHalves = 1;          // 2 when SolverBitmap holds two copies of the graph (W div 2 x H)
+    bool movesPointer = true;      // whether the first activation moves the mouse pointer
+};
+
+// The help context every solver window carries as its own (F1 on the window).
+inline constexpr int SolverWindowHelpContext = 304;
+
+class SolverWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    ~SolverWindow() override;
+
+    // The shared controls.
+    QFrame* sotto;
+    QFrame* Bevel1;
+    QLabel* Panel2 = nullptr;  // the equation panel, where the window has one
+    QFrame* barrasotto;
+    QToolBar* ToolBar1;
+    QFrame* Panel3;
+    QFrame* Panel1;
+    QMenu* PopupMenu1;
+    QAction* mostra;
+    QToolButton* aiuto;
+    QComboBox* funzt = nullptr;       // windows with a function choice
+    QToolButton* aggiorna = nullptr;  // windows with a function choice
+    // The coefficients a, b, c of the coefficient windows (`ToolBar3`); null in the others.
+    CoefficientControls* coefficients() const { return m_coefficients; }
+
+    // ---- What the window shows, for pictures and texts made elsewhere ----------------------
+    // The picture of the window's findings for a client area of `size`, drawn over a black
+    // ground (fill it first on a fresh device). With the window's own client size it is exactly
+    // the picture the window shows; another size lays the same picture out on it. On the
+    // window's surface it takes the cached graph and bitwise-OR copies; on any other device
+    // (another size, a printer, an SVG generator, a QPicture) it uses vector operations alone.
+    void paint(QPainter& painter, QSize size) const override = 0;
+    // The texts of the visible result labels in reading order (top to bottom, then left to
+    // right), as they read on the screen (p as π in the Symbol-font labels).
+    QStringList resultTexts() const;
+    // Whether the picture is the opening one of the first activation, rather than a step's.
+    bool showsOpeningPicture() const { return m_openingPicture; }
+
+    // State seen from outside (tests, screenshots).
+    bool backdropPending() const { return BackdropPending; }
+    const QImage& solverBitmap() const { return SolverBitmap; }
+    int functionIndex() const { return FunctionIndex; }
+    int scaleUnit() const { return ScaleUnit; }
+    // The picture geometry: client size at creation and ScaleUnit.
+    SolverGeometry geometry() const { return m_geometry; }
+    const SolverFrame& frame() const { return m_frame; }
+
+    // Takes the coefficients as if confirmed in the dialog (tests, pictures), then redraws.
+    void setCoefficients(const std::array<long double, 3>& values);
+
+    // Handlers shared by every solver window.
+    void aiutoClick();
+    void mostraClick();
+    void formactivate();
+    virtual void aggiornaClick() {}
+
+protected:
+    explicit SolverWindow(const SolverFrame& frame);
+
+    // Creation steps shared by every solver window: bounds, cursor 5 on the tool bars' controls,
+    // bottom bar and panels, hint switch, SolverBitmap, funzt at its first item, ScaleUnit,
+    // caption, the hints of aiuto (and of funzt and aggiorna where they exist) and the
+    // coefficients' start state.
+    void SolverFrameLayout();
+    // The window's findings from its input, then its result labels.
+    virtual void solve() = 0;
+    // What the first activation does before the opening picture: a start state, the graph of
+    // the current function into SolverBitmap.
+    virtual void prepareOpeningPicture() {}
+    // The frame's redraw: solve(), then the picture on the surface (once the first activation
+    // has made it), shown.
+    void redraw();
+    // Frees the window's bitmaps when it closes.
+    virtual void SolverClose();
+
+    // Whether a paint() may take the cached bitmaps and bitwise-OR copies: on a raster image at
+    // the window's own size and pixel ratio, as its surface is.
+    bool paintsWithCaches(const QPainter& painter, QSize size) const;
+    // The geometry of a picture for a client area of `size`: the window's own for its own size,
+    // otherwise that size with the unit circle scaled alike.
+    SolverGeometry geometryFor(QSize size) const;
+    // Clears SolverBitmap and draws the graph backdrop of `style` into it.
+    void drawBackdrop(const BackdropStyle& style);
+
+    // Construction helpers.
+    void createFunctionChoice();
+    void addCoefficientControls(const CoefficientSetup& setup);
+    QToolButton* makeToolButton(const char* name, int image);
+    void addLeadingToolBar(QToolBar* bar);
+    // A result label on Panel1: bold 13-pixel text of `colour` on `ground`, 16 pixels high; in
+    // the Symbol font (p shows as π) when `symbol`.
+    QLabel* makeResultLabel(const char* name, int x, int y, int width, const QColor& colour, const QColor& ground,
+                            bool symbol = false, Qt::Alignment alignment = Qt::AlignLeft);
+    // Gives a control the pointing cursor of the tool buttons.
+    static void giveToolCursor(QWidget* control);
+
+    void FormActivate() override;
+    void FormPaint() override;
+    void FormClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    int FunctionIndex = 0;
+    int ScaleUnit = 0;
+    // The cached graph the picture copies where it may (see paintsWithCaches()).
+    mutable QImage SolverBitmap;
+    bool BackdropPending = false;
+
+private:
+    void placeBars();
+    // A right click on the bar opens PopupMenu1.
+    void opensPopupMenu(QWidget* bar);
+    // paint() on the surface, at the window's own size.
+    void paintSurface();
+    // Shows what a redraw drew: the circle part (left half) and the graph (upper right quarter).
+    void refreshPicture();
+    SolverFrame m_frame;
+    SolverGeometry m_geometry;
+    QHBoxLayout* m_barLayout;
+    CoefficientControls* m_coefficients = nullptr;
+    bool m_openingPicture = false;
+};
+
+}  // namespace solvers

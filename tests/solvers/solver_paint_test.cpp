@@ -1,0 +1,100 @@
+// The paint hook of the six solver windows: the picture painted on a device that takes no
+// cached bitmap and no bitwise-OR copy (a QPicture, as a printer or an SVG generator records
+// it) is, played back on an image, pixel for pixel the picture the window shows; and the
+// result texts read in order.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTest>
+
+#include "common/test_support.h"
+#include "platform/symbol_font.h"
+#include "platform/updown.h"
+#include "app/main_window.h"
+#include "shell/window_registry.h"
+#include "solvers/elementary/elementary_window.h"
+#include "solvers/frame/solver_window.h"
+#include "solvers/quadratic/quadratic_window.h"
+
+using namespace solvers;
+
+namespace {
+
+// Pixels of the picture (the left half and the graph) that differ between two images.
+int differences(const QImage& a, const QImage& b, const SolverGeometry& g)
+{
+    int n = 0;
+    for (const QRect& part : {QRect(0, 0, g.W / 2 - 2, g.H), QRect(g.W / 2, 0, g.W / 2, g.H / 2)})
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            for (int x = part.left(); x <= part.right(); ++x)
+                n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+struct Shot {
+    int slot;
+    const char* menuItem;
+    int function;
+    std::array<long double, 3> coefficients;  // for the coefficient windows
+    int steps;                                // of sposta, for the elementary windows
+};
+
+class SolverPaintTest : public ::testing::TestWithParam<Shot> {
+protected:
+    ScratchDirectory scratch;
+};
+
+}  // namespace
+
+TEST_P(SolverPaintTest, APictureRecordedWithoutBitmapsIsTheWindowsPicture)
+{
+    const Shot& shot = GetParam();
+    auto main = makeMainWindow();
+    main->menuItem(QString::fromLatin1(shot.menuItem))->trigger();
+    processEvents();
+    auto* window = qobject_cast<SolverWindow*>(app::openChildWindow(shot.slot));
+    ASSERT_NE(window, nullptr);
+    if (window->funzt) {
+        window->funzt->setCurrentIndex(shot.function);
+        window->aggiornaClick();
+    }
+    if (window->coefficients())
+        window->setCoefficients(shot.coefficients);
+    if (auto* elementary = qobject_cast<ElementarySolverWindow*>(window))
+        for (int i = 0; i < shot.steps; ++i)
+            elementary->sposta->stepUp();
+    processEvents();
+    const SolverGeometry g = window->geometry();
+    const QImage shown = window->surface().copy(0, 0, g.W, g.H);
+    EXPECT_EQ(differences(recordedPicture(*window, QSize(g.W, g.H)), shown, g), 0) << shot.menuItem;
+    EXPECT_FALSE(window->resultTexts().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SixWindows, SolverPaintTest,
+    ::testing::Values(Shot{6, "Equazionielementari1", 0, {}, 5}, Shot{6, "Equazionielementari1", 2, {}, 0},
+                      Shot{9, "Disequazionielementari1", 0, {}, 5}, Shot{9, "Disequazionielementari1", 2, {}, 3},
+                      Shot{28, "Equazionidi2secondogrado1", 1, {2, -1, -1}, 0},
+                      Shot{29, "Disquazionidisecondogrado1", 0, {-1, 0, 0.25L}, 0},
+                      Shot{29, "Disquazionidisecondogrado1", 2, {1, 0, -1}, 0},
+                      Shot{30, "Equazionilineari1", 0, {1, -1.5L, 0.5L}, 0},
+                      Shot{31, "Disequazionilineari1", 0, {0.6L, 0.8L, -1}, 0}));
+
+// The result texts in reading order, as they read on the screen.
+TEST(SolverResultTexts, TopToBottomThenLeftToRightWithPiShown)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    main->menuItem(QStringLiteral("Equazionidi2secondogrado1"))->trigger();
+    processEvents();
+    auto* window = qobject_cast<Tequasecondogrado*>(app::openChildWindow(28));
+    ASSERT_NE(window, nullptr);
+    window->setCoefficients({1, 0, -0.25L});
+    const QStringList texts = window->resultTexts();
+    ASSERT_GE(texts.size(), 4);
+    EXPECT_EQ(texts[0], QStringLiteral(" sin x1 = 0.50000 "));
+    EXPECT_EQ(texts[1], QStringLiteral(" x1 = 30° + k 360°"));
+    EXPECT_EQ(texts[2], QStringLiteral("x1 = "));
+    EXPECT_EQ(texts[3], symbolFontText(QStringLiteral("p/6 + 2Kp")));
+    EXPECT_TRUE(texts[3].startsWith(QStringLiteral("π/6")));
+}
