@@ -169,6 +169,7 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     aiuto->setAutoRaise(true);
     Keyboard::makeReachable(aiuto);
     auto* seedLabel = new QLabel(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), ToolBar1);
+    seedLabel->setTextFormat(Qt::PlainText);
     for (QWidget* w : {static_cast<QWidget*>(kind), static_cast<QWidget*>(relation), static_cast<QWidget*>(function),
                        static_cast<QWidget*>(level)})
         ToolBar1->addWidget(w);
@@ -187,6 +188,7 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     auto* answerLayout = new QHBoxLayout(answerBar);
     answerLayout->setContentsMargins(6, 4, 6, 4);
     auto* answerLabel = new QLabel(app::programText(ProgramText::PracticeTheAnswer), answerBar);
+    answerLabel->setTextFormat(Qt::PlainText);
     answer = new QLineEdit(answerBar);
     answer->setObjectName("answer");
     answer->setFont(Fonts::sansSerif(TextPixels, true));
@@ -217,6 +219,9 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     connect(showMe, &QPushButton::clicked, this, [this] { showMeClick(); });
     for (QComboBox* box : {kind, relation, function, level})
         Keyboard::appliesWithEnter(box, newExercise);
+    for (QPushButton* button : {newExercise, worksheet, check, showMe})
+        button->setAutoDefault(false);
+    Keyboard::chainTabOrder({kind, relation, function, level, newExercise, seed, worksheet, aiuto, answer, check, showMe});
 
     chooseWorksheetFile = [this] {
         return QFileDialog::getSaveFileName(this, app::programText(ProgramText::PracticeSavePdf),

@@ -156,7 +156,7 @@ TEST(MainMenu, SeparatorsStandWhereTheyBelong)
     };
     EXPECT_EQ(layout("Ambiente1"),
               "Calcolatrice1 - Mostrasuggerimenti1 - Lingua1 Caricaunaltraversione1 Linguapredefinita1 - Uscita1");
-    EXPECT_EQ(layout("Angolario1"), "Funzioni1 - Riduzionequadrante1 Archiassociati1");
+    EXPECT_EQ(layout("Angolario1"), "Funzioni1 - Riduzionequadrante1 Archiassociati1 - Practice1");
     EXPECT_EQ(layout("Equazioni1"), "Equazionielementari1 Equazionidi2secondogrado1 Equazionilineari1");
     EXPECT_EQ(layout("Disequazioni1"), "Disequazionielementari1 Disquazionidisecondogrado1 Disequazionilineari1");
     EXPECT_EQ(layout("N1"), "Guida1 - eMail1 - Sito1 - Informazioni1");
