@@ -124,9 +124,11 @@ std::pair<bool, QString> term(const Number& n, const QString& function)
         negative = n.p < 0 && n.q < 0;
         const long long p = negative ? -n.p : n.p;
         const long long q = negative ? -n.q : n.q;
-        magnitude = QStringLiteral("(%1 %2 %3)")
-                        .arg(p < 0 ? Minus + QString::number(-p) : QString::number(p), q < 0 ? Minus : QStringLiteral("+"),
-                             irrationalMagnitude(n));
+        if (p < 0)  // (2 cos 39° − 1) rather than (−1 + 2 cos 39°)
+            magnitude = QStringLiteral("(%1 %2 %3)").arg(irrationalMagnitude(n), Minus, QString::number(-p));
+        else
+            magnitude = QStringLiteral("(%1 %2 %3)").arg(QString::number(p), q < 0 ? Minus : QStringLiteral("+"),
+                                                         irrationalMagnitude(n));
         if (n.d != 1)
             magnitude += QStringLiteral("/%1").arg(n.d);
     } else {
@@ -378,8 +380,9 @@ void makeLinear(Exercise& e, Dice& dice)
                          : Number::whole(0);
     } else {
         dir = dice.among(steep);
+        // Not too close to a tangent line: the two solutions at least 10° apart.
         do
-            h = dice.below(179) + 1;
+            h = dice.below(171) + 5;
         while (h % 15 == 0);
         c = h < 90 ? Number{0, -2, 1, Unit::Cos, h} : Number{0, 2, 1, Unit::Cos, 180 - h};
     }

@@ -235,6 +235,19 @@ void PracticeWindow::FormCreate()
     setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
     setWindowTitle(app::programText(ProgramText::Practice));
     Hints::setHint(aiuto, app::programText(ProgramText::Practice));
+    // The four lists say what they choose, for the hints and for screen readers.
+    const QString relationName =
+        app::programText(ProgramText::PracticeEquation) + QStringLiteral(" / ") + app::programText(ProgramText::PracticeInequality);
+    const std::pair<QComboBox*, QString> lists[] = {{kind, app::programText(ProgramText::PracticeKind)},
+                                                    {relation, relationName},
+                                                    {function, app::programText(ProgramText::PracticeFunction)},
+                                                    {level, app::programText(ProgramText::PracticeLevelChoice)}};
+    for (const auto& [list, name] : lists) {
+        Hints::setHint(list, name);
+        list->setAccessibleName(name);
+    }
+    seed->setAccessibleName(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed());
+    answer->setAccessibleName(app::programText(ProgramText::PracticeTheAnswer));
     client()->layout()->activate();
     setExercise(makeExercise(request(), newSeed()));
     answer->setFocus();

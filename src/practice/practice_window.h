@@ -28,7 +28,7 @@ class PracticeWindow : public ChildWindow {
     Q_OBJECT
 public:
     static constexpr int Slot = 33;
-    static constexpr int HelpContext = 310;
+    static constexpr int HelpContext = 320;
 
     PracticeWindow();
 
