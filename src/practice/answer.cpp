@@ -46,14 +46,21 @@ Angle readAngle(QString text)
         text = text.mid(text.indexOf(QLatin1Char('=')) + 1).trimmed();
     if (text.isEmpty())
         return {std::nullopt, Reading::Problem::Unreadable};
+    // The evaluator reads "30 150" as 30150: two numbers that lack their comma are no angle.
+    static const QRegularExpression lostComma(QStringLiteral("[0-9.]\\s+[0-9.]"));
+    if (text.contains(lostComma))
+        return {std::nullopt, Reading::Problem::Unreadable};
     const app::Evaluation e = app::EvaluateExpression(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())));
     if (!e.ok || !std::isfinite(e.value))
         return {std::nullopt, Reading::Problem::Unreadable};
     const bool radiansGiven = text.contains(QStringLiteral("pi"), Qt::CaseInsensitive);
     const long double degrees = radiansGiven ? e.value * 180.0L / Pi : e.value;
     const long double whole = std::nearbyint(degrees);
-    if (std::fabs(degrees - whole) > (radiansGiven ? 1e-6L : 1e-9L) || std::fabs(whole) > 1e6L)
+    if (std::fabs(degrees - whole) > (radiansGiven ? 1e-6L : 1e-9L))
         return {std::nullopt, Reading::Problem::NotWhole};
+    // An answer of one period has no use for angles further away: they are slips of the keys.
+    if (whole < -360 || whole > 720)
+        return {std::nullopt, Reading::Problem::OutOfRange};
     return {int(whole), Reading::Problem::None};
 }
 

@@ -18,6 +18,7 @@ struct Reading {
         Unreadable,   // `part` is no angle, list or interval
         NotWhole,     // `part` is not a whole number of degrees
         EndsOrder,    // `part` is an interval whose first end is not below the second
+        OutOfRange,   // `part` is an angle beyond -360° ... 720°, or two numbers with no comma
     };
     Problem problem = Problem::None;
     QString part;      // the piece of the answer that could not be read

@@ -32,6 +32,7 @@ QString readingMessage(const Reading& reading)
     case Reading::Problem::Unreadable: return app::programText(ProgramText::PracticeUnreadable).arg(reading.part);
     case Reading::Problem::NotWhole: return app::programText(ProgramText::PracticeNotWhole).arg(reading.part);
     case Reading::Problem::EndsOrder: return app::programText(ProgramText::PracticeEndsOrder).arg(reading.part);
+    case Reading::Problem::OutOfRange: return app::programText(ProgramText::PracticeOutOfRange).arg(reading.part);
     }
     return {};
 }

@@ -120,6 +120,25 @@ int solverSlot(const Exercise& e)
     return 0;
 }
 
+// An editable box that paints only where it can: on a screen of no size (a scale factor of 0)
+// the widget gives no paint engine, and the toolkit's line edit would then draw its text
+// cursor through an inactive painter and crash.
+class EntryBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        {
+            QPainter probe(this);
+            if (!probe.isActive())
+                return;
+        }
+        QLineEdit::paintEvent(event);
+    }
+};
+
 // The picture's text sizes in pixels.
 constexpr int ExercisePixels = 26;
 constexpr int TextPixels = 15;
@@ -156,7 +175,7 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     level = makeChoice(ToolBar1, "level", levelItems());
     newExercise = new QPushButton(app::programText(ProgramText::PracticeNewExercise), ToolBar1);
     newExercise->setObjectName("newExercise");
-    seed = new QLineEdit(ToolBar1);
+    seed = new EntryBox(ToolBar1);
     seed->setObjectName("seed");
     seed->setFixedWidth(70);
     seed->setMaxLength(10);
@@ -189,7 +208,7 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     answerLayout->setContentsMargins(6, 4, 6, 4);
     auto* answerLabel = new QLabel(app::programText(ProgramText::PracticeTheAnswer), answerBar);
     answerLabel->setTextFormat(Qt::PlainText);
-    answer = new QLineEdit(answerBar);
+    answer = new EntryBox(answerBar);
     answer->setObjectName("answer");
     answer->setFont(Fonts::sansSerif(TextPixels, true));
     paintWith(answer, Colors::clBlack, Colors::clWhite);

@@ -8,7 +8,7 @@ namespace app {
 
 namespace {
 // Italian, English, French.
-const std::array<std::array<const char*, 3>, 41> kProgramTexts = {{
+const std::array<std::array<const char*, 3>, 42> kProgramTexts = {{
     {"Impossibile salvare le impostazioni in", "The settings could not be saved in",
      "Impossible d'enregistrer les réglages dans"},
 
@@ -73,6 +73,8 @@ const std::array<std::array<const char*, 3>, 41> kProgramTexts = {{
     {"Livello", "Level", "Niveau"},
     {"Salva la scheda in PDF", "Save the worksheet as PDF", "Enregistrer la fiche en PDF"},
     {"Risposta:", "Answer:", "Réponse :"},
+    {"«%1» non è un angolo fra −360° e 720°", "\"%1\" is no angle from −360° to 720°",
+     "« %1 » n'est pas un angle entre −360° et 720°"},
 }};
 }  // namespace
 

@@ -50,6 +50,7 @@ enum class ProgramText {
     PracticeLevelChoice,
     PracticeSavePdf,
     PracticeTheAnswer,        // "Answer:"
+    PracticeOutOfRange,       // %1 an angle far beyond one period
 };
 
 // The text in the language in use.

@@ -59,6 +59,8 @@ TEST(AnswerReader, RefusedFormsNameThePart)
         {"[0, 30", true, Problem::Unreadable, "[0, 30", "Could not read \"[0, 30\""},
         {"30..1/0", true, Problem::Unreadable, "1/0", "Could not read \"1/0\""},
         {"30", true, Problem::Unreadable, "30", "Could not read \"30\""},
+        {"30 150", false, Problem::Unreadable, "30 150", "Could not read \"30 150\""},
+        {"30, 4500", false, Problem::OutOfRange, "4500", "\"4500\" is no angle from −360° to 720°"},
         {"[0, 30] ∪ 150 < x", true, Problem::Unreadable, "150 < x", "Could not read \"150 < x\""},
     };
     for (const Row& row : rows) {

@@ -48,6 +48,10 @@ TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
     ScratchDirectory scratch;
     std::unique_ptr<Tangolario> main = makeMainWindow();
     QApplication::setActiveWindow(main.get());
+    for (const auto& [language, text] : {std::pair{"Italiano1", "Esercizi…"}, {"Francese1", "Exercices…"}, {"Inglese1", "Practice…"}}) {
+        main->menuItem(QString::fromLatin1(language))->trigger();
+        EXPECT_EQ(main->menuItem(QStringLiteral("Practice1"))->text(), QString::fromUtf8(text));
+    }
     main->menuItem(QStringLiteral("Practice1"))->trigger();
     processEvents();
     auto* window = qobject_cast<PracticeWindow*>(main->mdiArea()->activeSubWindow());

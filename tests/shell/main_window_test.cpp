@@ -127,7 +127,7 @@ TEST(MainMenu, EveryItemHasItsNameHelpContextAndPicture)
         {"Italiano1", 4}, {"altra", 4}, {"Caricaunaltraversione1", 4}, {"Linguapredefinita1", 4}, {"Uscita1", 102},
         {"Funzioni1", 301}, {"Riduzionequadrante1", 302}, {"Archiassociati1", 303}, {"Equazionielementari1", 305},
         {"Equazionidi2secondogrado1", 306}, {"Equazionilineari1", 307}, {"Disequazionielementari1", 304},
-        {"Disquazionidisecondogrado1", 308}, {"Disequazionilineari1", 309}, {"Precedente1", 0}, {"Successiva1", 0},
+        {"Disquazionidisecondogrado1", 308}, {"Disequazionilineari1", 309}, {"Practice1", 320}, {"Precedente1", 0}, {"Successiva1", 0},
         {"Chiudetutte1", 0}, {"Guida1", 0}, {"eMail1", 0}, {"Sito1", 0}, {"Informazioni1", 0}, {"Ambiente1", 0},
         {"Angolario1", 0}, {"Equazioni1", 0}, {"Disequazioni1", 0}, {"Finestre1", 0}, {"N1", 0}};
     for (const auto& [name, context] : items) {
