@@ -2,6 +2,7 @@
 
 #include "practice/exercise.h"
 #include "shell/program_texts.h"
+#include "texts/angle_notation.h"
 
 namespace practice {
 
@@ -70,6 +71,22 @@ QString levelName(int level)
 {
     return level >= 1 && level <= 3 ? app::programText(ProgramText::PracticeLevel).arg(level)
                                      : app::programText(ProgramText::PracticeMixed);
+}
+
+QString requestText(const Request& r)
+{
+    QStringList parts;
+    if (r.family)
+        parts << app::programText(*r.family == Family::Elementary ? ProgramText::PracticeElementary
+                                  : *r.family == Family::Quadratic ? ProgramText::PracticeQuadratic
+                                                                    : ProgramText::PracticeLinear);
+    if (r.inequality)
+        parts << app::programText(*r.inequality ? ProgramText::PracticeInequality : ProgramText::PracticeEquation);
+    if (r.function)
+        parts << solvers::functionName(*r.function);
+    if (r.level)
+        parts << levelName(*r.level);
+    return parts.isEmpty() ? app::programText(ProgramText::PracticeMixed) : parts.join(QStringLiteral(" · "));
 }
 
 }  // namespace practice

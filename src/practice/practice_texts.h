@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "practice/answer.h"
+#include "practice/exercise.h"
 
 namespace practice {
 
@@ -16,5 +17,8 @@ QStringList verdictLines(const Verdict& verdict);
 QString answerHint(bool inequality, int period);
 // "Level 2" or "Mixed".
 QString levelName(int level);
+// The choices of a request that are not mixed, joined by " · ": "Quadratic · Inequalities ·
+// Level 2"; "Mixed" when every one is.
+QString requestText(const Request& request);
 
 }  // namespace practice

@@ -32,6 +32,7 @@
 #include "solvers/quadratic/quadratic_window.h"
 #include "platform/updown.h"
 #include "texts/angle_notation.h"
+#include "texts/text_tables.h"
 
 namespace practice {
 
@@ -253,7 +254,7 @@ void PracticeWindow::FormCreate()
 {
     setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
     setWindowTitle(app::programText(ProgramText::Practice));
-    Hints::setHint(aiuto, app::programText(ProgramText::Practice));
+    Hints::setHint(aiuto, app::commonText(app::Common::Help));
     // The four lists say what they choose, for the hints and for screen readers.
     const QString relationName =
         app::programText(ProgramText::PracticeEquation) + QStringLiteral(" / ") + app::programText(ProgramText::PracticeInequality);

@@ -73,8 +73,8 @@ public:
         QFont font = Fonts::sansSerif(1);
         font.setPointSizeF(9);
         m_painter.setFont(font);
-        const QString level = m_settings.request.level ? levelName(*m_settings.request.level) : levelName(0);
-        const QString text = app::programText(ProgramText::PracticeFooter).arg(m_settings.seed).arg(level).arg(m_page);
+        const QString text =
+            app::programText(ProgramText::PracticeFooter).arg(m_settings.seed).arg(requestText(m_settings.request)).arg(m_page);
         m_painter.drawText(QRectF(Margin * scale(), m_height - Margin * scale(), m_width - 2 * Margin * scale(), 14 * scale()),
                            Qt::AlignHCenter | Qt::AlignTop, text);
     }

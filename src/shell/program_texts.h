@@ -43,7 +43,7 @@ enum class ProgramText {
     PracticeAnswerKey,
     PracticeSheetInstruction,
     PracticeNameAndDate,
-    PracticeFooter,           // %1 the seed, %2 the level, %3 the page
+    PracticeFooter,           // %1 the seed, %2 the choices, %3 the page
     PracticeCount,
     PracticeKind,
     PracticeFunction,
