@@ -106,6 +106,34 @@ TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
     EXPECT_EQ(solver->coefficients()->values(), e.values());
 }
 
+TEST(PracticeWindow, ShowMeSetsEachSolverWindowToTheExercise)
+{
+    ScratchDirectory scratch;
+    std::unique_ptr<Tangolario> main = makeMainWindow();
+    auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(PracticeWindow::Slot));
+    ASSERT_TRUE(window);
+    const char* solvers[3][2] = {{"Tequa", "Tdisequatr"}, {"Tequasecondogrado", "Tdisequasecondogrado"},
+                                 {"Tequazionilineari", "Tdisequazionilineari"}};
+    for (int family = 0; family < 3; ++family)
+        for (int inequality = 0; inequality < 2; ++inequality) {
+            window->kind->setCurrentIndex(family);
+            window->relation->setCurrentIndex(inequality);
+            window->function->setCurrentIndex(2);  // tan x, which the linear ones leave aside
+            window->seed->setText(QStringLiteral("77"));
+            window->seedEntered();
+            const Exercise e = window->exercise();
+            auto* solver = qobject_cast<solvers::SolverWindow*>(window->showMeClick());
+            ASSERT_TRUE(solver);
+            EXPECT_EQ(solver->objectName(), QLatin1String(solvers[family][inequality]));
+            if (auto* elementary = qobject_cast<solvers::ElementarySolverWindow*>(solver)) {
+                EXPECT_EQ(elementary->funzt->currentIndex(), e.function);
+                EXPECT_EQ(elementary->angleDeg(), e.alphaDeg);
+            } else {
+                EXPECT_EQ(solver->coefficients()->values(), e.values());
+            }
+        }
+}
+
 TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
 {
     ScratchDirectory scratch;
