@@ -30,6 +30,7 @@ QString plain(QString text)
     text.replace(QStringLiteral("≥"), QStringLiteral(">="));
     text.replace(QStringLiteral("ℝ"), QStringLiteral("R"));
     text.replace(QStringLiteral("∅"), QStringLiteral("Ø"));
+    text.replace(QStringLiteral("·"), QStringLiteral("*"));
     return text.trimmed();
 }
 
@@ -74,14 +75,29 @@ Reading failed(Reading::Problem problem, const QString& part)
 
 Reading readPoints(const QString& text, int period)
 {
+    // "30 + k 360", "pi/6 + 2kπ": an angle and the step of its family, which stands for every
+    // angle of the family in one period ("30 + k 180" is 30° and 210°).
+    static const QRegularExpression family(QStringLiteral("^(.*?)\\+\\s*(\\d*)\\s*\\*?\\s*[kn]\\s*\\*?\\s*(.+)$"),
+                                           QRegularExpression::CaseInsensitiveOption);
     std::set<int> points;
     for (const QString& part : text.split(QRegularExpression(QStringLiteral("[,;]")))) {
         if (part.trimmed().isEmpty())
             continue;
-        const Angle a = readAngle(part);
+        QString angle = part;
+        int step = period;
+        if (const QRegularExpressionMatch m = family.match(part); m.hasMatch()) {
+            const Angle unit = readAngle(m.captured(3));
+            const int times = m.captured(2).isEmpty() ? 1 : m.captured(2).toInt();
+            if (!unit.degrees || *unit.degrees <= 0 || times <= 0 || period % (times * *unit.degrees) != 0)
+                return failed(Reading::Problem::Unreadable, part);
+            step = times * *unit.degrees;
+            angle = m.captured(1);
+        }
+        const Angle a = readAngle(angle);
         if (!a.degrees)
-            return failed(a.problem, part);
-        points.insert(((*a.degrees % period) + period) % period);
+            return failed(a.problem, angle.trimmed().isEmpty() ? part : angle);
+        for (int d = *a.degrees; d < *a.degrees + period; d += step)
+            points.insert(((d % period) + period) % period);
     }
     if (points.empty())
         return failed(Reading::Problem::Empty, text);

@@ -24,6 +24,9 @@ TEST(AnswerReader, AcceptedForms)
         {"π/6, 5*π/6", false, SolutionSet::atPoints({30, 150})},
         {"−30, x = 210", false, SolutionSet::atPoints({210, 330})},
         {"SQRT(900)", false, SolutionSet::atPoints({30})},
+        {"30° + k 360°, 150 + k360", false, SolutionSet::atPoints({30, 150})},
+        {"pi/6 + 2kπ, 5pi/6+2*k*pi", false, SolutionSet::atPoints({30, 150})},
+        {"30 + k·180", false, SolutionSet::atPoints({30, 210})},
         {"nessuna", false, SolutionSet::empty()},
         {"30..150", true, SolutionSet::within({{30, 150, true, true}})},
         {"[0, 30] ∪ (150, 360)", true, both},
@@ -60,6 +63,7 @@ TEST(AnswerReader, RefusedFormsNameThePart)
         {"30..1/0", true, Problem::Unreadable, "1/0", "Could not read \"1/0\""},
         {"30", true, Problem::Unreadable, "30", "Could not read \"30\""},
         {"30 150", false, Problem::Unreadable, "30 150", "Could not read \"30 150\""},
+        {"30 + k 100", false, Problem::Unreadable, "30 + k 100", "Could not read \"30 + k 100\""},
         {"30, 4500", false, Problem::OutOfRange, "4500", "\"4500\" is no angle from −360° to 720°"},
         {"[0, 30] ∪ 150 < x", true, Problem::Unreadable, "150 < x", "Could not read \"150 < x\""},
     };
