@@ -437,12 +437,26 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
     const int left = 24;
     const int width = size.width() - 2 * left;
     int y = controlBar->height() + 30;
-    const auto text = [&](const QString& line, const QFont& font, const QColor& colour, int after) {
+    // Lines broken and placed by the screen's font metrics, each drawn at its baseline, so that
+    // a printer or a recorded picture lays the text out as the window does.
+    const auto text = [&](const QString& paragraph, const QFont& font, const QColor& colour, int after) {
         painter.setFont(font);
         painter.setPen(colour);
-        const QRect box = painter.boundingRect(QRect(left, y, width, size.height()), Qt::TextWordWrap, line);
-        painter.drawText(QRect(left, y, width, box.height()), Qt::TextWordWrap, line);
-        y += box.height() + after;
+        const QFontMetrics metrics(font);
+        QString line;
+        const auto drawLine = [&] {
+            painter.drawText(QPoint(left, y + metrics.ascent()), line);
+            y += metrics.lineSpacing();
+            line.clear();
+        };
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width)
+                drawLine();
+            line = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        }
+        drawLine();
+        y += after;
     };
     text(m_exercise.text(), Fonts::sansSerif(ExercisePixels, true), Colors::clWhite, 12);
     text(answerHint(m_exercise.isInequality(), m_exercise.period()), Fonts::sansSerif(TextPixels), Colors::clSilver, 4);

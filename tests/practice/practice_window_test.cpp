@@ -95,6 +95,9 @@ TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
     key(Qt::Key_Return);
     EXPECT_EQ(window->verdict(), QStringList{QStringLiteral("Right!")});
     EXPECT_EQ(window->scoreText(), QStringLiteral("Right first time: 0 · right after hints: 1 · exercises: 1"));
+    // The picture recorded as a printer would take it is the one shown.
+    const QSize size(window->clientWidth(), window->clientHeight());
+    EXPECT_EQ(recordedPicture(*window, size), window->surface().copy(QRect(QPoint(0, 0), size)));
 
     // Show me: the quadratic inequality window with the exercise's coefficients.
     tabTo("showMe");
