@@ -13,11 +13,12 @@ allowed() {
     graphs) echo "maths platform texts shell graphs" ;;
     angles) echo "maths platform texts shell angles" ;;
     solvers) echo "maths platform texts shell expr solvers" ;;
-    app) echo "maths platform texts shell expr graphs angles solvers app" ;;
+    practice) echo "maths platform texts shell expr solvers practice" ;;
+    app) echo "maths platform texts shell expr graphs angles solvers practice app" ;;
     esac
 }
 broken=0
-for folder in maths platform texts shell expr graphs angles solvers app; do
+for folder in maths platform texts shell expr graphs angles solvers practice app; do
     for file in $(find "$folder" -name '*.h' -o -name '*.cpp'); do
         for target in $(sed -n 's|^#include "\([a-z_]*\)/.*|\1|p' "$file"); do
             case " $(allowed "$folder") " in

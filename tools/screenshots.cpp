@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPixmap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -34,6 +35,8 @@
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
+#include "practice/practice_window.h"
+#include "practice/worksheet.h"
 
 namespace {
 
@@ -127,6 +130,25 @@ std::function<void(ChildWindow*)> linearState(long double a, long double b, long
     };
 }
 
+// The practice window on the exercise of a seed (kind, relation, function and level items),
+// with an answer typed and checked.
+std::function<void(ChildWindow*)> practiceState(std::array<int, 4> choices, const char* seed, const char* answer)
+{
+    return [=](ChildWindow* window) {
+        auto* practice = qobject_cast<practice::PracticeWindow*>(window);
+        if (!practice)
+            return;
+        practice->kind->setCurrentIndex(choices[0]);
+        practice->relation->setCurrentIndex(choices[1]);
+        practice->function->setCurrentIndex(choices[2]);
+        practice->level->setCurrentIndex(choices[3]);
+        practice->seed->setText(QString::fromLatin1(seed));
+        practice->seedEntered();
+        practice->answer->setText(QString::fromUtf8(answer));
+        practice->checkClick();
+    };
+}
+
 const std::vector<ExtraShot>& extraShots()
 {
     static const std::vector<ExtraShot> shots = {
@@ -169,6 +191,8 @@ const std::vector<ExtraShot>& extraShots()
         {31, "Tdisequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
         // Large coefficients with the line close to touching: sin x = -0.99989, 269° and 271°.
         {30, "Tequazionilineari_large", linearState(90.0L, 0.0L, 89.99L)},
+        // A quadratic inequality of level 1 answered with one end wrong and one left open.
+        {practice::PracticeWindow::Slot, "PracticeWindow_checked", practiceState({1, 1, 0, 0}, "2718", "[π/6, 5π/6)")},
     };
     return shots;
 }
@@ -206,6 +230,11 @@ int main(int argc, char** argv)
         if (!window)
             continue;
         const QString name = window->objectName();
+        if (auto* practice = qobject_cast<practice::PracticeWindow*>(window)) {
+            // The same exercise on every run.
+            practice->seed->setText(QStringLiteral("31415"));
+            practice->seedEntered();
+        }
         save(&main, name);
         for (const ExtraShot& shot : extraShots()) {
             if (shot.slot != topic.slot)
@@ -215,6 +244,19 @@ int main(int argc, char** argv)
         }
         main.Chiudetutte1Click();
         settle();
+    }
+
+    // The first page of a worksheet of 20 exercises, through poppler's pdftoppm.
+    {
+        const QString pdf = QDir(scratch.path()).filePath(QStringLiteral("worksheet.pdf"));
+        practice::writeWorksheet(pdf, {{}, 20, 2026});
+        const QString png = QDir(outputFolder).filePath(QStringLiteral("worksheet_page1"));
+        if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                           QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
+                                                           QStringLiteral("-l"), QStringLiteral("1"), pdf, png}) == 0)
+            std::printf("%s.png\n", qPrintable(png));
+        else
+            std::fprintf(stderr, "could not write %s.png\n", qPrintable(png));
     }
 
     // The help window on one topic, as F1 or a help button opens it.

@@ -23,6 +23,7 @@
 #include "platform/help.h"
 #include "platform/qt_translations.h"
 #include "platform/system_locale.h"
+#include "practice/practice_window.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
 #include "shell/image_list.h"
@@ -137,6 +138,9 @@ Tangolario::Tangolario()
 
     buildMenu();
     menuBar()->hide();
+    practice::setTopicOpener([window = QPointer<Tangolario>(this)](int slot) -> ChildWindow* {
+        return window ? window->openTopicWindow(slot) : nullptr;
+    });
 
     Timer3->setInterval(1);
     Timer1->setInterval(35);
@@ -229,6 +233,11 @@ void Tangolario::buildMenu()
         QMenu* parent = disequazioni;
         if (topic.slot == 13 || topic.slot == 21 || topic.slot == 3)
             parent = angolario;
+        if (topic.slot == practice::PracticeWindow::Slot) {
+            // The practice window closes the topic menu, after a line.
+            parent = angolario;
+            angolario->addSeparator();
+        }
         else if (topic.slot == 6 || topic.slot == 28 || topic.slot == 30)
             parent = equazioni;
         QAction* item = addItem(parent, topic.menuItem, topic.helpContext);
@@ -358,6 +367,7 @@ void Tangolario::ApplyLanguageTexts()
     for (int row = 0; row < 32; ++row)
         if (QAction* item = m_items.value(QString::fromLatin1(kMenuRows[row])))
             item->setText(app::MenuTexts.text(row, language));
+    m_items.value(QStringLiteral("Practice1"))->setText(app::programText(app::ProgramText::Practice) + QStringLiteral("…"));
     // Qt's own dialogs follow; a loaded language is known by the names the file gives it.
     QtTranslations::use(QtTranslations::localeNameFor(language, app::MenuTexts.text(31, app::English),
                                                       app::MenuTexts.text(31, app::LoadedLanguage)));

@@ -3,6 +3,7 @@
 #include "angles/angle_reduction_window.h"
 #include "angles/associated_angles_window.h"
 #include "graphs/tftrigon.h"
+#include "practice/practice_window.h"
 #include "shell/child_window.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
@@ -28,6 +29,7 @@ const std::vector<TopicWindow>& topicWindows()
         {9, "Disequazionielementari1", 304, make<solvers::Tdisequatr>},
         {29, "Disquazionidisecondogrado1", 308, make<solvers::Tdisequasecondogrado>},
         {31, "Disequazionilineari1", 309, make<solvers::Tdisequazionilineari>},
+        {practice::PracticeWindow::Slot, "Practice1", practice::PracticeWindow::HelpContext, make<practice::PracticeWindow>},
     };
     return topics;
 }

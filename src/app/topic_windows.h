@@ -1,5 +1,5 @@
 #pragma once
-// The nine topic windows: each with its registry slot, the menu item that opens it, that item's
+// The ten topic windows: each with its registry slot, the menu item that opens it, that item's
 // help context and the function that creates the window. A topic window plugs itself in here.
 #include <vector>
 

@@ -1,0 +1,24 @@
+#pragma once
+// The practice window's texts from what it found: the message for an answer that could not be
+// read and the lines of a verdict, in the language in use.
+#include <QString>
+#include <QStringList>
+
+#include "practice/answer.h"
+#include "practice/exercise.h"
+
+namespace practice {
+
+// The message naming the part of the answer that could not be read.
+QString readingMessage(const Reading& reading);
+// The verdict's lines: "Right!", or what is missing, extra, which ends are wrong.
+QStringList verdictLines(const Verdict& verdict);
+// How to type the answer to an exercise with this period.
+QString answerHint(bool inequality, int period);
+// "Level 2" or "Mixed".
+QString levelName(int level);
+// The choices of a request that are not mixed, joined by " · ": "Quadratic · Inequalities ·
+// Level 2"; "Mixed" when every one is.
+QString requestText(const Request& request);
+
+}  // namespace practice

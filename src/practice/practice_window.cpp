@@ -1,0 +1,472 @@
+#include "practice/practice_window.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "platform/colors.h"
+#include "platform/fonts.h"
+#include "platform/help.h"
+#include "platform/hints.h"
+#include "platform/keyboard.h"
+#include "practice/answer.h"
+#include "practice/practice_texts.h"
+#include "practice/worksheet.h"
+#include "shell/image_list.h"
+#include "shell/program_texts.h"
+#include "shell/shared_state.h"
+#include "solvers/elementary/elementary_window.h"
+#include "solvers/linear/linear_window.h"
+#include "solvers/quadratic/quadratic_window.h"
+#include "platform/updown.h"
+#include "texts/angle_notation.h"
+#include "texts/text_tables.h"
+
+namespace practice {
+
+namespace {
+
+using app::ProgramText;
+
+std::function<ChildWindow*(int)>& topicOpener()
+{
+    static std::function<ChildWindow*(int)> opener;
+    return opener;
+}
+
+void paintWith(QWidget* widget, const QColor& ground, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, ground);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QComboBox* makeChoice(QWidget* parent, const char* name, const QStringList& items)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItems(items);
+    box->setCurrentIndex(int(items.size()) - 1);  // mixed
+    return box;
+}
+
+QStringList kindItems()
+{
+    return {app::programText(ProgramText::PracticeElementary), app::programText(ProgramText::PracticeQuadratic),
+            app::programText(ProgramText::PracticeLinear), app::programText(ProgramText::PracticeMixed)};
+}
+
+QStringList relationItems()
+{
+    return {app::programText(ProgramText::PracticeEquation), app::programText(ProgramText::PracticeInequality),
+            app::programText(ProgramText::PracticeMixed)};
+}
+
+QStringList functionItems()
+{
+    return {solvers::functionName(solvers::Sine), solvers::functionName(solvers::Cosine),
+            solvers::functionName(solvers::Tangent), app::programText(ProgramText::PracticeMixed)};
+}
+
+QStringList levelItems()
+{
+    return {levelName(1), levelName(2), levelName(3), levelName(0)};
+}
+
+// The request of four choices, each at its last item for "mixed".
+Request requestOf(const QComboBox* kind, const QComboBox* relation, const QComboBox* function, const QComboBox* level)
+{
+    Request r;
+    if (kind->currentIndex() < 3)
+        r.family = Family(kind->currentIndex());
+    if (relation->currentIndex() < 2)
+        r.inequality = relation->currentIndex() == 1;
+    if (function->currentIndex() < 3)
+        r.function = function->currentIndex();
+    if (level->currentIndex() < 3)
+        r.level = level->currentIndex() + 1;
+    return r;
+}
+
+std::uint32_t newSeed()
+{
+    return QRandomGenerator::global()->bounded(1000000u);
+}
+
+// The slot of the solver window that solves an exercise.
+int solverSlot(const Exercise& e)
+{
+    const bool inequality = e.isInequality();
+    switch (e.family) {
+    case Family::Elementary: return inequality ? 9 : 6;
+    case Family::Quadratic: return inequality ? 29 : 28;
+    case Family::Linear: return inequality ? 31 : 30;
+    }
+    return 0;
+}
+
+// An editable box that paints only where it can: on a screen of no size (a scale factor of 0)
+// the widget gives no paint engine, and the toolkit's line edit would then draw its text
+// cursor through an inactive painter and crash.
+class EntryBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        {
+            QPainter probe(this);
+            if (!probe.isActive())
+                return;
+        }
+        QLineEdit::paintEvent(event);
+    }
+};
+
+// The picture's text sizes in pixels.
+constexpr int ExercisePixels = 26;
+constexpr int TextPixels = 15;
+
+}  // namespace
+
+void setTopicOpener(std::function<ChildWindow*(int slot)> opener)
+{
+    topicOpener() = std::move(opener);
+}
+
+PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
+{
+    Help::setHelpContext(this, HelpContext);
+    QWidget* area = client();
+    area->setFont(Fonts::windowDefault(true));
+
+    controlBar = new QWidget(area);
+    controlBar->setObjectName("controlBar");
+    paintWith(controlBar, Colors::clSilver, Colors::clBlack);
+    auto* barLayout = new QHBoxLayout(controlBar);
+    barLayout->setContentsMargins(2, 2, 2, 2);
+    ToolBar1 = new QToolBar(controlBar);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    barLayout->addWidget(ToolBar1);
+    barLayout->addStretch(1);
+
+    kind = makeChoice(ToolBar1, "kind", kindItems());
+    relation = makeChoice(ToolBar1, "relation", relationItems());
+    function = makeChoice(ToolBar1, "function", functionItems());
+    level = makeChoice(ToolBar1, "level", levelItems());
+    newExercise = new QPushButton(app::programText(ProgramText::PracticeNewExercise), ToolBar1);
+    newExercise->setObjectName("newExercise");
+    seed = new EntryBox(ToolBar1);
+    seed->setObjectName("seed");
+    seed->setFixedWidth(70);
+    seed->setMaxLength(10);
+    worksheet = new QPushButton(app::programText(ProgramText::PracticeWorksheet), ToolBar1);
+    worksheet->setObjectName("worksheet");
+    aiuto = new QToolButton(ToolBar1);
+    aiuto->setObjectName("aiuto");
+    aiuto->setIcon(ImageList::mainList().icon(ImageList::ToolHelp));
+    aiuto->setIconSize(QSize(16, 16));
+    aiuto->setAutoRaise(true);
+    Keyboard::makeReachable(aiuto);
+    auto* seedLabel = new QLabel(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), ToolBar1);
+    seedLabel->setTextFormat(Qt::PlainText);
+    for (QWidget* w : {static_cast<QWidget*>(kind), static_cast<QWidget*>(relation), static_cast<QWidget*>(function),
+                       static_cast<QWidget*>(level)})
+        ToolBar1->addWidget(w);
+    ToolBar1->addWidget(newExercise);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(seedLabel);
+    ToolBar1->addWidget(seed);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(worksheet);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(aiuto);
+
+    answerBar = new QWidget(area);
+    answerBar->setObjectName("answerBar");
+    paintWith(answerBar, Colors::clSilver, Colors::clBlack);
+    auto* answerLayout = new QHBoxLayout(answerBar);
+    answerLayout->setContentsMargins(6, 4, 6, 4);
+    auto* answerLabel = new QLabel(app::programText(ProgramText::PracticeTheAnswer), answerBar);
+    answerLabel->setTextFormat(Qt::PlainText);
+    answer = new EntryBox(answerBar);
+    answer->setObjectName("answer");
+    answer->setFont(Fonts::sansSerif(TextPixels, true));
+    paintWith(answer, Colors::clBlack, Colors::clWhite);
+    answerLabel->setBuddy(answer);
+    check = new QPushButton(app::programText(ProgramText::PracticeCheck), answerBar);
+    check->setObjectName("check");
+    showMe = new QPushButton(app::programText(ProgramText::PracticeShowMe), answerBar);
+    showMe->setObjectName("showMe");
+    answerLayout->addWidget(answerLabel);
+    answerLayout->addWidget(answer, 1);
+    answerLayout->addWidget(check);
+    answerLayout->addWidget(showMe);
+
+    auto* areaLayout = new QVBoxLayout(area);
+    areaLayout->setContentsMargins(0, 0, 0, 0);
+    areaLayout->setSpacing(0);
+    areaLayout->addWidget(controlBar);
+    areaLayout->addStretch(1);
+    areaLayout->addWidget(answerBar);
+
+    connect(newExercise, &QPushButton::clicked, this, [this] { newExerciseClick(); });
+    connect(seed, &QLineEdit::returnPressed, this, [this] { seedEntered(); });
+    connect(worksheet, &QPushButton::clicked, this, [this] { worksheetClick(); });
+    connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
+    connect(answer, &QLineEdit::returnPressed, this, [this] { checkClick(); });
+    connect(check, &QPushButton::clicked, this, [this] { checkClick(); });
+    connect(showMe, &QPushButton::clicked, this, [this] { showMeClick(); });
+    for (QComboBox* box : {kind, relation, function, level})
+        Keyboard::appliesWithEnter(box, newExercise);
+    for (QPushButton* button : {newExercise, worksheet, check, showMe})
+        button->setAutoDefault(false);
+    Keyboard::chainTabOrder({kind, relation, function, level, newExercise, seed, worksheet, aiuto, answer, check, showMe});
+
+    chooseWorksheetFile = [this] {
+        return QFileDialog::getSaveFileName(this, app::programText(ProgramText::PracticeSavePdf),
+                                            QDir::homePath() + QStringLiteral("/worksheet.pdf"),
+                                            QStringLiteral("PDF (*.pdf)"));
+    };
+}
+
+void PracticeWindow::FormCreate()
+{
+    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setWindowTitle(app::programText(ProgramText::Practice));
+    Hints::setHint(aiuto, app::commonText(app::Common::Help));
+    // The four lists say what they choose, for the hints and for screen readers.
+    const QString relationName =
+        app::programText(ProgramText::PracticeEquation) + QStringLiteral(" / ") + app::programText(ProgramText::PracticeInequality);
+    const std::pair<QComboBox*, QString> lists[] = {{kind, app::programText(ProgramText::PracticeKind)},
+                                                    {relation, relationName},
+                                                    {function, app::programText(ProgramText::PracticeFunction)},
+                                                    {level, app::programText(ProgramText::PracticeLevelChoice)}};
+    for (const auto& [list, name] : lists) {
+        Hints::setHint(list, name);
+        list->setAccessibleName(name);
+    }
+    seed->setAccessibleName(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed());
+    answer->setAccessibleName(app::programText(ProgramText::PracticeTheAnswer));
+    client()->layout()->activate();
+    setExercise(makeExercise(request(), newSeed()));
+    answer->setFocus();
+}
+
+void PracticeWindow::FormPaint()
+{
+    redraw();
+}
+
+Request PracticeWindow::request() const
+{
+    return requestOf(kind, relation, function, level);
+}
+
+QString PracticeWindow::scoreText() const
+{
+    return app::programText(ProgramText::PracticeScore).arg(m_rightFirst).arg(m_rightAfterHints).arg(m_exercises);
+}
+
+void PracticeWindow::setExercise(const Exercise& exercise)
+{
+    m_exercise = exercise;
+    m_verdict.clear();
+    m_right = false;
+    m_checked = false;
+    m_triedWrong = false;
+    m_counted = false;
+    m_scoredRight = false;
+    seed->setText(QString::number(exercise.seed));
+    answer->clear();
+    redraw();
+}
+
+void PracticeWindow::newExerciseClick()
+{
+    setExercise(makeExercise(request(), newSeed()));
+    answer->setFocus();
+}
+
+void PracticeWindow::seedEntered()
+{
+    bool ok = false;
+    const uint value = seed->text().trimmed().toUInt(&ok);
+    if (!ok) {
+        seed->setText(QString::number(m_exercise.seed));
+        return;
+    }
+    setExercise(makeExercise(request(), value));
+    answer->setFocus();
+}
+
+void PracticeWindow::checkClick()
+{
+    const Reading reading = readAnswer(answer->text(), m_exercise.isInequality(), m_exercise.period());
+    if (!reading.ok()) {
+        // Nothing was read: no verdict, and no try counted.
+        m_verdict = {readingMessage(reading)};
+        m_right = false;
+        m_checked = false;
+        redraw();
+        return;
+    }
+    const Verdict v = practice::check(solverAnswer(m_exercise), reading.set, m_exercise.isInequality(), m_exercise.period());
+    m_verdict = verdictLines(v);
+    m_right = v.right;
+    m_checked = true;
+    if (!m_counted) {
+        m_counted = true;
+        ++m_exercises;
+    }
+    if (v.right) {
+        if (!m_scoredRight)
+            ++(m_triedWrong ? m_rightAfterHints : m_rightFirst);
+        m_scoredRight = true;
+    } else {
+        m_triedWrong = true;
+    }
+    redraw();
+}
+
+ChildWindow* PracticeWindow::showMeClick()
+{
+    if (!topicOpener())
+        return nullptr;
+    ChildWindow* window = topicOpener()(solverSlot(m_exercise));
+    auto* solver = qobject_cast<solvers::SolverWindow*>(window);
+    if (!solver)
+        return window;
+    // The opening picture first, so that it does not take the exercise's state back.
+    solver->formactivate();
+    if (solver->funzt && m_exercise.family != Family::Linear && solver->funzt->currentIndex() != m_exercise.function) {
+        solver->funzt->setCurrentIndex(m_exercise.function);
+        solver->aggiornaClick();
+    }
+    if (auto* elementary = qobject_cast<solvers::ElementarySolverWindow*>(solver)) {
+        elementary->sposta->setPosition(m_exercise.alphaDeg);
+        elementary->spostaClick();
+    } else {
+        solver->setCoefficients(m_exercise.values());
+    }
+    return window;
+}
+
+void PracticeWindow::worksheetClick()
+{
+    QDialog dialog(this);
+    dialog.setObjectName("WorksheetDialog");
+    dialog.setWindowTitle(app::programText(ProgramText::PracticeWorksheet).remove(QStringLiteral("…")));
+    auto* form = new QFormLayout(&dialog);
+    auto* count = new QSpinBox(&dialog);
+    count->setObjectName("count");
+    count->setRange(1, MaxWorksheetExercises);
+    count->setValue(20);
+    QComboBox* sheetKind = makeChoice(&dialog, "sheetKind", kindItems());
+    QComboBox* sheetRelation = makeChoice(&dialog, "sheetRelation", relationItems());
+    QComboBox* sheetFunction = makeChoice(&dialog, "sheetFunction", functionItems());
+    QComboBox* sheetLevel = makeChoice(&dialog, "sheetLevel", levelItems());
+    sheetKind->setCurrentIndex(kind->currentIndex());
+    sheetRelation->setCurrentIndex(relation->currentIndex());
+    sheetFunction->setCurrentIndex(function->currentIndex());
+    sheetLevel->setCurrentIndex(level->currentIndex());
+    auto* sheetSeed = new QSpinBox(&dialog);
+    sheetSeed->setObjectName("sheetSeed");
+    sheetSeed->setRange(0, 999999);
+    sheetSeed->setValue(int(newSeed()));
+    form->addRow(app::programText(ProgramText::PracticeCount), count);
+    form->addRow(app::programText(ProgramText::PracticeKind), sheetKind);
+    form->addRow(QString(), sheetRelation);
+    form->addRow(app::programText(ProgramText::PracticeFunction), sheetFunction);
+    form->addRow(app::programText(ProgramText::PracticeLevelChoice), sheetLevel);
+    form->addRow(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), sheetSeed);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    WorksheetSettings settings;
+    settings.request = requestOf(sheetKind, sheetRelation, sheetFunction, sheetLevel);
+    settings.count = count->value();
+    settings.seed = std::uint32_t(sheetSeed->value());
+    const QString path = chooseWorksheetFile ? chooseWorksheetFile() : QString();
+    if (!path.isEmpty())
+        writeWorksheet(path, settings);
+}
+
+void PracticeWindow::aiutoClick()
+{
+    Help::showContext(HelpContext);
+}
+
+void PracticeWindow::redraw()
+{
+    if (surface().isNull())
+        return;
+    QPainter painter(&surface());
+    painter.fillRect(surface().rect(), Colors::clBlack);
+    paint(painter, QSize(clientWidth(), clientHeight()));
+    painter.end();
+    refreshSurface();
+}
+
+void PracticeWindow::paint(QPainter& painter, QSize size) const
+{
+    painter.fillRect(QRect(QPoint(0, 0), size), Colors::clBlack);
+    const int left = 24;
+    const int width = size.width() - 2 * left;
+    int y = controlBar->height() + 30;
+    // Lines broken and placed by the screen's font metrics, each drawn at its baseline, so that
+    // a printer or a recorded picture lays the text out as the window does.
+    const auto text = [&](const QString& paragraph, const QFont& font, const QColor& colour, int after) {
+        painter.setFont(font);
+        painter.setPen(colour);
+        const QFontMetrics metrics(font);
+        QString line;
+        const auto drawLine = [&] {
+            painter.drawText(QPoint(left, y + metrics.ascent()), line);
+            y += metrics.lineSpacing();
+            line.clear();
+        };
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width)
+                drawLine();
+            line = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        }
+        drawLine();
+        y += after;
+    };
+    text(m_exercise.text(), Fonts::sansSerif(ExercisePixels, true), Colors::clWhite, 12);
+    text(answerHint(m_exercise.isInequality(), m_exercise.period()), Fonts::sansSerif(TextPixels), Colors::clSilver, 4);
+    text(app::programText(ProgramText::PracticeSeed).arg(m_exercise.seed) + QStringLiteral(" · ") + levelName(m_exercise.level),
+         Fonts::sansSerif(TextPixels), Colors::clGray, 24);
+    const QColor verdictColour = m_right ? Colors::clLime : m_checked ? Colors::clYellow : Colors::clRed;
+    for (const QString& line : m_verdict)
+        text(line, Fonts::sansSerif(TextPixels + 3, true), verdictColour, 6);
+    y = std::max(y + 18, size.height() - answerBar->height() - 40);
+    text(scoreText(), Fonts::sansSerif(TextPixels), Colors::clAqua, 0);
+}
+
+}  // namespace practice

@@ -1,0 +1,91 @@
+#pragma once
+// The practice window: it sets an exercise of the kind and level chosen on its tool bar, reads
+// the answer typed in `answer`, gives the verdict from the solver's findings and keeps the
+// session's score; "Show me" opens the solver window of the exercise set to its coefficients,
+// "Make a worksheet…" prints exercises with their answer key to a PDF file. Nothing about the
+// student is stored.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "practice/exercise.h"
+#include "shell/child_window.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace practice {
+
+// Opens (or brings forward) the topic window of a slot and gives it back; the main window sets
+// it, so that "Show me" can open a solver window.
+void setTopicOpener(std::function<ChildWindow*(int slot)> opener);
+
+class PracticeWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    static constexpr int Slot = 33;
+    static constexpr int HelpContext = 320;
+
+    PracticeWindow();
+
+    QWidget* controlBar;
+    QToolBar* ToolBar1;
+    QComboBox* kind;
+    QComboBox* relation;
+    QComboBox* function;
+    QComboBox* level;
+    QPushButton* newExercise;
+    QLineEdit* seed;
+    QPushButton* worksheet;
+    QToolButton* aiuto;
+    QWidget* answerBar;
+    QLineEdit* answer;
+    QPushButton* check;
+    QPushButton* showMe;
+
+    // What the window shows.
+    const Exercise& exercise() const { return m_exercise; }
+    const QStringList& verdict() const { return m_verdict; }
+    bool verdictRight() const { return m_right; }
+    QString scoreText() const;
+
+    // The handlers.
+    void newExerciseClick();          // a new exercise of the chosen kind, with a new seed
+    void seedEntered();               // the exercise of the seed typed in `seed`
+    void checkClick();                // reads `answer` and gives the verdict
+    ChildWindow* showMeClick();       // the solver window of the exercise, or null
+    void worksheetClick();            // asks for the sheet, then for the file
+    void aiutoClick();
+
+    // The request of the tool bar's choices.
+    Request request() const;
+    // Where "Make a worksheet…" saves the sheet: asks with a file dialog; tests replace it.
+    std::function<QString()> chooseWorksheetFile;
+
+    void paint(QPainter& painter, QSize size) const override;
+
+protected:
+    void FormCreate() override;
+    void FormPaint() override;
+
+private:
+    void setExercise(const Exercise& exercise);
+    void redraw();
+
+    Exercise m_exercise;
+    QStringList m_verdict;
+    bool m_right = false;
+    bool m_checked = false;    // an answer to this exercise was checked
+    bool m_triedWrong = false; // a wrong or unreadable answer came before
+    bool m_counted = false;    // this exercise is in the score
+    bool m_scoredRight = false; // this exercise's right answer is in the score
+    int m_exercises = 0;
+    int m_rightFirst = 0;
+    int m_rightAfterHints = 0;
+};
+
+}  // namespace practice

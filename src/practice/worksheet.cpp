@@ -1,0 +1,141 @@
+#include "practice/worksheet.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+
+#include "platform/fonts.h"
+#include "practice/practice_texts.h"
+#include "shell/program_texts.h"
+
+namespace practice {
+
+namespace {
+
+using app::ProgramText;
+
+// The page in points (1/72 inch): A4 with margins of 2 cm.
+constexpr double Margin = 57;
+
+class SheetWriter {
+public:
+    SheetWriter(QPdfWriter& writer, QPainter& painter, const WorksheetSettings& settings)
+        : m_writer(writer), m_painter(painter), m_settings(settings)
+    {
+        const QRectF page = writer.pageLayout().paintRectPoints();
+        m_width = page.width() * scale();
+        m_height = page.height() * scale();
+    }
+
+    // Device units per point.
+    double scale() const { return m_writer.resolution() / 72.0; }
+
+    void title(const QString& text)
+    {
+        write(text, 16, true, 10);
+    }
+
+    void write(const QString& text, double pointSize, bool bold = false, double spaceAfter = 4, double indent = 0)
+    {
+        QFont font = Fonts::sansSerif(1, bold);
+        font.setPointSizeF(pointSize);
+        m_painter.setFont(font);
+        const QFontMetricsF metrics(font, &m_writer);
+        const QRectF box(Margin * scale() + indent * scale(), 0, m_width - 2 * Margin * scale() - indent * scale(), 1e6);
+        const QRectF needed = metrics.boundingRect(box, Qt::TextWordWrap, text);
+        if (m_y + needed.height() > m_height - 2 * Margin * scale())
+            newPage();
+        m_painter.drawText(QRectF(box.left(), m_y, box.width(), needed.height()), Qt::TextWordWrap, text);
+        m_y += needed.height() + spaceAfter * scale();
+    }
+
+    void space(double points) { m_y += points * scale(); }
+
+    void start()
+    {
+        m_y = Margin * scale();
+    }
+
+    void newPage()
+    {
+        footer();
+        m_writer.newPage();
+        ++m_page;
+        start();
+    }
+
+    void footer()
+    {
+        QFont font = Fonts::sansSerif(1);
+        font.setPointSizeF(9);
+        m_painter.setFont(font);
+        const QString text =
+            app::programText(ProgramText::PracticeFooter).arg(m_settings.seed).arg(requestText(m_settings.request)).arg(m_page);
+        m_painter.drawText(QRectF(Margin * scale(), m_height - Margin * scale(), m_width - 2 * Margin * scale(), 14 * scale()),
+                           Qt::AlignHCenter | Qt::AlignTop, text);
+    }
+
+private:
+    QPdfWriter& m_writer;
+    QPainter& m_painter;
+    const WorksheetSettings& m_settings;
+    double m_width = 0;
+    double m_height = 0;
+    double m_y = 0;
+    int m_page = 1;
+};
+
+}  // namespace
+
+std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings)
+{
+    std::vector<Exercise> exercises;
+    const int count = std::clamp(settings.count, 1, MaxWorksheetExercises);
+    for (int i = 0; i < count; ++i)
+        exercises.push_back(makeExercise(settings.request, settings.seed * 41u + std::uint32_t(i) * 2654435761u));
+    return exercises;
+}
+
+bool writeWorksheet(const QString& path, const WorksheetSettings& settings)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QPdfWriter writer(&file);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    writer.setTitle(app::programText(ProgramText::PracticeSheetTitle));
+    writer.setCreator(QStringLiteral("Anglebook"));
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return false;
+    const std::vector<Exercise> exercises = worksheetExercises(settings);
+    SheetWriter sheet(writer, painter, settings);
+    sheet.start();
+    sheet.title(app::programText(ProgramText::PracticeSheetTitle));
+    sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
+    sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
+    int number = 1;
+    for (const Exercise& e : exercises) {
+        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
+        sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
+    }
+    sheet.newPage();
+    sheet.title(app::programText(ProgramText::PracticeAnswerKey));
+    number = 1;
+    for (const Exercise& e : exercises) {
+        const SolutionSet answer = solverAnswer(e);
+        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
+        sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
+        sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
+    }
+    sheet.footer();
+    painter.end();
+    return true;
+}
+
+}  // namespace practice

@@ -1,0 +1,27 @@
+#pragma once
+// A worksheet: numbered exercises on the first pages and their answer key, in degrees and as
+// fractions of π, on the pages after, in the language in use, with the seed in every footer.
+// Written as a PDF with QPdfWriter, vector text only.
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "practice/exercise.h"
+
+namespace practice {
+
+struct WorksheetSettings {
+    Request request;
+    int count = 10;  // 1 to 40
+    std::uint32_t seed = 0;
+};
+
+inline constexpr int MaxWorksheetExercises = 40;
+
+// The exercises of a sheet: the same settings give the same sheet.
+std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings);
+
+// Writes the sheet and its key to a PDF file; false when the file cannot be written.
+bool writeWorksheet(const QString& path, const WorksheetSettings& settings);
+
+}  // namespace practice

@@ -1,0 +1,166 @@
+// The practice window used with the keyboard alone, and a worksheet read back from its PDF.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QProcess>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "common/test_support.h"
+#include "practice/practice_window.h"
+#include "practice/worksheet.h"
+#include "solvers/elementary/elementary_window.h"
+#include "solvers/quadratic/quadratic_window.h"
+
+using namespace practice;
+
+namespace {
+
+void key(QKeyCombination k)
+{
+    QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+    processEvents();
+}
+
+// Tab (or Shift+Tab) until the control named has the keyboard.
+void tabTo(const char* name, bool back = false)
+{
+    for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != QLatin1String(name); ++i)
+        key(back ? QKeyCombination(Qt::SHIFT | Qt::Key_Backtab) : QKeyCombination(Qt::Key_Tab));
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(name));
+}
+
+// Each character as a key that types it (π and ∪ as an input method would).
+void typeText(const QString& text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    processEvents();
+}
+
+}  // namespace
+
+TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
+{
+    ScratchDirectory scratch;
+    std::unique_ptr<Tangolario> main = makeMainWindow();
+    QApplication::setActiveWindow(main.get());
+    for (const auto& [language, text] : {std::pair{"Italiano1", "Esercizi…"}, {"Francese1", "Exercices…"}, {"Inglese1", "Practice…"}}) {
+        main->menuItem(QString::fromLatin1(language))->trigger();
+        EXPECT_EQ(main->menuItem(QStringLiteral("Practice1"))->text(), QString::fromUtf8(text));
+    }
+    main->menuItem(QStringLiteral("Practice1"))->trigger();
+    processEvents();
+    auto* window = qobject_cast<PracticeWindow*>(main->mdiArea()->activeSubWindow());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(QApplication::focusWidget(), window->answer);
+
+    // Quadratic inequalities at level 2, chosen with the arrows.
+    tabTo("kind", true);
+    key(Qt::Key_Down);  // from "Mixed" nothing lies below: stays
+    key(Qt::Key_Up);    // Linear
+    key(Qt::Key_Up);    // Quadratic
+    tabTo("relation");
+    key(Qt::Key_Up);    // Inequalities
+    tabTo("level");
+    key(Qt::Key_Home);  // Level 1
+    key(Qt::Key_Down);  // Level 2
+    tabTo("seed");
+    key(QKeyCombination(Qt::CTRL | Qt::Key_A));
+    typeText(QStringLiteral("4242"));
+    key(Qt::Key_Return);
+    const Exercise e = window->exercise();
+    EXPECT_EQ(e.family, Family::Quadratic);
+    EXPECT_TRUE(e.isInequality());
+    EXPECT_EQ(e.level, 2);
+    EXPECT_EQ(e.seed, 4242u);
+    EXPECT_EQ(e.text(), makeExercise(window->request(), 4242).text());
+    EXPECT_EQ(QApplication::focusWidget(), window->answer);
+
+    // Unreadable: a message, no verdict, nothing scored.
+    typeText(QStringLiteral("[0, 30"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(window->verdict(), QStringList{QStringLiteral("Could not read \"[0, 30\"")});
+    EXPECT_EQ(window->scoreText(), QStringLiteral("Right first time: 0 · right after hints: 0 · exercises: 0"));
+    // Wrong, then right: right after hints.
+    key(QKeyCombination(Qt::CTRL | Qt::Key_A));
+    typeText(QStringLiteral("R"));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(window->verdictRight());
+    key(QKeyCombination(Qt::CTRL | Qt::Key_A));
+    typeText(answerText(solverAnswer(e), e.period(), true));
+    key(Qt::Key_Return);
+    EXPECT_EQ(window->verdict(), QStringList{QStringLiteral("Right!")});
+    EXPECT_EQ(window->scoreText(), QStringLiteral("Right first time: 0 · right after hints: 1 · exercises: 1"));
+    // The picture recorded as a printer would take it is the one shown.
+    const QSize size(window->clientWidth(), window->clientHeight());
+    EXPECT_EQ(recordedPicture(*window, size), window->surface().copy(QRect(QPoint(0, 0), size)));
+
+    // Show me: the quadratic inequality window with the exercise's coefficients.
+    tabTo("showMe");
+    key(Qt::Key_Space);
+    auto* solver = qobject_cast<solvers::Tdisequasecondogrado*>(main->mdiArea()->activeSubWindow());
+    ASSERT_TRUE(solver);
+    EXPECT_EQ(solver->funzt->currentIndex(), e.function);
+    EXPECT_EQ(solver->findings().greater, solvers::solveQuadraticInequality(e.function, e.values()[0], e.values()[1], e.values()[2]).greater);
+    EXPECT_EQ(solver->coefficients()->values(), e.values());
+}
+
+TEST(PracticeWindow, ShowMeSetsEachSolverWindowToTheExercise)
+{
+    ScratchDirectory scratch;
+    std::unique_ptr<Tangolario> main = makeMainWindow();
+    auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(PracticeWindow::Slot));
+    ASSERT_TRUE(window);
+    const char* solvers[3][2] = {{"Tequa", "Tdisequatr"}, {"Tequasecondogrado", "Tdisequasecondogrado"},
+                                 {"Tequazionilineari", "Tdisequazionilineari"}};
+    for (int family = 0; family < 3; ++family)
+        for (int inequality = 0; inequality < 2; ++inequality) {
+            window->kind->setCurrentIndex(family);
+            window->relation->setCurrentIndex(inequality);
+            window->function->setCurrentIndex(2);  // tan x, which the linear ones leave aside
+            window->seed->setText(QStringLiteral("77"));
+            window->seedEntered();
+            const Exercise e = window->exercise();
+            auto* solver = qobject_cast<solvers::SolverWindow*>(window->showMeClick());
+            ASSERT_TRUE(solver);
+            EXPECT_EQ(solver->objectName(), QLatin1String(solvers[family][inequality]));
+            if (auto* elementary = qobject_cast<solvers::ElementarySolverWindow*>(solver)) {
+                EXPECT_EQ(elementary->funzt->currentIndex(), e.function);
+                EXPECT_EQ(elementary->angleDeg(), e.alphaDeg);
+            } else {
+                EXPECT_EQ(solver->coefficients()->values(), e.values());
+            }
+        }
+}
+
+TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
+{
+    ScratchDirectory scratch;
+    const WorksheetSettings settings{{}, 10, 1234};
+    const QString path = scratch.file(QStringLiteral("sheet.pdf"));
+    ASSERT_TRUE(writeWorksheet(path, settings));
+    const auto pageText = [&](int page) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                              QString::number(page), path, QStringLiteral("-")});
+        EXPECT_TRUE(p.waitForFinished(20000));
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    const QString sheet = pageText(1);
+    const QString key = pageText(2);
+    EXPECT_TRUE(sheet.contains(QStringLiteral("Worksheet")));
+    EXPECT_TRUE(sheet.contains(QStringLiteral("Seed 1234 · Mixed · page 1")));
+    EXPECT_TRUE(key.startsWith(QStringLiteral("Answer key")));
+    int number = 1;
+    for (const Exercise& e : worksheetExercises(settings)) {
+        const QString line = QStringLiteral("%1. %2").arg(number++).arg(e.text());
+        EXPECT_TRUE(sheet.contains(line)) << line.toStdString();
+        EXPECT_TRUE(key.contains(line + QLatin1Char(' ') + answerText(solverAnswer(e), e.period(), false) + QLatin1Char(' ') +
+                                 answerText(solverAnswer(e), e.period(), true)))
+            << line.toStdString();
+    }
+}
