@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "maths/angles.h"
+#include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
@@ -23,6 +24,7 @@
 #include "platform/keyboard.h"
 #include "platform/symbol_font.h"
 #include "shell/image_list.h"
+#include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 
@@ -114,6 +116,7 @@ SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, f
 
     Panel1 = new QFrame(area);
     Panel1->setObjectName("Panel1");
+    Accessibility::readInReadingOrder(Panel1);
     Panel1->setAutoFillBackground(true);
 }
 
@@ -292,9 +295,21 @@ void SolverWindow::paintSurface()
     paint(painter, QSize(m_geometry.W, m_geometry.H));
 }
 
+void SolverWindow::tellFindings()
+{
+    // The Symbol font's K looks like K and is read as K, not as the Greek letter it maps to.
+    for (auto* label : Panel1->findChildren<SymbolLabel*>())
+        Accessibility::setTexts(label, symbolFontText(label->text()).replace(QChar(0x039A), QLatin1Char('K')),
+                                label->accessibleDescription());
+    Accessibility::setTexts(Panel1, app::programText(app::ProgramText::ResultsName),
+                            resultTexts().join(QStringLiteral("; ")));
+    describePicture(pictureWords());
+}
+
 void SolverWindow::redraw()
 {
     solve();
+    tellFindings();
     // Before the first activation there is no picture yet; the labels follow at once.
     if (BackdropPending)
         return;
@@ -347,6 +362,7 @@ void SolverWindow::formactivate()
         HourglassCursor hourglass;
         prepareOpeningPicture();
         solve();
+        tellFindings();
         m_openingPicture = true;
         paintSurface();
         refreshSurface();
