@@ -141,8 +141,7 @@ void valueChanged(QWidget* upDown, int position)
 
 bool highContrast()
 {
-    static const bool high = qEnvironmentVariable("GTK_THEME").contains(QLatin1String("HighContrast"), Qt::CaseInsensitive);
-    return high;
+    return qEnvironmentVariable("GTK_THEME").contains(QLatin1String("HighContrast"), Qt::CaseInsensitive);
 }
 
 double contrastRatio(const QColor& a, const QColor& b)

@@ -36,7 +36,6 @@ void valueChanged(QWidget* upDown, int position);
 
 // Whether the desktop asks for high contrast: GTK_THEME names a high-contrast theme (GNOME's
 // "HighContrast" and "HighContrastInverse", which Qt's GTK platform theme follows as well).
-// Read once.
 bool highContrast();
 // The contrast ratio of two colours (1 ... 21), by their relative luminance.
 double contrastRatio(const QColor& a, const QColor& b);

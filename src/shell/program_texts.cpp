@@ -1,5 +1,6 @@
 #include "shell/program_texts.h"
 
+#include <QStringList>
 #include <array>
 
 #include "texts/text_tables.h"
@@ -8,7 +9,7 @@ namespace app {
 
 namespace {
 // Italian, English, French.
-const std::array<std::array<const char*, 3>, 19> kProgramTexts = {{
+const std::array<std::array<const char*, 3>, 20> kProgramTexts = {{
     {"Impossibile salvare le impostazioni in", "The settings could not be saved in",
      "Impossible d'enregistrer les réglages dans"},
 
@@ -42,11 +43,18 @@ const std::array<std::array<const char*, 3>, 19> kProgramTexts = {{
     {"Circonferenza goniometrica e grafico di %1, tracciato fino a x = %2",
      "Unit circle and graph of %1, traced up to x = %2",
      "Cercle trigonométrique et courbe de %1, tracée jusqu'à x = %2"},
-    {"Circonferenza goniometrica con l'angolo di %1; %2",
-     "Unit circle with the angle of %1; %2",
-     "Cercle trigonométrique avec l'angle de %1 ; %2"},
+    {"Circonferenza goniometrica con gli angoli di %1", "Unit circle with the angles of %1",
+     "Cercle trigonométrique avec les angles de %1"},
+    {"Circonferenza goniometrica", "Unit circle", "Cercle trigonométrique"},
 }};
 }  // namespace
+
+QString listWords(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + programText(ProgramText::And) + items.last();
+}
 
 QString programText(ProgramText text)
 {

@@ -3,6 +3,7 @@
 // language file fills): Italian, English and French. A loaded language file has none of them,
 // so it shows the English one.
 #include <QString>
+#include <QStringList>
 
 namespace app {
 
@@ -28,10 +29,13 @@ enum class ProgramText {
     InequalityPicture,    // %1 function and lines, %2 and %4 the relations, %3 and %5 their sets, %6 the period
     WithLines,            // %1 function, %2 the lines
     GraphPicture,         // %1 the functions, %2 the angle reached
-    AnglePicture,         // %1 the angle, %2 what the window found
+    AnglePicture,         // %1 the angles drawn
+    UnitCircle,           // an angle window's picture before an angle is drawn
 };
 
 // The text in the language in use.
 QString programText(ProgramText text);
+// "a", "a and b", "a, b and c" in the language in use.
+QString listWords(const QStringList& items);
 
 }  // namespace app

@@ -7,18 +7,11 @@
 
 namespace solvers {
 
+using app::listWords;
 using app::programText;
 using app::ProgramText;
 
 namespace {
-
-// "a", "a and b", "a, b and c".
-QString listWords(const QStringList& items)
-{
-    if (items.size() < 2)
-        return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + programText(ProgramText::And) + items.last();
-}
 
 QString degreeWords(int degrees)
 {

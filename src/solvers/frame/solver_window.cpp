@@ -192,7 +192,7 @@ QLabel* SolverWindow::makeResultLabel(const char* name, int x, int y, int width,
     label->setTextFormat(Qt::PlainText);
     paintGround(label, ground);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, Accessibility::readable(colour, ground));
     label->setPalette(palette);
     return label;
 }
