@@ -9,7 +9,7 @@ namespace app {
 
 namespace {
 // Italian, English, French.
-const std::array<std::array<const char*, 3>, 20> kProgramTexts = {{
+const std::array<std::array<const char*, 3>, 21> kProgramTexts = {{
     {"Impossibile salvare le impostazioni in", "The settings could not be saved in",
      "Impossible d'enregistrer les réglages dans"},
 
@@ -46,6 +46,12 @@ const std::array<std::array<const char*, 3>, 20> kProgramTexts = {{
     {"Circonferenza goniometrica con gli angoli di %1", "Unit circle with the angles of %1",
      "Cercle trigonométrique avec les angles de %1"},
     {"Circonferenza goniometrica", "Unit circle", "Cercle trigonométrique"},
+    {"Alt e la lettera sottolineata aprono i menu; Ctrl+Tab passa alla finestra seguente, Ctrl+W la chiude, "
+     "Ctrl+Q esce, F1 apre la guida",
+     "Alt with the underlined letter opens the menus; Ctrl+Tab goes to the next window, Ctrl+W closes it, "
+     "Ctrl+Q quits, F1 opens the help",
+     "Alt avec la lettre soulignée ouvre les menus ; Ctrl+Tab passe à la fenêtre suivante, Ctrl+W la ferme, "
+     "Ctrl+Q quitte, F1 ouvre l'aide"},
 }};
 }  // namespace
 

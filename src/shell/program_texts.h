@@ -31,6 +31,7 @@ enum class ProgramText {
     GraphPicture,         // %1 the functions, %2 the angle reached
     AnglePicture,         // %1 the angles drawn
     UnitCircle,           // an angle window's picture before an angle is drawn
+    MainWindowKeys,       // the main window's description: the keys that work in it
 };
 
 // The text in the language in use.

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 #include "maths/angles.h"
 #include "platform/accessibility.h"
@@ -236,6 +237,8 @@ void SolverWindow::SolverFrameLayout()
     Panel3->move(0, barrasotto->y() + barrasotto->height());
     Panel1->move(W - Panel1->width(), H - sotto->height() - Panel1->height());
 
+    growResultLabels();
+
     setShowsHints(app::ShowHints);
     mostra->setChecked(app::ShowHints);
 
@@ -262,6 +265,27 @@ void SolverWindow::SolverFrameLayout()
         Hints::setHint(aggiorna, app::commonText(app::Common::New));
     if (m_coefficients)
         m_coefficients->start();
+}
+
+void SolverWindow::growResultLabels()
+{
+    const QList<QLabel*> labels = Panel1->findChildren<QLabel*>();
+    QRect extent;
+    for (const QLabel* label : labels)
+        extent |= label->geometry();
+    if (extent.isEmpty())
+        return;
+    const qreal scale = std::min({Fonts::textScale(), Panel1->width() / qreal(extent.right() + 1),
+                                  Panel1->height() / qreal(extent.bottom() + 1)});
+    if (scale <= 1)
+        return;
+    for (QLabel* label : labels) {
+        const QRect r = label->geometry();
+        label->setGeometry(QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale).toRect());
+        QFont font = label->font();
+        font.setPixelSize(int(std::lround(font.pixelSize() * scale)));
+        label->setFont(font);
+    }
 }
 
 void SolverWindow::placeBars()

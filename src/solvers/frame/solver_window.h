@@ -170,6 +170,9 @@ protected:
 
 private:
     void placeBars();
+    // The result labels and their texts grow with the desktop's text scale, as far as Panel1
+    // holds them.
+    void growResultLabels();
     // A right click on the bar opens PopupMenu1.
     void opensPopupMenu(QWidget* bar);
     // Tells screen readers what solve() found: the result labels' names (π where a Symbol-font
