@@ -6,8 +6,8 @@
 
 namespace Fonts {
 QFont sansSerif(int pixelSize, bool bold = false, bool italic = false);
-// The desktop's text scaling that the window system has not already turned into the pictures'
-// pixel ratio: the primary screen's logical dots per inch over 96, within 1 ... 2.
+// The desktop's text scaling that Qt has not already turned into the pixel ratio (it does unless
+// its high-DPI scaling is off): the primary screen's logical dots per inch over 96, within 1 ... 2.
 qreal textScale();
 // A pixel size grown by textScale().
 int scaled(int pixelSize);
