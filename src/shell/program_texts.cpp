@@ -9,7 +9,7 @@ namespace app {
 
 namespace {
 // Italian, English, French.
-const std::array<std::array<const char*, 3>, 21> kProgramTexts = {{
+const std::array<std::array<const char*, 3>, 27> kProgramTexts = {{
     {"Impossibile salvare le impostazioni in", "The settings could not be saved in",
      "Impossible d'enregistrer les réglages dans"},
 
@@ -52,6 +52,12 @@ const std::array<std::array<const char*, 3>, 21> kProgramTexts = {{
      "Ctrl+Q quits, F1 opens the help",
      "Alt avec la lettre soulignée ouvre les menus ; Ctrl+Tab passe à la fenêtre suivante, Ctrl+W la ferme, "
      "Ctrl+Q quitte, F1 ouvre l'aide"},
+    {"Espressione", "Expression", "Expression"},
+    {"Risultato", "Result", "Résultat"},
+    {"Gradi", "Degrees", "Degrés"},
+    {"Radianti", "Radians", "Radians"},
+    {"Radice quadrata", "Square root", "Racine carrée"},
+    {"Cancella l'ultimo carattere", "Delete the last character", "Effacer le dernier caractère"},
 }};
 }  // namespace
 

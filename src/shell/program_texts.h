@@ -32,6 +32,12 @@ enum class ProgramText {
     AnglePicture,         // %1 the angles drawn
     UnitCircle,           // an angle window's picture before an angle is drawn
     MainWindowKeys,       // the main window's description: the keys that work in it
+    Expression,           // the calculator's fields, unit buttons and picture keys
+    Result,
+    Degrees,
+    Radians,
+    SquareRoot,
+    DeleteLast,
 };
 
 // The text in the language in use.

@@ -7,10 +7,13 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 
 #include "app/main_window.h"
 #include "common/test_support.h"
+#include "expr/calculator.h"
+#include "expr/coefficient_dialog.h"
 #include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/updown.h"
@@ -78,6 +81,18 @@ TEST_F(AccessibleNames, EveryControlOfEveryWindowIsNamedInTheLanguageInUse)
         }
     }
     EXPECT_NE(helpNames.first(), helpNames.last());
+}
+
+TEST_F(AccessibleNames, TheCalculatorAndTheCoefficientDialogNameEveryControl)
+{
+    TCalcola calculator(main.get());
+    Timmettedati dialog(main.get(), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    for (QWidget* window : {static_cast<QWidget*>(&calculator), static_cast<QWidget*>(&dialog)})
+        for (QWidget* control : window->findChildren<QWidget*>())
+            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control))
+                EXPECT_FALSE(accessibleText(control, QAccessible::Name).trimmed().isEmpty())
+                    << control->objectName().toStdString();
+    EXPECT_EQ(accessibleText(dialog.findChild<QLineEdit*>(QStringLiteral("esprb")), QAccessible::Name), "b =");
 }
 
 TEST_F(AccessibleNames, SolverPicturesSayWhatTheFindingsAre)
