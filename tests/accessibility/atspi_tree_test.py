@@ -318,6 +318,7 @@ def checks(pyatspi, pid):
     press(arrow(angle, UP_NAMES, 0), "the up arrow")
     expect_result(pyatspi, window, " x = 26° + k 360°")
     expect_picture(pyatspi, window, PICTURE_NAMES, "rays at 26° and 154°; graph of sin x")
+    wait_for("the angle up-down's value 26", lambda: angle.queryValue().currentValue == 26, seconds=10)
     press(arrow(angle, DOWN_NAMES, 1), "the down arrow")
     press(arrow(angle, DOWN_NAMES, 1), "the down arrow")
     expect_result(pyatspi, window, " x = 24° + k 360°")
