@@ -2,9 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QVariant>

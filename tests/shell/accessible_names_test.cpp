@@ -75,6 +75,7 @@ TEST_F(AccessibleNames, EveryControlOfEveryWindowIsNamedInTheLanguageInUse)
             ASSERT_NE(picture, nullptr) << item;
             EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Graphic);
             EXPECT_EQ(accessibleText(picture, QAccessible::Name), app::programText(app::ProgramText::PictureName));
+            EXPECT_FALSE(accessibleText(picture, QAccessible::Description).isEmpty()) << item;
             helpNames.append(accessibleText(window->findChild<QObject*>(QStringLiteral("aiuto")), QAccessible::Name));
             window->close();
             processEvents();
@@ -110,6 +111,10 @@ TEST_F(AccessibleNames, SolverPicturesSayWhatTheFindingsAre)
          "Unit circle: rays at 90°, 330° and 210°; graph of sin x with the line y = 1 and the line y = -0.5 "
          "meeting it at 90°, 330° and 210° in each period of 360°"},
         {"Equazionidi2secondogrado1", {1, 0, 4}, "Unit circle; graph of sin x; solutions: no x"},
+        {"Disquazionidisecondogrado1", {1, -1.5, 0.5},
+         "Unit circle and graph of sin x with the line y = 1 and the line y = 0.5; a (sin x)^2 + b sin x + c ≥ 0 "
+         "for x = 90° and -210° ≤ x ≤ 30°; a (sin x)^2 + b sin x + c < 0 for 30° < x < 90° and 90° < x < 150°; "
+         "in each period of 360°"},
         {"Disquazionidisecondogrado1", {0, 2, -1},
          "Unit circle and graph of sin x with the line y = 0.5; a (sin x)^2 + b sin x + c ≥ 0 for 30° ≤ x ≤ 150°; "
          "a (sin x)^2 + b sin x + c < 0 for -210° < x < 30°; in each period of 360°"},

@@ -63,7 +63,10 @@ QString setWords(const SolutionSet& set)
         break;
     case SolutionSet::Kind::Intervals:
         for (const DegreeInterval& i : set.intervals)
-            items.append(degreeWords(i.from) + (i.fromClosed ? QStringLiteral(" ≤ x ") : QStringLiteral(" < x ")) +
+            if (i.from == i.to)  // a closed interval of one point
+                items.append(QStringLiteral("x = ") + degreeWords(i.from));
+            else
+                items.append(degreeWords(i.from) + (i.fromClosed ? QStringLiteral(" ≤ x ") : QStringLiteral(" < x ")) +
                          (i.toClosed ? QStringLiteral("≤ ") : QStringLiteral("< ")) + degreeWords(i.to));
         break;
     }

@@ -13,7 +13,7 @@ namespace solvers {
 QString numberWords(long double value);
 // "30°", "30° and 150°", "30°, 90° and 150°".
 QString degreeListWords(const std::vector<int>& degrees);
-// Where a set holds: "x = 30° and x = 150°", "30° <= x <= 150°", "every x", "no x".
+// Where a set holds: "x = 30° and x = 150°", "30° ≤ x ≤ 150°", "every x", "no x".
 QString setWords(const SolutionSet& set);
 
 // An equation's picture: the function cut by the lines y = level at the set's points.
