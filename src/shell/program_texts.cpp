@@ -43,8 +43,8 @@ const std::array<std::array<const char*, 3>, 27> kProgramTexts = {{
     {"Circonferenza goniometrica e grafico di %1, tracciato fino a x = %2",
      "Unit circle and graph of %1, traced up to x = %2",
      "Cercle trigonométrique et courbe de %1, tracée jusqu'à x = %2"},
-    {"Circonferenza goniometrica con gli angoli di %1", "Unit circle with the angles of %1",
-     "Cercle trigonométrique avec les angles de %1"},
+    {"Circonferenza goniometrica; angoli disegnati: %1", "Unit circle; angles drawn: %1",
+     "Cercle trigonométrique ; angles tracés : %1"},
     {"Circonferenza goniometrica", "Unit circle", "Cercle trigonométrique"},
     {"Alt e la lettera sottolineata aprono i menu; Ctrl+Tab passa alla finestra seguente, Ctrl+W la chiude, "
      "Ctrl+Q esce, F1 apre la guida",
