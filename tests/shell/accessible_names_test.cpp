@@ -22,10 +22,7 @@
 #include "solvers/frame/solver_window.h"
 
 // Texts in failure messages as text.
-static void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -82,10 +79,7 @@ TEST_F(AccessibleNames, EveryControlOfEveryWindowIsNamedInTheLanguageInUse)
         }
     }
     EXPECT_NE(helpNames.first(), helpNames.last());
-}
-
-TEST_F(AccessibleNames, TheCalculatorAndTheCoefficientDialogNameEveryControl)
-{
+    // The calculator and the coefficient dialog.
     TCalcola calculator(main.get());
     Timmettedati dialog(main.get(), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     for (QWidget* window : {static_cast<QWidget*>(&calculator), static_cast<QWidget*>(&dialog)})
@@ -115,9 +109,6 @@ TEST_F(AccessibleNames, SolverPicturesSayWhatTheFindingsAre)
          "Unit circle and graph of sin x with the line y = 1 and the line y = 0.5; a (sin x)^2 + b sin x + c ≥ 0 "
          "for x = 90° and -210° ≤ x ≤ 30°; a (sin x)^2 + b sin x + c < 0 for 30° < x < 90° and 90° < x < 150°; "
          "in each period of 360°"},
-        {"Disquazionidisecondogrado1", {0, 2, -1},
-         "Unit circle and graph of sin x with the line y = 0.5; a (sin x)^2 + b sin x + c ≥ 0 for 30° ≤ x ≤ 150°; "
-         "a (sin x)^2 + b sin x + c < 0 for -210° < x < 30°; in each period of 360°"},
         {"Equazionilineari1", {1, 1, -1},
          "Unit circle: rays at 0° and 90°; graph of 1 sin x + 1 cos x - 1 with the line y = 0 meeting it at 0° and "
          "90° in each period of 360°"},
@@ -134,12 +125,9 @@ TEST_F(AccessibleNames, SolverPicturesSayWhatTheFindingsAre)
         QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(window->Panel1);
         QStringList read;
         for (int i = 0; i < panel->childCount(); ++i)
-            if (auto* label = qobject_cast<QLabel*>(panel->child(i)->object());
-                label && label->isVisibleTo(window->Panel1) && !label->text().isEmpty())
-                read.append(panel->child(i)->text(QAccessible::Name).replace(QChar(0x039A), QLatin1Char('K')));
-        QStringList expected = window->resultTexts();
-        expected.replaceInStrings(QString(QChar(0x039A)), QStringLiteral("K"));
-        EXPECT_EQ(read, expected) << c.item;
+            if (auto* label = qobject_cast<QLabel*>(panel->child(i)->object()); !label->text().isEmpty())
+                read.append(panel->child(i)->text(QAccessible::Name));
+        EXPECT_EQ(read, window->resultTexts().replaceInStrings(QString(QChar(0x039A)), "K")) << c.item;
         window->close();
         processEvents();
     }
@@ -151,12 +139,9 @@ TEST(HighContrast, TextsStandSevenToOneFromTheirGroundsUnderAHighContrastTheme)
     const std::pair<QColor, QColor> pairs[] = {{Colors::clRed, Colors::clWhite},  {Colors::clFuchsia, Colors::clWhite},
                                                {Colors::clGray, Colors::clBlack}, {Colors::clBlue, Colors::clBlack},
                                                {Colors::clAqua, Colors::clBlack}, {Colors::clWhite, Colors::clBlue}};
-    qputenv("GTK_THEME", "Adwaita");
-    EXPECT_EQ(Accessibility::readable(Colors::clRed, Colors::clWhite), Colors::clRed);
     qputenv("GTK_THEME", "HighContrast");
     for (const auto& [text, ground] : pairs) {
         EXPECT_GE(Accessibility::contrastRatio(Accessibility::readable(text, ground), ground), 7.0) << text.name().toStdString();
-        // A colour that already stands apart is kept.
         if (Accessibility::contrastRatio(text, ground) >= 7.0)
             EXPECT_EQ(Accessibility::readable(text, ground), text);
     }
