@@ -14,6 +14,7 @@
 
 #include "angles/symbol_combo_box.h"
 #include "maths/angles.h"
+#include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
@@ -24,6 +25,7 @@
 #include "platform/symbol_font.h"
 #include "platform/updown.h"
 #include "shell/image_list.h"
+#include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 
@@ -49,7 +51,7 @@ void paintWith(QWidget* widget, const QColor& ground, const QColor& text)
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
         palette.setColor(role, ground);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
+        palette.setColor(role, Accessibility::readable(text, ground));
     widget->setPalette(palette);
     // An opaque control repaints itself alone, never the picture beneath it.
     widget->setAutoFillBackground(true);
@@ -254,6 +256,7 @@ void AngleWindow::drawBackground()
     drawAngleBackground(painter, picture(), windowColour(), client()->font());
     painter.end();
     refreshSurface();
+    describeAngles();
 }
 
 void AngleWindow::redrawCircle()
@@ -263,6 +266,7 @@ void AngleWindow::redrawCircle()
     wipeCircle(painter, picture());
     painter.end();
     refreshSurface();
+    describeAngles();
 }
 
 void AngleWindow::drawAngles(std::initializer_list<std::pair<int, AngleStyle>> angles)
@@ -275,6 +279,20 @@ void AngleWindow::drawAngles(std::initializer_list<std::pair<int, AngleStyle>> a
     }
     painter.end();
     refreshSurface();
+    describeAngles();
+}
+
+void AngleWindow::describeAngles()
+{
+    QStringList angles;
+    for (const Stroke& stroke : m_strokes) {
+        if (stroke.wipe)
+            angles.clear();
+        else if (const QString degrees = QString::number(stroke.degrees) + QChar(0x00B0); !angles.contains(degrees))
+            angles.append(degrees);
+    }
+    describePicture(angles.isEmpty() ? app::programText(app::ProgramText::UnitCircle)
+                                     : app::programText(app::ProgramText::AnglePicture).arg(app::listWords(angles)));
 }
 
 void AngleWindow::paint(QPainter& painter, QSize size) const

@@ -107,6 +107,8 @@ private:
 
     AngleWindowDesign m_design;
     int AngleRadius = 0;
+    // The picture's description: the angles drawn since the circle was last wiped.
+    void describeAngles();
     std::vector<Stroke> m_strokes;
 };
 

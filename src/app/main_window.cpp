@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "expr/calculator.h"
+#include "platform/accessibility.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
@@ -362,6 +363,7 @@ void Tangolario::ApplyLanguageTexts()
     const int language = app::CurrentLanguage;
     app::ApplicationTitle = app::TitleTexts.text(app::Title::Program, language);
     setWindowTitle(app::ApplicationTitle);
+    Accessibility::setTexts(this, app::ApplicationTitle, app::programText(app::ProgramText::MainWindowKeys));
     Help::setApplicationHelpFile(
         (app::TitleTexts.text(app::Title::HelpBaseName, language) + QStringLiteral(".hlp")).left(64));
     for (int row = 0; row < 32; ++row)

@@ -13,11 +13,13 @@
 #include "expr/button_pictures.h"
 #include "expr/number_format.h"
 #include "expr/typed_expression.h"
+#include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/symbol_font.h"
+#include "shell/program_texts.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -172,6 +174,16 @@ TCalcola::TCalcola(QWidget* owner)
     m_keys.value(QStringLiteral("BitBtn1"))->setIconSize(QSize(28, 18));
     m_keys.value(QStringLiteral("BitBtn2"))->setIcon(ButtonPictures::backspace());
     m_keys.value(QStringLiteral("BitBtn2"))->setIconSize(QSize(24, 16));
+    // Screen readers: the fields and the buttons that show a picture or a symbol say what they are.
+    using app::programText;
+    using app::ProgramText;
+    const std::pair<QWidget*, ProgramText> named[] = {
+        {nome, ProgramText::Expression},  {erisultato, ProgramText::Result},
+        {gradi, ProgramText::Degrees},    {SpeedButton2, ProgramText::Radians},
+        {m_keys.value(QStringLiteral("BitBtn1")), ProgramText::SquareRoot},
+        {m_keys.value(QStringLiteral("BitBtn2")), ProgramText::DeleteLast}};
+    for (const auto& [widget, text] : named)
+        Accessibility::setTexts(widget, programText(text), programText(text));
     for (const char* small : {"Button16", "Button30", "Button31"})
         m_keys.value(QLatin1String(small))->setFont(Fonts::sansSerif(11, true));
 

@@ -59,6 +59,10 @@ Timmettedati::Timmettedati(QWidget* owner, const std::array<QString, 3>& express
 {
     setObjectName(QStringLiteral("Timmettedati"));
     espra->setObjectName(QStringLiteral("espra"));
+    // Screen readers name each field by the label beside it.
+    Label2->setBuddy(espra);
+    Label3->setBuddy(esprb);
+    Label4->setBuddy(esprc);
     esprb->setObjectName(QStringLiteral("esprb"));
     esprc->setObjectName(QStringLiteral("esprc"));
     Label1->setObjectName(QStringLiteral("Label1"));

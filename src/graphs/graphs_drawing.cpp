@@ -17,7 +17,7 @@ namespace {
 
 QFont labelFont()
 {
-    return Fonts::windowDefault(true);
+    return Fonts::pictureText(true);
 }
 
 // Text with its top-left corner at (x, y).
@@ -240,7 +240,7 @@ void drawGraphAxes(QPainter& painter, const GraphGeometry& g)
     textOut(painter, 9 * w / 10, cy, QStringLiteral("x"));
     yLetter(painter, left, cy - 3 * w / 20);
     const int labelTop = cy + painter.fontMetrics().height();
-    painter.setFont(Fonts::symbol(13, true));
+    painter.setFont(Fonts::symbol(Fonts::scaled(13), true));
     textOut(painter, twoPi, labelTop, symbolFontText(QStringLiteral("2p")));
     textOut(painter, pi, labelTop, symbolFontText(QStringLiteral("p")));
     arrowHead(painter, QPoint(9 * w / 10, cy), Pointing::Right);

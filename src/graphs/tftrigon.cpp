@@ -16,6 +16,7 @@
 
 #include "graphs/application_hint.h"
 #include "graphs/function_texts.h"
+#include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
@@ -24,6 +25,7 @@
 #include "platform/keyboard.h"
 #include "platform/updown.h"
 #include "shell/image_list.h"
+#include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 
@@ -66,7 +68,7 @@ QLabel* barPanel(QWidget* parent, const char* name)
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::WindowText, Accessibility::readable(colour, colours.color(QPalette::Window)));
     label->setPalette(colours);
 }
 
@@ -364,6 +366,7 @@ void Tftrigon::aggiornaClick()
     drawAxes();
     copyCircleBitmap();
     refreshSurface();
+    describePicture(app::programText(app::ProgramText::UnitCircle));
 
     // 7. The first drawing only prepares the window; otherwise the animation starts.
     if (m_state.FirstDraw) {
@@ -429,6 +432,21 @@ void Tftrigon::drawStep()
     ++m_state.AnimationStep;
     refreshSurface(m_geometry.leftHalf());
     refreshSurface(graphStripOfStep(m_geometry, step));
+    describeStep(step);
+}
+
+void Tftrigon::describeStep(int step)
+{
+    QStringList functions;
+    QStringList values{Panel2->text()};
+    functions.append(functionLabel(firstFunction()).section(QLatin1Char('='), 0, 0).trimmed());
+    if (functionCount() == 2) {
+        functions.append(functionLabel(secondFunction()).section(QLatin1Char('='), 0, 0).trimmed());
+        values.append(Panel3->text());
+    }
+    const QString reached = anglePanelText(step).section(QLatin1Char('='), 1).trimmed();
+    describePicture(app::programText(app::ProgramText::GraphPicture).arg(app::listWords(functions), reached) +
+                    QStringLiteral("; ") + values.join(QStringLiteral("; ")).simplified());
 }
 
 void Tftrigon::paint(QPainter& painter, QSize size) const

@@ -83,6 +83,8 @@ private:
     graphs::FunctionGraphsState m_state;
     graphs::GraphGeometry m_geometry;
     // The functions the animation under way (or the last one) shows.
+    // The picture's description after a step: the functions, the angle reached, their values.
+    void describeStep(int step);
     std::array<bool, graphs::FunctionCount> m_shown{};
     QImage CircleBitmap;
 

@@ -1,6 +1,10 @@
 #include "platform/fonts.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 namespace Fonts {
 
@@ -13,6 +17,22 @@ QFont sansSerif(int pixelSize, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+qreal textScale()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? std::clamp(screen->logicalDotsPerInchY() / 96.0, 1.0, 2.0) : 1.0;
+}
+
+int scaled(int pixelSize)
+{
+    return int(std::lround(pixelSize * textScale()));
+}
+
+QFont pictureText(bool bold)
+{
+    return sansSerif(scaled(windowDefault().pixelSize()), bold);
 }
 
 QFont windowDefault(bool bold)

@@ -6,6 +6,14 @@
 
 namespace Fonts {
 QFont sansSerif(int pixelSize, bool bold = false, bool italic = false);
+// The desktop's text scaling that Qt has not already turned into the pixel ratio (it does unless
+// its high-DPI scaling is off): the primary screen's logical dots per inch over 96, within 1 ... 2.
+qreal textScale();
+// A pixel size grown by textScale().
+int scaled(int pixelSize);
+// The font of the pictures' texts (axis names, graph titles): the windows' default font grown by
+// textScale().
+QFont pictureText(bool bold = false);
 // "MS Sans Serif" 8 pt, the windows' default font.
 QFont windowDefault(bool bold = false);
 // The font of labels set in the Symbol font (the text is mapped to Greek when painted).

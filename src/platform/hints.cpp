@@ -1,12 +1,16 @@
 #include "platform/hints.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QVariant>
 #include <QWidget>
+
+#include "platform/accessibility.h"
 
 namespace Hints {
 namespace {
@@ -44,8 +48,17 @@ QString shortHint(const QString& hint)
 
 void setHint(QWidget* control, const QString& hint)
 {
-    if (control)
-        control->setToolTip(shortHint(hint));
+    if (!control)
+        return;
+    const QString tip = shortHint(hint);
+    control->setToolTip(tip);
+    // The hint names a control that shows no text of its own, and describes every control;
+    // the long part, where there is one, is the description.
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    const QString description = bar < 0 ? tip : hint.mid(bar + 1);
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const bool ownText = qobject_cast<const QLabel*>(control) || (button && !button->text().isEmpty());
+    Accessibility::setTexts(control, ownText ? control->accessibleName() : tip, description);
 }
 
 void setWindowHints(QWidget* window, bool on)

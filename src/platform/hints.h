@@ -10,7 +10,8 @@ class QApplication;
 namespace Hints {
 // The tool-tip part of a hint text (before the first "|").
 QString shortHint(const QString& hint);
-// Gives a control its hint text.
+// Gives a control its hint text: its tool-tip, and its accessible name (unless it shows a text
+// of its own) and description.
 void setHint(QWidget* control, const QString& hint);
 // A window's own hint switch.
 void setWindowHints(QWidget* window, bool on);

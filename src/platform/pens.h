@@ -5,10 +5,13 @@
 #include <QColor>
 #include <QPen>
 
+#include "platform/accessibility.h"
+
 inline QPen picturePen(const QColor& colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine,
                        Qt::PenCapStyle cap = Qt::SquareCap, Qt::PenJoinStyle join = Qt::BevelJoin)
 {
-    QPen pen(colour, width, style, cap, join);
+    // Under high contrast a line stands well apart from the black ground of the pictures.
+    QPen pen(Accessibility::readable(colour, Qt::black), width, style, cap, join);
     pen.setCosmetic(width <= 1);
     return pen;
 }

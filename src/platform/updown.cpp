@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/accessibility.h"
+
 namespace {
 constexpr int kSmallest = -32768;  // the position is a signed 16-bit value
 constexpr int kLargest = 32767;
@@ -149,6 +151,7 @@ void UpDown::step(int direction, int count)
         else
             m_position = int(next);
     }
+    Accessibility::valueChanged(this, m_position);
     emit clicked(direction > 0 ? Button::Up : Button::Down);
 }
 

@@ -6,9 +6,13 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
+#include <QToolButton>
 
+#include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/hints.h"
+#include "platform/updown.h"
+#include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 
@@ -30,6 +34,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         m_owner->resizeSurface(event->size());
+        m_owner->m_picture->setGeometry(rect());
         QWidget::resizeEvent(event);
     }
 
@@ -39,6 +44,11 @@ private:
 
 ChildWindow::ChildWindow(int slot, const char* className) : m_slot(slot), m_client(new ClientArea(this))
 {
+    Accessibility::installInterfaces();
+    // The picture for screen readers lies under every control of the client area.
+    m_picture = new Accessibility::PictureElement(m_client);
+    m_picture->setObjectName("picture");
+    m_picture->lower();
     setObjectName(QString::fromLatin1(className));
     setAttribute(Qt::WA_DeleteOnClose);
     // Only a close box in the title bar.
@@ -105,6 +115,31 @@ void ChildWindow::setShowsHints(bool on)
 void ChildWindow::create()
 {
     FormCreate();
+    nameControls();
+}
+
+void ChildWindow::nameControls()
+{
+    using app::programText;
+    using app::ProgramText;
+    Accessibility::setTexts(this, windowTitle(), programText(ProgramText::WindowKeys));
+    Accessibility::setTexts(m_picture, programText(ProgramText::PictureName), m_picture->accessibleDescription());
+    for (UpDown* upDown : findChildren<UpDown*>()) {
+        // The arrows name what they do, and describe the up-down they belong to.
+        const QString owner = upDown->accessibleName();
+        Accessibility::setTexts(upDown->upButton(), programText(ProgramText::IncreaseArrow), owner);
+        Accessibility::setTexts(upDown->downButton(), programText(ProgramText::DecreaseArrow), owner);
+    }
+}
+
+void ChildWindow::describePicture(const QString& description)
+{
+    m_picture->describe(description);
+}
+
+QString ChildWindow::pictureDescription() const
+{
+    return m_picture->accessibleDescription();
 }
 
 void ChildWindow::refreshSurface()

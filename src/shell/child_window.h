@@ -7,6 +7,9 @@
 #include <QMdiSubWindow>
 
 class ClientArea;
+namespace Accessibility {
+class PictureElement;
+}
 
 class ChildWindow : public QMdiSubWindow {
     Q_OBJECT
@@ -48,6 +51,9 @@ public:
     // draw it anew; a window that does not shows its surface scaled to the size.
     virtual void paint(QPainter& painter, QSize size) const;
 
+    // What the picture shows, in words: the description screen readers read for it.
+    QString pictureDescription() const;
+
 protected:
     // Form events. FormCreate lays the window out; FormShow calls ChildWindowShown();
     // FormActivate/FormDeactivate follow the window's activation; FormPaint runs when the
@@ -61,6 +67,12 @@ protected:
     virtual void FormPaint() {}
     virtual void FormClose() {}
 
+    // Gives the picture its description, told to the reader when it changes.
+    void describePicture(const QString& description);
+    // The names screen readers read: the window's title (with the keys that work in it as its
+    // description), the picture, the arrows of every up-down. Runs after FormCreate.
+    void nameControls();
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -72,6 +84,7 @@ private:
 
     int m_slot;
     ClientArea* m_client;
+    Accessibility::PictureElement* m_picture;
     QImage m_surface;
     bool m_ownPaintPending = false;
     bool m_inPaint = false;

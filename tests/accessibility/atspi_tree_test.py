@@ -3,8 +3,9 @@
 
 Starts the program on a virtual X display with a session D-Bus and the AT-SPI registry, walks
 its accessibility tree through pyatspi, opens the elementary equations window with its menu
-item's action, presses the angle up-down's arrows through the action interface and reads the
-result labels.
+item's action, finds the angle up-down and its arrows by their names, presses the arrows through
+the action interface and reads the result labels and the picture's description; then switches
+the program to Italian and does the same with the Italian names.
 
     atspi_tree_test.py PROGRAM
 
@@ -14,9 +15,8 @@ not installed (scripts/setup installs them). It starts Xvfb on a display the ser
 --launch-immediately and then the program with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1; every wait
 is bounded and everything it started is stopped at the end.
 
-Lookups go through one helper each. Controls are found by their accessible names where they
-have them, else by their role and place in the tree; once every control carries its name,
-NAMES_REQUIRED = True makes a missing name a failure.
+Lookups go through one helper each. Controls are found by their accessible names; with
+NAMES_REQUIRED = True a missing name is a failure (False falls back to role and place).
 """
 
 import os
@@ -33,15 +33,20 @@ LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 OUTER_SECONDS = 150   # the whole run, display and buses included
 INNER_SECONDS = 110   # the checks, inside the session
 CALL_MS = 3000        # one AT-SPI call
-NAMES_REQUIRED = False
+NAMES_REQUIRED = True
 
 MAIN_TITLE = "Anglebook"
 WINDOW_TITLE = "Base equations"
 MENU_TITLES = ["File", "Anglebook", "Equations", "Inequalities", "Windows"]
 # The up-down of the angle and its arrows, by the names they will carry.
-ANGLE_NAMES = ["sposta", "angle"]
-UP_NAMES = ["up"]
-DOWN_NAMES = ["down"]
+ANGLE_NAMES = ["angle"]
+UP_NAMES = ["Increase"]
+DOWN_NAMES = ["Decrease"]
+PICTURE_NAMES = ["Picture"]
+# The same in Italian, after File > Language > Italian.
+ITALIAN_ITEM = " Italian"
+ITALIAN_WINDOW_TITLE = "Equazioni elementari"
+ITALIAN_NAMES = {"angle": ["angolo"], "up": ["Aumenta"], "picture": ["Figura"]}
 
 
 class Failure(Exception):
@@ -276,6 +281,25 @@ def expect_result(pyatspi, window, text):
     return wait_for("result label %r" % text, lambda: text in result_texts(pyatspi, window), seconds=10)
 
 
+def picture_description(pyatspi, window, names):
+    """The description of the window's picture, an image element found by its name."""
+    try:
+        window.clear_cache()
+    except Exception:
+        pass
+    images = [node for node in descendants(window) if role(node) == pyatspi.ROLE_IMAGE]
+    picture = by_name_or("picture", images, names, lambda nodes: nodes[0] if nodes else None)
+    try:
+        return picture.description or ""
+    except Exception:
+        return ""
+
+
+def expect_picture(pyatspi, window, names, words):
+    return wait_for("picture description with %r" % words,
+                    lambda: words in picture_description(pyatspi, window, names), seconds=10)
+
+
 def checks(pyatspi, pid):
     app = wait_for("the program on the accessibility bus", lambda: application(pyatspi, pid))
     frame = wait_for("the main window %r with its menus" % MAIN_TITLE, lambda: main_frame(pyatspi, app), seconds=30)
@@ -293,11 +317,25 @@ def checks(pyatspi, pid):
     angle = wait_for("the angle up-down", lambda: up_down(pyatspi, window, ANGLE_NAMES))
     press(arrow(angle, UP_NAMES, 0), "the up arrow")
     expect_result(pyatspi, window, " x = 26° + k 360°")
+    expect_picture(pyatspi, window, PICTURE_NAMES, "rays at 26° and 154°; graph of sin x")
+    wait_for("the angle up-down's value 26", lambda: angle.queryValue().currentValue == 26, seconds=10)
     press(arrow(angle, DOWN_NAMES, 1), "the down arrow")
     press(arrow(angle, DOWN_NAMES, 1), "the down arrow")
     expect_result(pyatspi, window, " x = 24° + k 360°")
     expect_result(pyatspi, window, " x = 156° + k 360° ")
+    expect_picture(pyatspi, window, PICTURE_NAMES, "rays at 24° and 156°")
     print("after up, down, down: %s" % result_texts(pyatspi, window))
+    print("picture: %s" % picture_description(pyatspi, window, PICTURE_NAMES))
+
+    # In Italian: the language closes the windows; the reopened one speaks Italian.
+    press(wait_for("menu item %r" % ITALIAN_ITEM, lambda: menu_item(pyatspi, frame, ITALIAN_ITEM)), ITALIAN_ITEM)
+    item = wait_for("menu item %r" % ITALIAN_WINDOW_TITLE, lambda: menu_item(pyatspi, frame, ITALIAN_WINDOW_TITLE))
+    press(item, ITALIAN_WINDOW_TITLE)
+    window = wait_for("window %r" % ITALIAN_WINDOW_TITLE, lambda: child_window(pyatspi, frame, ITALIAN_WINDOW_TITLE))
+    angle = wait_for("the Italian angle up-down", lambda: up_down(pyatspi, window, ITALIAN_NAMES["angle"]))
+    press(arrow(angle, ITALIAN_NAMES["up"], 0), "the Italian up arrow")
+    expect_picture(pyatspi, window, ITALIAN_NAMES["picture"], "raggi a 26° e 154°")
+    print("in Italian: %s" % picture_description(pyatspi, window, ITALIAN_NAMES["picture"]))
 
 
 def bus_has_owner(bus_name):

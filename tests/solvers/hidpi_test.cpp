@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMdiArea>
 #include <QScreen>
 
 #include "common/test_support.h"
 #include "platform/colors.h"
+#include "platform/fonts.h"
 #include "app/main_window.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
@@ -74,6 +76,30 @@ TEST(HiDpi, SolverWindowDrawsSharpAtRatioTwo)
         wide += QColor(surface.pixel(2 * segmentX + dx, 2 * segmentY)) == Colors::clLime;
     EXPECT_GE(wide, 5);
     EXPECT_LE(wide, 7);
+}
+
+// A desktop text scale of 1.5 on a small screen (run by ctest with a screen of 144 dots per inch;
+// skipped at 96): the result labels grow and stay inside their panel, the picture's texts grow.
+TEST(TextScale, ResultLabelsGrowWithinTheirPanel)
+{
+    if (Fonts::textScale() <= 1)
+        GTEST_SKIP() << "runs on a screen of 144 dots per inch (ctest TextScale.ResultLabels)";
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    EXPECT_EQ(Fonts::pictureText().pixelSize(), 17);
+    for (const char* item : {"Equazionielementari1", "Disequazionielementari1", "Equazionidi2secondogrado1",
+                             "Disquazionidisecondogrado1", "Equazionilineari1", "Disequazionilineari1"}) {
+        main->menuItem(QString::fromLatin1(item))->trigger();
+        processEvents();
+        auto* window = qobject_cast<SolverWindow*>(main->mdiArea()->activeSubWindow());
+        ASSERT_NE(window, nullptr) << item;
+        for (const QLabel* label : window->Panel1->findChildren<QLabel*>()) {
+            EXPECT_TRUE(window->Panel1->rect().contains(label->geometry())) << item << " " << label->objectName().toStdString();
+            EXPECT_GT(label->font().pixelSize(), 13) << item;
+        }
+        window->close();
+        processEvents();
+    }
 }
 
 }  // namespace

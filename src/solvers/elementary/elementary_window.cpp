@@ -10,6 +10,7 @@
 #include "platform/updown.h"
 #include "solvers/elementary/elementary_drawing.h"
 #include "solvers/elementary/elementary_texts.h"
+#include "solvers/frame/picture_words.h"
 #include "texts/angle_notation.h"
 #include "texts/text_tables.h"
 
@@ -189,6 +190,25 @@ void Tdisequatr::WriteSolutionLabels()
             Label[n]->setText(*labels.text[n]);
         Label[n]->setVisible(labels.visible[n]);
     }
+}
+
+QString Tequa::pictureWords() const
+{
+    std::vector<long double> levels;
+    if (Findings.value)
+        levels.push_back(*Findings.value);
+    return equationPictureWords(functionName(Findings.function), levels, Findings.solutions);
+}
+
+QString Tdisequatr::pictureWords() const
+{
+    const QString function = functionName(Findings.function);
+    const QString value = Findings.value ? numberWords(*Findings.value) : QString();
+    std::vector<long double> levels;
+    if (Findings.value)
+        levels.push_back(*Findings.value);
+    return inequalityPictureWords(function, levels, function + QStringLiteral(" ≥ ") + value, Findings.greater,
+                                  function + QStringLiteral(" < ") + value, Findings.less);
 }
 
 }  // namespace solvers

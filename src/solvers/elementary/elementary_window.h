@@ -73,6 +73,7 @@ public:
 
 protected:
     void solve() override;
+    QString pictureWords() const override;
 
 private:
     void WriteSolutionLabels();
@@ -90,6 +91,7 @@ public:
 
 protected:
     void solve() override;
+    QString pictureWords() const override;
 
 private:
     void WriteSolutionLabels();

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "expr/coefficient_dialog.h"
+#include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
@@ -15,6 +16,7 @@
 #include "platform/keyboard.h"
 #include "platform/updown.h"
 #include "shell/image_list.h"
+#include "shell/program_texts.h"
 #include "texts/text_tables.h"
 #include "texts/angle_notation.h"
 
@@ -34,6 +36,8 @@ QLineEdit* makeBox(const char* name, int width)
     palette.setColor(QPalette::Text, Colors::clWhite);
     box->setPalette(palette);
     Hints::setHint(box, QString::fromLatin1(name));
+    const QString coefficient = app::programText(app::ProgramText::CoefficientBox).arg(QLatin1String(name));
+    Accessibility::setTexts(box, coefficient, coefficient);
     return box;
 }
 
@@ -43,7 +47,10 @@ UpDown* makeUpDown(const char* name)
     upDown->setObjectName(QString::fromLatin1(name));
     upDown->setWrap(false);
     upDown->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
-    Hints::setHint(upDown, QString(QChar::fromLatin1(name[1])));
+    const QString letter(QChar::fromLatin1(name[1]));
+    Hints::setHint(upDown, letter);
+    Accessibility::setTexts(upDown, app::programText(app::ProgramText::CoefficientUpDown).arg(letter),
+                            app::programText(app::ProgramText::CoefficientBox).arg(letter));
     return upDown;
 }
 

@@ -104,10 +104,10 @@ void drawGraphAxes(QPainter& painter, const SolverGeometry& g, const BackdropSty
     painter.drawLine(ox, g.H / 10 + yOffset, ox, 9 * g.H / 20 + yOffset);
     painter.drawLine(g.W / 20, oy, axisEnd + style.axisExtension, oy);
 
-    painter.setFont(Fonts::windowDefault(true));
+    painter.setFont(Fonts::pictureText(true));
     drawTextAt(painter, axisEnd + 8, oy, QStringLiteral("x"));
 
-    painter.setFont(Fonts::symbol(Fonts::windowDefault().pixelSize()));
+    painter.setFont(Fonts::symbol(Fonts::pictureText().pixelSize()));
     static const char* const labels[4] = {"p", "2p", "-p", "-2p"};
     for (int i = 0; i < 4; ++i)
         drawTextAt(painter, ox + style.piLabelX[std::size_t(i)], oy + 2, symbolFontText(QString::fromLatin1(labels[i])));
@@ -136,7 +136,7 @@ void drawFunctionName(QPainter& painter, const SolverGeometry& g, int function, 
 {
     painter.save();
     painter.setPen(picturePen(Colors::clWhite));
-    painter.setFont(Fonts::windowDefault(true));
+    painter.setFont(Fonts::pictureText(true));
     static const char* const names[3] = {"sin x", "cos x", "tan x"};
     const QString measure = function == Sine ? QStringLiteral("senxxx") : QStringLiteral("cosxxx");
     const int x = g.W / 4 - painter.fontMetrics().horizontalAdvance(measure);

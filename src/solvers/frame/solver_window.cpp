@@ -12,8 +12,10 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 #include "maths/angles.h"
+#include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
@@ -23,6 +25,7 @@
 #include "platform/keyboard.h"
 #include "platform/symbol_font.h"
 #include "shell/image_list.h"
+#include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 
@@ -114,6 +117,7 @@ SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, f
 
     Panel1 = new QFrame(area);
     Panel1->setObjectName("Panel1");
+    Accessibility::readInReadingOrder(Panel1);
     Panel1->setAutoFillBackground(true);
 }
 
@@ -189,7 +193,7 @@ QLabel* SolverWindow::makeResultLabel(const char* name, int x, int y, int width,
     label->setTextFormat(Qt::PlainText);
     paintGround(label, ground);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, Accessibility::readable(colour, ground));
     label->setPalette(palette);
     return label;
 }
@@ -233,6 +237,8 @@ void SolverWindow::SolverFrameLayout()
     Panel3->move(0, barrasotto->y() + barrasotto->height());
     Panel1->move(W - Panel1->width(), H - sotto->height() - Panel1->height());
 
+    growResultLabels();
+
     setShowsHints(app::ShowHints);
     mostra->setChecked(app::ShowHints);
 
@@ -259,6 +265,27 @@ void SolverWindow::SolverFrameLayout()
         Hints::setHint(aggiorna, app::commonText(app::Common::New));
     if (m_coefficients)
         m_coefficients->start();
+}
+
+void SolverWindow::growResultLabels()
+{
+    const QList<QLabel*> labels = Panel1->findChildren<QLabel*>();
+    QRect extent;
+    for (const QLabel* label : labels)
+        extent |= label->geometry();
+    if (extent.isEmpty())
+        return;
+    const qreal scale = std::min({Fonts::textScale(), Panel1->width() / qreal(extent.right() + 1),
+                                  Panel1->height() / qreal(extent.bottom() + 1)});
+    if (scale <= 1)
+        return;
+    for (QLabel* label : labels) {
+        const QRect r = label->geometry();
+        label->setGeometry(QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale).toRect());
+        QFont font = label->font();
+        font.setPixelSize(int(std::lround(font.pixelSize() * scale)));
+        label->setFont(font);
+    }
 }
 
 void SolverWindow::placeBars()
@@ -292,9 +319,21 @@ void SolverWindow::paintSurface()
     paint(painter, QSize(m_geometry.W, m_geometry.H));
 }
 
+void SolverWindow::tellFindings()
+{
+    // The Symbol font's K looks like K and is read as K, not as the Greek letter it maps to.
+    for (auto* label : Panel1->findChildren<SymbolLabel*>())
+        Accessibility::setTexts(label, symbolFontText(label->text()).replace(QChar(0x039A), QLatin1Char('K')),
+                                label->accessibleDescription());
+    Accessibility::setTexts(Panel1, app::programText(app::ProgramText::ResultsName),
+                            resultTexts().join(QStringLiteral("; ")));
+    describePicture(pictureWords());
+}
+
 void SolverWindow::redraw()
 {
     solve();
+    tellFindings();
     // Before the first activation there is no picture yet; the labels follow at once.
     if (BackdropPending)
         return;
@@ -347,6 +386,7 @@ void SolverWindow::formactivate()
         HourglassCursor hourglass;
         prepareOpeningPicture();
         solve();
+        tellFindings();
         m_openingPicture = true;
         paintSurface();
         refreshSurface();

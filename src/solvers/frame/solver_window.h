@@ -125,6 +125,8 @@ protected:
     void SolverFrameLayout();
     // The window's findings from its input, then its result labels.
     virtual void solve() = 0;
+    // The picture in words, from the findings (see picture_words.h).
+    virtual QString pictureWords() const = 0;
     // What the first activation does before the opening picture: a start state, the graph of
     // the current function into SolverBitmap.
     virtual void prepareOpeningPicture() {}
@@ -168,8 +170,14 @@ protected:
 
 private:
     void placeBars();
+    // The result labels and their texts grow with the desktop's text scale, as far as Panel1
+    // holds them.
+    void growResultLabels();
     // A right click on the bar opens PopupMenu1.
     void opensPopupMenu(QWidget* bar);
+    // Tells screen readers what solve() found: the result labels' names (π where a Symbol-font
+    // label shows p), the results panel's description, the picture's description.
+    void tellFindings();
     // paint() on the surface, at the window's own size.
     void paintSurface();
     // Shows what a redraw drew: the circle part (left half) and the graph (upper right quarter).

@@ -192,7 +192,7 @@ void drawLevelAndMarks(QPainter& painter, const SolverGeometry& g, const LinearP
 void drawLinearGraph(QPainter& painter, const SolverGeometry& g, const LinearPicture& p)
 {
     painter.setPen(solidPen(Colors::clWhite));
-    painter.setFont(Fonts::windowDefault(true));
+    painter.setFont(Fonts::pictureText(true));
     const int width = painter.fontMetrics().horizontalAdvance(p.title);
     drawTextAt(painter, g.W / 4 - width / 2, g.H / 10 - 16, p.title);
 

@@ -7,6 +7,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "solvers/linear/linear_drawing.h"
+#include "solvers/frame/picture_words.h"
 #include "solvers/linear/linear_texts.h"
 #include "texts/text_tables.h"
 
@@ -31,6 +32,18 @@ CoefficientSetup linearSetup(std::vector<std::pair<int, int>> acceleration)
 int equationPanelWidth()
 {
     return QFontMetrics(Fonts::sansSerif(11, true)).horizontalAdvance(QLatin1String(LinearEquationCaption)) + 16;
+}
+
+// "1 sin x - 1.5 cos x + 0.5": the left-hand side with its coefficients, for screen readers.
+QString linearExpressionWords(const Coefficients& k)
+{
+    QString text = numberWords(k[0]) + QStringLiteral(" sin x");
+    const auto term = [&text](long double value, const QString& name) {
+        text += (value < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) + numberWords(value < 0 ? -value : value) + name;
+    };
+    term(k[1], QStringLiteral(" cos x"));
+    term(k[2], QString());
+    return text;
 }
 
 }  // namespace
@@ -93,6 +106,11 @@ void Tequazionilineari::ShowLinearRoots()
     Label11->setText(texts.Label11);
 }
 
+QString Tequazionilineari::pictureWords() const
+{
+    return equationPictureWords(linearExpressionWords(Findings.k), {0.0L}, Findings.solutions);
+}
+
 // ---- Linear inequalities -------------------------------------------------------------------------
 
 Tdisequazionilineari::Tdisequazionilineari()
@@ -127,6 +145,13 @@ void Tdisequazionilineari::ShowInequalityIntervals()
     const IntervalTexts texts = inequalityIntervalTexts(Findings);
     Label8->setText(texts.Label8);
     Label11->setText(texts.Label11);
+}
+
+QString Tdisequazionilineari::pictureWords() const
+{
+    const QString expression = linearExpressionWords(Findings.k);
+    return inequalityPictureWords(expression, {0.0L}, expression + QStringLiteral(" ≥ 0"), Findings.greater,
+                                  expression + QStringLiteral(" < 0"), Findings.less);
 }
 
 }  // namespace solvers

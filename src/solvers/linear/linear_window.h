@@ -45,6 +45,7 @@ public:
 
 protected:
     void solve() override;
+    QString pictureWords() const override;
 
 private:
     void ShowLinearRoots();
@@ -64,6 +65,7 @@ public:
 
 protected:
     void solve() override;
+    QString pictureWords() const override;
 
 private:
     void ShowInequalityIntervals();

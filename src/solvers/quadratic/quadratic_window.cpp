@@ -6,7 +6,9 @@
 #include <QToolButton>
 
 #include "platform/colors.h"
+#include "solvers/frame/picture_words.h"
 #include "solvers/quadratic/quadratic_texts.h"
+#include "texts/angle_notation.h"
 #include "texts/text_tables.h"
 
 namespace solvers {
@@ -176,6 +178,21 @@ void Tdisequasecondogrado::SolverClose()
 {
     m_bitmaps.free();
     SolverWindow::SolverClose();
+}
+
+QString Tequasecondogrado::pictureWords() const
+{
+    std::vector<long double> levels;
+    for (const RootDrawing& root : Findings.drawn)
+        levels.push_back(root.t);
+    return equationPictureWords(functionName(Findings.function), levels, Findings.solutions);
+}
+
+QString Tdisequasecondogrado::pictureWords() const
+{
+    const QString expression = quadraticExpressionText(Findings.function);
+    return inequalityPictureWords(functionName(Findings.function), Findings.radii, expression + QStringLiteral(" ≥ 0"),
+                                  Findings.greater, expression + QStringLiteral(" < 0"), Findings.less);
 }
 
 }  // namespace solvers

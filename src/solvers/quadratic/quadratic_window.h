@@ -52,6 +52,7 @@ public:
 
 protected:
     void solve() override;
+    QString pictureWords() const override;
 
 private:
     void WriteSolutionLabels();
@@ -75,6 +76,7 @@ public:
 protected:
     void FormCreate() override;
     void solve() override;
+    QString pictureWords() const override;
     void SolverClose() override;
 
 private:
