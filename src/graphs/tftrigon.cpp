@@ -431,6 +431,11 @@ void Tftrigon::drawStep()
     refreshSurface(graphStripOfStep(m_geometry, step));
 }
 
+QStringList Tftrigon::resultLines() const
+{
+    return labelLines({Panel4, Panel2, Panel3});
+}
+
 void Tftrigon::paint(QPainter& painter, QSize size) const
 {
     const bool own = size == QSize(m_geometry.width, m_geometry.height) && !CircleBitmap.isNull() &&

@@ -8,6 +8,17 @@ namespace app {
 
 enum class ProgramText {
     SettingsNotSaved,  // the notice window's message when the settings file cannot be written
+    // Saving, printing and copying a topic window's picture: the menu items, the file types of
+    // the save dialog and the messages.
+    SavePicture,
+    PrintPicture,
+    CopyPicture,
+    PngFilter,
+    PngTwiceFilter,
+    SvgFilter,
+    PdfFilter,
+    PictureNotSaved,
+    PageNotPrinted,
 };
 
 // The text in the language in use.
