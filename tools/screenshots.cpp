@@ -28,6 +28,7 @@
 #include "app/main_window.h"
 #include "app/topic_windows.h"
 #include "shell/notice_window.h"
+#include "shell/picture_export.h"
 #include "shell/program_texts.h"
 #include "shell/languages.h"
 #include "texts/text_tables.h"
@@ -207,6 +208,19 @@ int main(int argc, char** argv)
             continue;
         const QString name = window->objectName();
         save(&main, name);
+        if (name == QLatin1String("Tdisequasecondogrado")) {
+            // The picture saved as an SVG drawing, and the printed page as PDF: scripts/screenshots
+            // turns them into PNG files with renderers of their own.
+            for (const auto& [file, type] : {std::pair("Tdisequasecondogrado_saved.svg", PictureExport::FileType::Svg),
+                                             std::pair("Tdisequasecondogrado_printed.pdf", PictureExport::FileType::Pdf)}) {
+                const QString path = QDir(outputFolder).filePath(QString::fromLatin1(file));
+                const QString problem = PictureExport::saveFile(*window, path, type);
+                if (!problem.isEmpty())
+                    std::fprintf(stderr, "%s\n", qPrintable(problem));
+                else
+                    std::printf("%s\n", qPrintable(path));
+            }
+        }
         for (const ExtraShot& shot : extraShots()) {
             if (shot.slot != topic.slot)
                 continue;

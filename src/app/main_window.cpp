@@ -160,6 +160,8 @@ Tangolario::Tangolario()
 
 Tangolario::~Tangolario()
 {
+    // The frame reports its windows going away while the menus are already destroyed.
+    disconnect(m_mdi, nullptr, this, nullptr);
     app::setBackgroundPicture(nullptr);
 }
 

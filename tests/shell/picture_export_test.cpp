@@ -19,6 +19,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -27,6 +28,8 @@
 #include <unistd.h>
 
 #include "app/main_window.h"
+#include "app/topic_windows.h"
+#include "graphs/tftrigon.h"
 #include "common/test_support.h"
 #include "shell/child_window.h"
 #include "shell/picture_export.h"
@@ -127,6 +130,48 @@ TEST(PictureExport, TheSvgOfASolverWindowIsItsPicture)
                 }
         EXPECT_GT(lit, 2000);
         EXPECT_GE(matched, lit * 97 / 100);
+        window->close();
+        processEvents();
+    }
+}
+
+// Every topic window, after a step of its own, saves its picture as PNG and SVG and its page as
+// PDF with every result line in it; a right click on the picture opens the picture's menu.
+TEST(PictureExport, EveryTopicWindowSavesPrintsAndRightClicks)
+{
+    const bool canRead = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    for (const TopicWindow& topic : topicWindows()) {
+        SCOPED_TRACE(topic.menuItem);
+        ChildWindow* window = main->openTopicWindow(topic.slot);
+        ASSERT_NE(window, nullptr);
+        processEvents();
+        if (auto* traccia = window->findChild<QToolButton*>("traccia"))
+            traccia->click();
+        if (auto* graphs = qobject_cast<Tftrigon*>(window))
+            for (int step = 0; step < 30; ++step)
+                graphs->cadenzaTimer();
+        const QStringList lines = window->resultLines();
+        EXPECT_FALSE(lines.isEmpty());
+        const QString base = scratch.file(window->objectName());
+        for (const auto& [extension, type] : {std::pair(".png", FileType::Png), std::pair(".svg", FileType::Svg),
+                                              std::pair(".pdf", FileType::Pdf)})
+            EXPECT_EQ(PictureExport::saveFile(*window, base + extension, type), QString()) << extension;
+        EXPECT_EQ(QImage(base + ".png").size(), window->client()->size());
+        EXPECT_TRUE(QSvgRenderer(base + ".svg").isValid());
+        if (canRead) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {base + ".pdf", QStringLiteral("-")});
+            ASSERT_TRUE(text.waitForFinished());
+            const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+            for (const QString& line : lines)
+                EXPECT_TRUE(page.contains(line.simplified())) << line.toStdString();
+        }
+        const QPoint onPicture(window->client()->width() / 4, window->client()->height() / 2);
+        QTest::mouseClick(window->client(), Qt::RightButton, {}, onPicture);
+        EXPECT_TRUE(window->pictureMenu()->isVisible());
+        window->pictureMenu()->hide();
         window->close();
         processEvents();
     }
