@@ -9,7 +9,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -113,6 +116,119 @@ QPageLayout defaultPageLayout()
                        QPageLayout::Millimeter);
 }
 
+// Qt's SVG generator ignores clipping. Drawn through this device, every shape reaches the
+// generator cut to the clip of the moment: fills as the shape's part inside the clip, lines as
+// the part of their outline inside it. Texts, images and unclipped shapes pass unchanged.
+class ClipResolvingEngine : public QPaintEngine {
+public:
+    explicit ClipResolvingEngine(QPainter& target) : QPaintEngine(AllFeatures), m_target(target) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState&) override {}
+
+    void drawPath(const QPainterPath& path) override { draw(path, true); }
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override
+    {
+        QPainterPath path;
+        path.addPolygon(QPolygonF(QList<QPointF>(points, points + count)));
+        if (mode != PolylineMode)
+            path.closeSubpath();
+        path.setFillRule(mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
+        draw(path, mode != PolylineMode);
+    }
+    void drawPixmap(const QRectF& r, const QPixmap& pixmap, const QRectF& source) override
+    {
+        takeState();
+        m_target.drawPixmap(r, pixmap, source);
+        m_target.restore();
+    }
+    void drawImage(const QRectF& r, const QImage& image, const QRectF& source, Qt::ImageConversionFlags flags) override
+    {
+        takeState();
+        m_target.drawImage(r, image, source, flags);
+        m_target.restore();
+    }
+    void drawTextItem(const QPointF& at, const QTextItem& text) override
+    {
+        takeState();
+        m_target.drawTextItem(at, text);
+        m_target.restore();
+    }
+
+private:
+    // The source painter's pen, brush, font, hints and transform on the generator's painter.
+    void takeState()
+    {
+        const QPainter* source = painter();
+        m_target.save();
+        m_target.setTransform(source->combinedTransform(), true);
+        m_target.setPen(source->pen());
+        m_target.setBrush(source->brush());
+        m_target.setFont(source->font());
+        m_target.setRenderHints(source->renderHints());
+        m_target.setOpacity(source->opacity());
+    }
+
+    void draw(const QPainterPath& path, bool filled)
+    {
+        const QPainter* source = painter();
+        takeState();
+        if (!source->hasClipping()) {
+            if (!filled)
+                m_target.setBrush(Qt::NoBrush);
+            m_target.drawPath(path);
+            m_target.restore();
+            return;
+        }
+        const QPainterPath clip = source->clipPath();
+        m_target.setPen(Qt::NoPen);
+        if (filled && source->brush().style() != Qt::NoBrush)
+            m_target.fillPath(path.intersected(clip), source->brush());
+        const QPen pen = source->pen();
+        if (pen.style() != Qt::NoPen) {
+            QPainterPathStroker stroker(pen);
+            // A cosmetic pen is as wide in device pixels as in units: the pictures draw at scale 1.
+            if (pen.isCosmetic() && pen.widthF() == 0)
+                stroker.setWidth(1);
+            m_target.fillPath(stroker.createStroke(path).intersected(clip), pen.brush());
+        }
+        m_target.restore();
+    }
+
+    QPainter& m_target;
+};
+
+class ClipResolvingDevice : public QPaintDevice {
+public:
+    explicit ClipResolvingDevice(QPainter& target) : m_target(*target.device()), m_engine(target) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric which) const override
+    {
+        switch (which) {
+        case PdmWidth: return m_target.width();
+        case PdmHeight: return m_target.height();
+        case PdmWidthMM: return m_target.widthMM();
+        case PdmHeightMM: return m_target.heightMM();
+        case PdmNumColors: return m_target.colorCount();
+        case PdmDepth: return m_target.depth();
+        case PdmDpiX: return m_target.logicalDpiX();
+        case PdmDpiY: return m_target.logicalDpiY();
+        case PdmPhysicalDpiX: return m_target.physicalDpiX();
+        case PdmPhysicalDpiY: return m_target.physicalDpiY();
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    const QPaintDevice& m_target;
+    mutable ClipResolvingEngine m_engine;
+};
+
 bool writeSvg(const ChildWindow& window, QIODevice& device)
 {
     const QSize size = window.client()->size();
@@ -124,12 +240,17 @@ bool writeSvg(const ChildWindow& window, QIODevice& device)
     // The generator writes both as they are: an inequality's "<" must not end the file's XML.
     generator.setTitle(window.windowTitle().toHtmlEscaped());
     generator.setDescription(window.resultLines().join(QLatin1Char('\n')).toHtmlEscaped());
-    QPainter painter;
-    if (!painter.begin(&generator))
+    QPainter svg;
+    if (!svg.begin(&generator))
         return false;
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+    svg.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+    ClipResolvingDevice clipped(svg);
+    QPainter painter;
+    if (!painter.begin(&clipped))
+        return false;
     window.paint(painter, size);
-    return painter.end();
+    painter.end();
+    return svg.end();
 }
 
 bool writePdf(const ChildWindow& window, QIODevice& device, const QPageLayout& layout)
