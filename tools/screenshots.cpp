@@ -211,8 +211,9 @@ int main(int argc, char** argv)
         if (name == QLatin1String("Tdisequasecondogrado")) {
             // The picture saved as an SVG drawing, and the printed page as PDF: scripts/screenshots
             // turns them into PNG files with renderers of their own.
-            for (const auto& [file, type] : {std::pair("Tdisequasecondogrado_saved.svg", PictureExport::FileType::Svg),
-                                             std::pair("Tdisequasecondogrado_printed.pdf", PictureExport::FileType::Pdf)}) {
+            using PictureExport::FileType;
+            for (const auto& [file, type] : {std::pair("Tdisequasecondogrado_saved.svg", FileType::Svg),
+                                             std::pair("Tdisequasecondogrado_printed.pdf", FileType::Pdf)}) {
                 const QString path = QDir(outputFolder).filePath(QString::fromLatin1(file));
                 const QString problem = PictureExport::saveFile(*window, path, type);
                 if (!problem.isEmpty())
