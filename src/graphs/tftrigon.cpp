@@ -433,7 +433,11 @@ void Tftrigon::drawStep()
 
 QStringList Tftrigon::resultLines() const
 {
-    return labelLines({Panel4, Panel2, Panel3});
+    // Each panel is a result of its own, though they stand side by side.
+    QStringList lines;
+    for (const QLabel* panel : {Panel4, Panel2, Panel3})
+        lines += labelLines({panel});
+    return lines;
 }
 
 void Tftrigon::paint(QPainter& painter, QSize size) const
