@@ -277,6 +277,11 @@ void AngleWindow::drawAngles(std::initializer_list<std::pair<int, AngleStyle>> a
     refreshSurface();
 }
 
+QRect AngleWindow::pictureArea() const
+{
+    return QRect(0, 0, clientWidth() / 2, clientHeight());
+}
+
 void AngleWindow::paint(QPainter& painter, QSize size) const
 {
     AnglePicture where = picture();

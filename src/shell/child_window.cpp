@@ -198,6 +198,11 @@ void ChildWindow::paint(QPainter& painter, QSize size) const
     painter.drawImage(QRect(QPoint(0, 0), size), m_surface);
 }
 
+QRect ChildWindow::pictureArea() const
+{
+    return m_client->rect();
+}
+
 QStringList ChildWindow::resultLines() const
 {
     const QList<QLabel*> labels = m_client->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);

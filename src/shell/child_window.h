@@ -51,6 +51,10 @@ public:
     // draw it anew; a window that does not shows its surface scaled to the size.
     virtual void paint(QPainter& painter, QSize size) const;
 
+    // The part of the client area the picture fills (client coordinates), which a saved,
+    // printed or copied picture shows: the whole client area unless a window says otherwise.
+    virtual QRect pictureArea() const;
+
     // The texts a copied or printed picture carries: one line per visible result label in
     // reading order (top to bottom, then left to right), the equation or inequality first, as
     // they read on the screen (π as π). The default reads the labels standing on the client area.

@@ -232,10 +232,11 @@ private:
 bool writeSvg(const ChildWindow& window, QIODevice& device)
 {
     const QSize size = window.client()->size();
+    const QRect area = window.pictureArea();
     QSvgGenerator generator;
     generator.setOutputDevice(&device);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setSize(area.size());
+    generator.setViewBox(QRect(QPoint(0, 0), area.size()));
     generator.setResolution(PageResolution);
     // The generator writes both as they are: an inequality's "<" must not end the file's XML.
     generator.setTitle(window.windowTitle().toHtmlEscaped());
@@ -243,11 +244,13 @@ bool writeSvg(const ChildWindow& window, QIODevice& device)
     QPainter svg;
     if (!svg.begin(&generator))
         return false;
-    svg.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+    svg.fillRect(QRect(QPoint(0, 0), area.size()), Qt::black);
     ClipResolvingDevice clipped(svg);
     QPainter painter;
     if (!painter.begin(&clipped))
         return false;
+    // The view box shows the picture's area; no clip, so that lines stay lines.
+    painter.translate(-area.topLeft());
     window.paint(painter, size);
     painter.end();
     return svg.end();
@@ -320,8 +323,9 @@ QString chooseWithDialog(ChildWindow* window, const QString& proposed, FileType&
 QImage pictureImage(const ChildWindow& window, qreal factor)
 {
     const QSize size = window.client()->size();
+    const QRect area = window.pictureArea();
     const qreal ratio = window.devicePixelRatioF() * factor;
-    QImage image((QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage image((QSizeF(area.size()) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     // The file tells viewers its density, so the picture at twice the pixels prints at the same size.
     const int dotsPerMetre = int(std::lround(PageResolution * ratio / 0.0254));
@@ -329,6 +333,7 @@ QImage pictureImage(const ChildWindow& window, qreal factor)
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::black);
     QPainter painter(&image);
+    painter.translate(-area.topLeft());
     window.paint(painter, size);
     return image;
 }
@@ -355,21 +360,22 @@ void paintPage(QPainter& painter, const ChildWindow& window, const QRectF& page)
     const qreal top = box.bottom() + gap;
 
     // The picture as wide as the page, smaller only where the page would not hold the texts.
-    const QSize size = window.client()->size();
+    const QRect area = window.pictureArea();
     const qreal textHeight = lines.isEmpty() ? 0 : gap + lines.size() * bodyMetrics.lineSpacing();
-    qreal scale = page.width() / std::max(1, size.width());
-    scale = std::max(0.0, std::min(scale, (page.bottom() - top - textHeight) / std::max(1, size.height())));
+    qreal scale = page.width() / std::max(1, area.width());
+    scale = std::max(0.0, std::min(scale, (page.bottom() - top - textHeight) / std::max(1, area.height())));
     painter.save();
     painter.translate(page.left(), top);
     painter.scale(scale, scale);
-    painter.setClipRect(QRect(QPoint(0, 0), size));
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
-    window.paint(painter, size);
+    painter.translate(-area.topLeft());
+    painter.setClipRect(area);
+    painter.fillRect(area, Qt::black);
+    window.paint(painter, window.client()->size());
     painter.restore();
 
     painter.setPen(Qt::black);
     painter.setFont(bodyFont);
-    qreal y = top + size.height() * scale + gap;
+    qreal y = top + area.height() * scale + gap;
     for (const QString& line : lines) {
         painter.drawText(QRectF(page.left(), y, page.width(), bodyMetrics.lineSpacing()),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
