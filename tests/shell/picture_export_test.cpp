@@ -146,7 +146,7 @@ TEST(PictureExport, EveryTopicWindowSavesPrintsAndRightClicks)
         for (const auto& [extension, type] : {std::pair(".png", FileType::Png), std::pair(".svg", FileType::Svg),
                                               std::pair(".pdf", FileType::Pdf)})
             EXPECT_EQ(PictureExport::saveFile(*window, base + extension, type), QString()) << extension;
-        EXPECT_EQ(QImage(base + ".png").size(), window->client()->size());
+        EXPECT_EQ(QImage(base + ".png").size(), window->pictureArea().size());
         EXPECT_TRUE(QSvgRenderer(base + ".svg").isValid());
         const QString page = pdfText(base + ".pdf").simplified();
         for (const QString& line : lines)
