@@ -1,6 +1,7 @@
 #include "shell/picture_export.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -279,8 +280,11 @@ QString writeFile(const ChildWindow& window, const QString& path, FileType type,
     switch (type) {
     case FileType::Png:
     case FileType::PngTwice: {
-        const QImage image = pictureImage(window, type == FileType::PngTwice ? 2 : 1);
-        written = image.save(&file, "PNG");
+        // Encoded in memory first: the PNG writer leaks a row when its device fails mid-way.
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        written = pictureImage(window, type == FileType::PngTwice ? 2 : 1).save(&buffer, "PNG") &&
+                  file.write(bytes) == bytes.size();
         break;
     }
     case FileType::Svg: written = writeSvg(window, file); break;
