@@ -59,8 +59,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://trig-tutor.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Pictures and fonts the program needs at run time beyond the libraries it links, and Qt's
-# translations, which put the file chooser and the dialog buttons in the program's language.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2 | fonts-dejavu-core")
+# translations, which put the file chooser and the dialog buttons in the program's language;
+# the SVG library that writes saved drawings is named as well, beside what the linked
+# libraries bring.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libqt6svg6, fonts-liberation2 | fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
 include(CPack)

@@ -29,6 +29,7 @@
 #include "app/main_window.h"
 #include "app/topic_windows.h"
 #include "shell/notice_window.h"
+#include "shell/picture_export.h"
 #include "shell/program_texts.h"
 #include "shell/languages.h"
 #include "texts/text_tables.h"
@@ -236,6 +237,20 @@ int main(int argc, char** argv)
             practice->seedEntered();
         }
         save(&main, name);
+        if (name == QLatin1String("Tdisequasecondogrado")) {
+            // The picture saved as an SVG drawing, and the printed page as PDF: scripts/screenshots
+            // turns them into PNG files with renderers of their own.
+            using PictureExport::FileType;
+            for (const auto& [file, type] : {std::pair("Tdisequasecondogrado_saved.svg", FileType::Svg),
+                                             std::pair("Tdisequasecondogrado_printed.pdf", FileType::Pdf)}) {
+                const QString path = QDir(outputFolder).filePath(QString::fromLatin1(file));
+                const QString problem = PictureExport::saveFile(*window, path, type);
+                if (!problem.isEmpty())
+                    std::fprintf(stderr, "%s\n", qPrintable(problem));
+                else
+                    std::printf("%s\n", qPrintable(path));
+            }
+        }
         for (const ExtraShot& shot : extraShots()) {
             if (shot.slot != topic.slot)
                 continue;

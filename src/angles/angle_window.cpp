@@ -295,6 +295,11 @@ void AngleWindow::describeAngles()
                                      : app::programText(app::ProgramText::AnglePicture).arg(app::listWords(angles)));
 }
 
+QRect AngleWindow::pictureArea() const
+{
+    return QRect(0, 0, clientWidth() / 2, clientHeight());
+}
+
 void AngleWindow::paint(QPainter& painter, QSize size) const
 {
     AnglePicture where = picture();

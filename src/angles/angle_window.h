@@ -54,6 +54,8 @@ public:
     // The picture replayed: the background, then what was drawn over it since it was last
     // drawn (the circle wiped, the angles).
     void paint(QPainter& painter, QSize size) const override;
+    // The black half with the circle: the other half holds the labels, which go as text.
+    QRect pictureArea() const override;
 
     QWidget* controlBar;
     QToolBar* ToolBar1;

@@ -31,6 +31,7 @@
 #include "shell/language_file.h"
 #include "shell/languages.h"
 #include "shell/notice_window.h"
+#include "shell/picture_export.h"
 #include "shell/program_folders.h"
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
@@ -164,6 +165,8 @@ Tangolario::Tangolario()
 
 Tangolario::~Tangolario()
 {
+    // The frame reports its windows going away while the menus are already destroyed.
+    disconnect(m_mdi, nullptr, this, nullptr);
     app::setBackgroundPicture(nullptr);
 }
 
@@ -197,6 +200,24 @@ QAction* Tangolario::addItem(QMenu* menu, const char* name, int helpContext, int
 void Tangolario::buildMenu()
 {
     QMenu* ambiente = addMenu(nullptr, "Ambiente1");
+    // The picture commands, on the active topic window; the topic windows' own picture menu
+    // carries them too. Their help page is 105.
+    const struct {
+        const char* name;
+        QKeySequence::StandardKey keys;
+        void (Tangolario::*handler)();
+    } pictureItems[] = {{"SavePictureItem", QKeySequence::Save, &Tangolario::savePictureClick},
+                        {"PrintItem", QKeySequence::Print, &Tangolario::printClick},
+                        {"CopyItem", QKeySequence::Copy, &Tangolario::copyClick}};
+    for (const auto& item : pictureItems) {
+        QAction* action = addItem(ambiente, item.name, 105);
+        action->setShortcuts(item.keys);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, item.handler);
+    }
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tangolario::enablePictureCommands);
+    connect(ambiente, &QMenu::aboutToShow, this, &Tangolario::enablePictureCommands);
+    ambiente->addSeparator();
     connect(addItem(ambiente, "Calcolatrice1", 101, ImageList::Calculator), &QAction::triggered, this,
             &Tangolario::Calcolatrice1Click);
     ambiente->addSeparator();
@@ -370,6 +391,9 @@ void Tangolario::ApplyLanguageTexts()
         if (QAction* item = m_items.value(QString::fromLatin1(kMenuRows[row])))
             item->setText(app::MenuTexts.text(row, language));
     m_items.value(QStringLiteral("Practice1"))->setText(app::programText(app::ProgramText::Practice) + QStringLiteral("…"));
+    m_items.value("SavePictureItem")->setText(app::programText(app::ProgramText::SavePicture));
+    m_items.value("PrintItem")->setText(app::programText(app::ProgramText::PrintPicture));
+    m_items.value("CopyItem")->setText(app::programText(app::ProgramText::CopyPicture));
     // Qt's own dialogs follow; a loaded language is known by the names the file gives it.
     QtTranslations::use(QtTranslations::localeNameFor(language, app::MenuTexts.text(31, app::English),
                                                       app::MenuTexts.text(31, app::LoadedLanguage)));
@@ -487,6 +511,34 @@ ChildWindow* Tangolario::openTopicWindow(int slot)
     window->show();
     m_mdi->setActiveSubWindow(window);
     return window;
+}
+
+ChildWindow* Tangolario::activeTopicWindow() const
+{
+    // The current window stays current while another program has the focus.
+    return qobject_cast<ChildWindow*>(m_mdi->currentSubWindow());
+}
+
+void Tangolario::enablePictureCommands()
+{
+    const bool open = activeTopicWindow() != nullptr;
+    for (const char* name : {"SavePictureItem", "PrintItem", "CopyItem"})
+        m_items.value(name)->setEnabled(open);
+}
+
+void Tangolario::savePictureClick()
+{
+    PictureExport::savePictureCommand(activeTopicWindow());
+}
+
+void Tangolario::printClick()
+{
+    PictureExport::printCommand(activeTopicWindow());
+}
+
+void Tangolario::copyClick()
+{
+    PictureExport::copyCommand(activeTopicWindow());
 }
 
 void Tangolario::closeAllChildWindows()

@@ -74,6 +74,12 @@ public:
     void eMail1Click();
     void Sito1Click();
     void Informazioni1Click();
+    // Save picture…, Print… and Copy of the File menu, on the active topic window.
+    void savePictureClick();
+    void printClick();
+    void copyClick();
+    // The active topic window, or null.
+    ChildWindow* activeTopicWindow() const;
 
     void Timer3Timer();
     void Timer1Timer();
@@ -96,6 +102,8 @@ private:
     void loadFlagPicture();
     void rebuildWindowList();
     void endSplash();
+    // The picture commands are greyed while no topic window is open.
+    void enablePictureCommands();
 
     QMdiArea* m_mdi;
     PictureBox* Immatem;

@@ -449,6 +449,15 @@ void Tftrigon::describeStep(int step)
                     QStringLiteral("; ") + values.join(QStringLiteral("; ")).simplified());
 }
 
+QStringList Tftrigon::resultLines() const
+{
+    // Each panel is a result of its own, though they stand side by side.
+    QStringList lines;
+    for (const QLabel* panel : {Panel4, Panel2, Panel3})
+        lines += labelLines({panel});
+    return lines;
+}
+
 void Tftrigon::paint(QPainter& painter, QSize size) const
 {
     const bool own = size == QSize(m_geometry.width, m_geometry.height) && !CircleBitmap.isNull() &&

@@ -58,6 +58,8 @@ public:
     // The picture replayed to the current step: the clean circle and the graph's axes, the
     // graph segments of every step drawn so far, and the circle as the last step left it.
     void paint(QPainter& painter, QSize size) const override;
+    // The values of the bottom bar: the angle, then the value of each function shown.
+    QStringList resultLines() const override;
 
     const graphs::FunctionGraphsState& state() const { return m_state; }
     const graphs::GraphGeometry& graphGeometry() const { return m_geometry; }

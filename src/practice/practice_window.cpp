@@ -469,4 +469,14 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
     text(scoreText(), Fonts::sansSerif(TextPixels), Colors::clAqua, 0);
 }
 
+QStringList PracticeWindow::resultLines() const
+{
+    QStringList lines = {m_exercise.text(), app::programText(ProgramText::PracticeSeed).arg(m_exercise.seed) +
+                                                QStringLiteral(" · ") + levelName(m_exercise.level)};
+    if (m_checked && !answer->text().trimmed().isEmpty())
+        lines << app::programText(ProgramText::PracticeTheAnswer) + QLatin1Char(' ') + answer->text().trimmed();
+    lines << m_verdict;
+    return lines;
+}
+
 }  // namespace practice

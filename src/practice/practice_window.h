@@ -67,6 +67,8 @@ public:
     std::function<QString()> chooseWorksheetFile;
 
     void paint(QPainter& painter, QSize size) const override;
+    // What a copied or printed page carries: the exercise, its seed, the answer checked and the verdict.
+    QStringList resultLines() const override;
 
 protected:
     void FormCreate() override;

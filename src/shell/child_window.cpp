@@ -1,17 +1,25 @@
 #include "shell/child_window.h"
 
+#include <QAction>
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
+#include <vector>
 
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/hints.h"
 #include "platform/updown.h"
+#include "platform/symbol_font.h"
+#include "shell/picture_export.h"
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
@@ -37,12 +45,19 @@ protected:
         m_owner->m_picture->setGeometry(rect());
         QWidget::resizeEvent(event);
     }
+    // A right click on the picture, or on a label or panel over it, opens the picture's menu.
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        m_owner->m_pictureMenu->popup(event->globalPos());
+        event->accept();
+    }
 
 private:
     ChildWindow* m_owner;
 };
 
-ChildWindow::ChildWindow(int slot, const char* className) : m_slot(slot), m_client(new ClientArea(this))
+ChildWindow::ChildWindow(int slot, const char* className)
+    : m_slot(slot), m_client(new ClientArea(this)), m_pictureMenu(new QMenu(this))
 {
     Accessibility::installInterfaces();
     // The picture for screen readers lies under every control of the client area.
@@ -62,6 +77,23 @@ ChildWindow::ChildWindow(int slot, const char* className) : m_slot(slot), m_clie
         app::setOpenChildWindow(slot, this);
     }
     connect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
+
+    // The shortcuts shown are those of the main window's File menu, which carries the same commands.
+    m_pictureMenu->setObjectName(QStringLiteral("pictureMenu"));
+    const struct {
+        const char* name;
+        app::ProgramText text;
+        QKeySequence::StandardKey keys;
+        void (*command)(ChildWindow*);
+    } items[] = {{"savePicture", app::ProgramText::SavePicture, QKeySequence::Save, PictureExport::savePictureCommand},
+                 {"printPicture", app::ProgramText::PrintPicture, QKeySequence::Print, PictureExport::printCommand},
+                 {"copyPicture", app::ProgramText::CopyPicture, QKeySequence::Copy, PictureExport::copyCommand}};
+    for (const auto& item : items) {
+        QAction* action = m_pictureMenu->addAction(app::programText(item.text));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(QKeySequence(item.keys));
+        connect(action, &QAction::triggered, this, [this, command = item.command] { command(this); });
+    }
 }
 
 ChildWindow::~ChildWindow()
@@ -198,6 +230,58 @@ void ChildWindow::paintClient(QPainter& painter, const QRect& area)
 void ChildWindow::paint(QPainter& painter, QSize size) const
 {
     painter.drawImage(QRect(QPoint(0, 0), size), m_surface);
+}
+
+QRect ChildWindow::pictureArea() const
+{
+    return m_client->rect();
+}
+
+QStringList ChildWindow::resultLines() const
+{
+    const QList<QLabel*> labels = m_client->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    return labelLines(QList<const QLabel*>(labels.begin(), labels.end()));
+}
+
+QStringList ChildWindow::labelLines(const QList<const QLabel*>& labels) const
+{
+    struct Piece {
+        QRect at;
+        QString text;
+    };
+    std::vector<Piece> pieces;
+    for (const QLabel* label : labels) {
+        if (!label || !label->isVisibleTo(m_client) || label->text().trimmed().isEmpty())
+            continue;
+        QString text = label->text();
+        if (qobject_cast<const SymbolLabel*>(label)) {
+            text = symbolFontText(text);
+            static const QString greek = QStringLiteral("ΑΒΕΖΗΙΚΜΝΟΡΤΥΧο");
+            static const QString latin = QStringLiteral("ABEZHIKMNOPTYXo");
+            for (QChar& c : text)
+                if (const qsizetype i = greek.indexOf(c); i >= 0)
+                    c = latin.at(i);
+        }
+        pieces.push_back({QRect(label->mapTo(m_client, QPoint(0, 0)), label->size()), text.trimmed()});
+    }
+    std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {
+        return std::pair(a.at.top(), a.at.left()) < std::pair(b.at.top(), b.at.left());
+    });
+    QStringList lines;
+    for (std::size_t first = 0; first < pieces.size();) {
+        // The row: the labels whose middle lies within the height of its first label.
+        std::size_t end = first + 1;
+        while (end < pieces.size() && pieces[end].at.center().y() <= pieces[first].at.bottom())
+            ++end;
+        std::stable_sort(pieces.begin() + std::ptrdiff_t(first), pieces.begin() + std::ptrdiff_t(end),
+                         [](const Piece& a, const Piece& b) { return a.at.left() < b.at.left(); });
+        QStringList row;
+        for (std::size_t i = first; i < end; ++i)
+            row.append(pieces[i].text);
+        lines.append(row.join(QLatin1Char(' ')));
+        first = end;
+    }
+    return lines;
 }
 
 void ChildWindow::FormShow()

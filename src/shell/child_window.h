@@ -5,11 +5,14 @@
 #include <QImage>
 #include <QRegion>
 #include <QMdiSubWindow>
+#include <QStringList>
 
 class ClientArea;
 namespace Accessibility {
 class PictureElement;
 }
+class QLabel;
+class QMenu;
 
 class ChildWindow : public QMdiSubWindow {
     Q_OBJECT
@@ -53,8 +56,25 @@ public:
 
     // What the picture shows, in words: the description screen readers read for it.
     QString pictureDescription() const;
+    // The part of the client area the picture fills (client coordinates), which a saved,
+    // printed or copied picture shows: the whole client area unless a window says otherwise.
+    virtual QRect pictureArea() const;
+
+    // The texts a copied or printed picture carries: one line per visible result label in
+    // reading order (top to bottom, then left to right), the equation or inequality first, as
+    // they read on the screen (π as π). The default reads the labels standing on the client area.
+    virtual QStringList resultLines() const;
+
+    // The picture's own menu, opened by a right click on it: Save picture…, Print…, Copy.
+    QMenu* pictureMenu() const { return m_pictureMenu; }
 
 protected:
+    // The visible, non-empty labels of the list as lines of text: the labels side by side on a
+    // row make one line, the rows from top to bottom (positions on the client area). A label set
+    // in the Symbol font gives its Greek letters (p as π), and the capitals that only look Latin
+    // as the Latin ones they look like (2Kπ, not 2Κπ).
+    QStringList labelLines(const QList<const QLabel*>& labels) const;
+
     // Form events. FormCreate lays the window out; FormShow calls ChildWindowShown();
     // FormActivate/FormDeactivate follow the window's activation; FormPaint runs when the
     // window must be painted again for a reason of its own (shown, uncovered, resized);
@@ -85,6 +105,7 @@ private:
     int m_slot;
     ClientArea* m_client;
     Accessibility::PictureElement* m_picture;
+    QMenu* m_pictureMenu;
     QImage m_surface;
     bool m_ownPaintPending = false;
     bool m_inPaint = false;

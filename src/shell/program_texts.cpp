@@ -122,6 +122,17 @@ const char* const kProgramTexts[][3] = {
     {"Radianti", "Radians", "Radians"},
     {"Radice quadrata", "Square root", "Racine carrée"},
     {"Cancella l'ultimo carattere", "Delete the last character", "Effacer le dernier caractère"},
+    // Saving, printing and copying a topic window's picture.
+    {"&Salva immagine…", "&Save picture…", "&Enregistrer l'image…"},
+    {"S&tampa…", "&Print…", "&Imprimer…"},
+    {"C&opia", "C&opy", "C&opier"},
+    {"Immagine PNG (*.png)", "PNG picture (*.png)", "Image PNG (*.png)"},
+    {"Immagine PNG, risoluzione doppia (*.png)", "PNG picture, twice the resolution (*.png)",
+     "Image PNG, résolution double (*.png)"},
+    {"Disegno SVG (*.svg)", "SVG drawing (*.svg)", "Dessin SVG (*.svg)"},
+    {"Pagina PDF (*.pdf)", "PDF page (*.pdf)", "Page PDF (*.pdf)"},
+    {"Impossibile salvare l'immagine in", "The picture could not be saved in", "Impossible d'enregistrer l'image dans"},
+    {"Impossibile stampare la pagina.", "The page could not be printed.", "Impossible d'imprimer la page."},
 };
 static_assert(std::size(kProgramTexts) == std::size_t(ProgramText::Count),
               "every program text needs its row");

@@ -81,6 +81,18 @@ enum class ProgramText {
     SquareRoot,
     DeleteLast,
 
+    // Saving, printing and copying a topic window's picture: the menu items, the file types of
+    // the save dialog and the messages.
+    SavePicture,
+    PrintPicture,
+    CopyPicture,
+    PngFilter,
+    PngTwiceFilter,
+    SvgFilter,
+    PdfFilter,
+    PictureNotSaved,
+    PageNotPrinted,
+
     Count  // keeps the table below as long as the list; new texts go above it
 };
 

@@ -141,7 +141,7 @@ QUrl page(const char* language, const char* name)
 
 TEST(HelpPages, EveryContextHasAPageInEachLanguage)
 {
-    const QList<int> expected = {4, 101, 102, 103, 301, 302, 303, 304, 305, 306, 307, 308, 309, 320, 804};
+    const QList<int> expected = {4, 101, 102, 103, 105, 301, 302, 303, 304, 305, 306, 307, 308, 309, 320, 804};
     EXPECT_EQ(QList<int>(Help::contextNumbers().begin(), Help::contextNumbers().end()), expected);
     for (const QString& language : kLanguages) {
         for (int context : everyPage()) {
@@ -171,7 +171,7 @@ TEST(HelpPages, EveryContextTheProgramUsesHasAPage)
             used.insert(Help::helpContext(action));
     for (const TopicWindow& topic : topicWindows())
         used.insert(topic.helpContext);
-    EXPECT_EQ(used, QSet<int>({4, 101, 102, 103, 301, 302, 303, 304, 305, 306, 307, 308, 309, 320}));
+    EXPECT_EQ(used, QSet<int>({4, 101, 102, 103, 105, 301, 302, 303, 304, 305, 306, 307, 308, 309, 320}));
     used.insert(804);  // the coefficient entry's help button
     const QSet<int> known(Help::contextNumbers().begin(), Help::contextNumbers().end());
     EXPECT_EQ(used, known);

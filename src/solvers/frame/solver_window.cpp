@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPaintEngine>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -373,6 +374,17 @@ QStringList SolverWindow::resultTexts() const
     for (const QLabel* label : labels)
         texts.append(qobject_cast<const SymbolLabel*>(label) ? symbolFontText(label->text()) : label->text());
     return texts;
+}
+
+QStringList SolverWindow::resultLines() const
+{
+    QStringList lines;
+    // Panel2 holds the equation or inequality in some windows and only the function in others.
+    if (Panel2 && Panel2->isVisibleTo(this) &&
+        Panel2->text().contains(QRegularExpression(QStringLiteral("[=<>]"))))
+        lines.append(Panel2->text().trimmed());
+    const QList<QLabel*> labels = Panel1->findChildren<QLabel*>();
+    return lines + labelLines(QList<const QLabel*>(labels.begin(), labels.end()));
 }
 
 void SolverWindow::formactivate()

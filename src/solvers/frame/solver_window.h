@@ -94,6 +94,9 @@ public:
     // The texts of the visible result labels in reading order (top to bottom, then left to
     // right), as they read on the screen (p as π in the Symbol-font labels).
     QStringList resultTexts() const;
+    // The lines a copy or a printed page carries: the equation of the bottom bar where it shows
+    // one, then the result texts.
+    QStringList resultLines() const override;
     // Whether the picture is the opening one of the first activation, rather than a step's.
     bool showsOpeningPicture() const { return m_openingPicture; }
 
