@@ -215,7 +215,7 @@ std::vector<Band> bands(const SolverGeometry& g, const QuadraticInequalityFindin
 
 // Paints the bands into BandBitmap (black elsewhere) and combines them onto the composite by a
 // bitwise OR; each band is one colour, so the OR is done band by band.
-void paintBands(const SolverGeometry& g, int function, InequalityBitmaps& b, const std::vector<Band>& list)
+void paintBands(const SolverGeometry& /*geometry*/, int function, InequalityBitmaps& b, const std::vector<Band>& list)
 {
     QImage& band = b.BandBitmap;
     // Only a tangent's bands reach beyond the rows of sin and cos; those go black again.
