@@ -74,6 +74,8 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 Tftrigon::Tftrigon() : ChildWindow(Slot, "Tftrigon")
 {
+    // The animation builds its picture step by step: the window keeps it while it is seen.
+    setKeeping(Keeping::WhileSeen);
     buildControls();
 }
 
@@ -243,10 +245,7 @@ void Tftrigon::FormCreate()
             [this](const QString& hint) { ApplicationHintChange(hint); });
 
     // 4. The circle bitmap, black, of the left half's size.
-    CircleBitmap = QImage((QSizeF(w / 2, h) * surface().devicePixelRatio()).toSize().expandedTo(QSize(1, 1)),
-                          QImage::Format_RGB32);
-    CircleBitmap.setDevicePixelRatio(surface().devicePixelRatio());
-    CircleBitmap.fill(Colors::clBlack);
+    allocateCircleBitmap();
 
     // 5. The first drawing.
     m_state.FirstDraw = true;
@@ -318,11 +317,32 @@ void Tftrigon::setAnimationControlsEnabled(bool enabled)
     tipofunz2->setEnabled(enabled && functionCount() == 2);
 }
 
+void Tftrigon::allocateCircleBitmap()
+{
+    const qreal ratio = devicePixelRatioF();
+    CircleBitmap = QImage((QSizeF(m_geometry.width / 2, m_geometry.height) * ratio).toSize().expandedTo(QSize(1, 1)),
+                          QImage::Format_RGB32);
+    CircleBitmap.setDevicePixelRatio(ratio);
+    CircleBitmap.fill(Colors::clBlack);
+}
+
+void Tftrigon::releaseCaches()
+{
+    CircleBitmap = QImage();
+}
+
+void Tftrigon::restoreCaches()
+{
+    allocateCircleBitmap();
+    if (CircleBitmap.isNull())
+        allocateCircleBitmap();
+    drawCircleBitmap(CircleBitmap, m_geometry);
+}
+
 void Tftrigon::copyCircleBitmap()
 {
     QPainter painter(&surface());
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(0, 0), CircleBitmap);
+    drawCleanCircle(painter, CircleBitmap, m_geometry);
 }
 
 void Tftrigon::drawAxes()

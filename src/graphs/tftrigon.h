@@ -78,6 +78,9 @@ private:
     void drawStep();
     void endAnimation();
     void copyCircleBitmap();
+    void allocateCircleBitmap();
+    void releaseCaches() override;
+    void restoreCaches() override;
     void drawAxes();
 
     graphs::FunctionGraphsState m_state;

@@ -2,10 +2,12 @@
 
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
+#include <QTimer>
 
 #include "platform/fonts.h"
 #include "platform/hints.h"
@@ -107,6 +109,87 @@ void ChildWindow::create()
     FormCreate();
 }
 
+void ChildWindow::setKeeping(Keeping keeping)
+{
+    m_keeping = keeping;
+    if (keeping == Keeping::None)
+        m_surface = QImage();
+}
+
+QImage ChildWindow::newSurface() const
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage image((QSizeF(m_client->size()) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    return image;
+}
+
+QImage& ChildWindow::surface()
+{
+    if (m_keeping == Keeping::None || (m_surface.isNull() && m_keeping == Keeping::WhileSeen)) {
+        m_surface = newSurface();
+        if (hasPicture()) {
+            QPainter painter(&m_surface);
+            paint(painter, m_client->size());
+        }
+    }
+    return m_surface;
+}
+
+bool ChildWindow::isSeen() const
+{
+    if (m_closed || !isVisible() || isMinimized())
+        return false;
+    const QMdiArea* area = mdiArea();
+    if (!area)
+        return true;
+    QRegion uncovered = QRegion(geometry()) & area->viewport()->rect();
+    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::StackingOrder);
+    for (qsizetype i = windows.indexOf(const_cast<ChildWindow*>(this)) + 1; i < windows.size(); ++i)
+        if (windows[i]->isVisible() && !windows[i]->isMinimized())
+            uncovered -= windows[i]->geometry();
+    return !uncovered.isEmpty();
+}
+
+void ChildWindow::review()
+{
+    if (m_closed)
+        return;
+    if (!isSeen()) {
+        if (m_keeping != Keeping::Always)
+            m_surface = QImage();
+        if (m_cachesHeld) {
+            releaseCaches();
+            m_cachesHeld = false;
+        }
+    } else if (!m_cachesHeld) {
+        restoreCaches();
+        m_cachesHeld = true;
+    }
+}
+
+void ChildWindow::reviewSeenWindows(QWidget* area)
+{
+    if (auto* frameArea = qobject_cast<QMdiArea*>(area))
+        for (QMdiSubWindow* window : frameArea->subWindowList())
+            if (auto* child = qobject_cast<ChildWindow*>(window))
+                child->review();
+}
+
+void ChildWindow::scheduleReview()
+{
+    QMdiArea* area = mdiArea();
+    static const char* const pending = "reviewPending";
+    if (!area || area->property(pending).toBool())
+        return;
+    area->setProperty(pending, true);
+    QTimer::singleShot(0, area, [area] {
+        area->setProperty(pending, false);
+        reviewSeenWindows(area);
+    });
+}
+
 void ChildWindow::refreshSurface()
 {
     if (m_inPaint)
@@ -125,6 +208,13 @@ void ChildWindow::refreshSurface(const QRegion& drawn)
 
 void ChildWindow::resizeSurface(QSize size)
 {
+    scheduleReview();
+    if (m_keeping == Keeping::None) {
+        m_surface = QImage();
+        return;
+    }
+    if (m_keeping == Keeping::WhileSeen && m_surface.isNull())
+        return;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (!m_surface.isNull() && m_surface.size() == pixels)
@@ -156,6 +246,17 @@ void ChildWindow::paintClient(QPainter& painter, const QRect& area)
         m_ownPaintPending = false;
         m_inPaint = false;
     }
+    if (m_keeping == Keeping::None) {
+        // Drawn straight: the painter as a fresh one on an image, the picture over black.
+        painter.setPen(QPen());
+        painter.setBrush(QBrush());
+        painter.setFont(QFont());
+        painter.fillRect(area, Qt::black);
+        if (hasPicture())
+            paint(painter, m_client->size());
+        return;
+    }
+    surface();  // made again when it was released
     painter.drawImage(area, m_surface, QRectF(QPointF(area.topLeft()) * m_surface.devicePixelRatio(),
                                               QSizeF(area.size()) * m_surface.devicePixelRatio()));
 }
@@ -175,6 +276,19 @@ void ChildWindow::showEvent(QShowEvent* event)
     QMdiSubWindow::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+    scheduleReview();
+}
+
+void ChildWindow::hideEvent(QHideEvent* event)
+{
+    QMdiSubWindow::hideEvent(event);
+    scheduleReview();
+}
+
+void ChildWindow::moveEvent(QMoveEvent* event)
+{
+    QMdiSubWindow::moveEvent(event);
+    scheduleReview();
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event)
@@ -189,6 +303,7 @@ void ChildWindow::closeEvent(QCloseEvent* event)
         app::WindowClosed[std::size_t(m_slot)] = true;
         app::setOpenChildWindow(m_slot, nullptr);
     }
+    scheduleReview();
     QMdiSubWindow::closeEvent(event);  // with WA_DeleteOnClose the window is destroyed after the close
     app::ChildWindowClosed();
 }
@@ -197,6 +312,7 @@ void ChildWindow::onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStat
 {
     if (m_closed)
         return;
+    scheduleReview();
     const bool wasActive = oldState.testFlag(Qt::WindowActive);
     const bool isActive = newState.testFlag(Qt::WindowActive);
     if (!wasActive && isActive)

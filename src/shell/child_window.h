@@ -21,8 +21,18 @@ public:
     int clientWidth() const;
     int clientHeight() const;
 
-    // The retained picture of the client area. Handlers draw on it and call refreshSurface().
-    QImage& surface() { return m_surface; }
+    // How a window keeps its picture between paints: a surface kept always, a surface kept only
+    // while the window can be seen (made again from paint() when it is seen again), or none, the
+    // picture drawn by paint() straight onto the screen at every paint.
+    enum class Keeping { Always, WhileSeen, None };
+    Keeping keeping() const { return m_keeping; }
+
+    // The picture of the client area as the screen shows it. Handlers of a window that keeps a
+    // surface draw on it and call refreshSurface(); a released surface is made again from
+    // paint(). A window that keeps none gives what paint() draws now on an image of its own.
+    QImage& surface();
+    // Whether the surface (and the bitmaps kept to draw fast) are held now.
+    bool holdsSurface() const { return !m_surface.isNull(); }
     void refreshSurface();
     // The same for the part of the client area the handler drew on (client coordinates);
     // a rectangle converts to a region.
@@ -48,7 +58,24 @@ public:
     // draw it anew; a window that does not shows its surface scaled to the size.
     virtual void paint(QPainter& painter, QSize size) const;
 
+    // Whether the window can be seen: shown, not minimised and not wholly covered by the windows
+    // in front of it in the frame's area.
+    bool isSeen() const;
+    // Releases the surface and the bitmaps of every window of the frame's area that cannot be
+    // seen, and gives back their bitmaps to those seen again; run after the windows change
+    // (opened, brought forward, moved, minimised, closed).
+    static void reviewSeenWindows(QWidget* area);
+
 protected:
+    void setKeeping(Keeping keeping);
+    // Whether the window has a picture to show yet; without one a window that keeps no surface
+    // shows black.
+    virtual bool hasPicture() const { return true; }
+    // The bitmaps a window keeps only to draw fast while it is seen: freed when it cannot be
+    // seen, made again when it is seen again.
+    virtual void releaseCaches() {}
+    virtual void restoreCaches() {}
+
     // Form events. FormCreate lays the window out; FormShow calls ChildWindowShown();
     // FormActivate/FormDeactivate follow the window's activation; FormPaint runs when the
     // window must be painted again for a reason of its own (shown, uncovered, resized);
@@ -62,6 +89,8 @@ protected:
     virtual void FormClose() {}
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -69,10 +98,17 @@ private:
     void paintClient(QPainter& painter, const QRect& area);
     void resizeSurface(QSize size);
     void onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+    // Asks for a review of the windows of the area once the events in hand are handled.
+    void scheduleReview();
+    // Releases or gives back what the window keeps as it is seen or not.
+    void review();
+    QImage newSurface() const;
 
     int m_slot;
     ClientArea* m_client;
     QImage m_surface;
+    Keeping m_keeping = Keeping::Always;
+    bool m_cachesHeld = true;
     bool m_ownPaintPending = false;
     bool m_inPaint = false;
     bool m_closed = false;

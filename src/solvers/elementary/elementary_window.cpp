@@ -78,6 +78,11 @@ void ElementarySolverWindow::prepareOpeningPicture()
     drawBackdrop(backdropStyle());
 }
 
+void ElementarySolverWindow::rebuildGraph()
+{
+    drawBackdrop(backdropStyle());
+}
+
 void ElementarySolverWindow::aggiornaClick()
 {
     FunctionIndex = funzt->currentIndex();

@@ -52,6 +52,7 @@ public:
 
 SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, frame.className), m_frame(frame)
 {
+    setKeeping(Keeping::None);
     QWidget* area = client();
     area->installEventFilter(this);
     Help::setHelpContext(this, SolverWindowHelpContext);
@@ -238,11 +239,7 @@ void SolverWindow::SolverFrameLayout()
 
     m_geometry.W = W;
     m_geometry.H = H;
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = m_geometry.bitmapSize(m_frame.bitmapHalves).expandedTo(QSize(1, 1));
-    SolverBitmap = QImage(size * ratio, QImage::Format_RGB32);
-    SolverBitmap.setDevicePixelRatio(ratio);
-    SolverBitmap.fill(Qt::black);
+    allocateSolverBitmap();
 
     if (funzt) {
         funzt->setCurrentIndex(0);
@@ -275,8 +272,31 @@ bool SolverWindow::eventFilter(QObject* watched, QEvent* event)
     return ChildWindow::eventFilter(watched, event);
 }
 
+void SolverWindow::allocateSolverBitmap()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = m_geometry.bitmapSize(m_frame.bitmapHalves).expandedTo(QSize(1, 1));
+    SolverBitmap = QImage(size * ratio, QImage::Format_RGB32);
+    SolverBitmap.setDevicePixelRatio(ratio);
+    SolverBitmap.fill(Qt::black);
+}
+
+void SolverWindow::releaseCaches()
+{
+    SolverBitmap = QImage();
+}
+
+void SolverWindow::restoreCaches()
+{
+    allocateSolverBitmap();
+    if (!BackdropPending)
+        rebuildGraph();
+}
+
 void SolverWindow::drawBackdrop(const BackdropStyle& style)
 {
+    if (SolverBitmap.isNull())
+        allocateSolverBitmap();
     SolverBackdrop(SolverBitmap, m_geometry, style);
 }
 
@@ -286,12 +306,6 @@ void SolverWindow::refreshPicture()
     refreshSurface(QRegion(0, 0, g.W / 2, g.H) + QRegion(g.W / 2, 0, g.W - g.W / 2, g.H / 2));
 }
 
-void SolverWindow::paintSurface()
-{
-    QPainter painter(&surface());
-    paint(painter, QSize(m_geometry.W, m_geometry.H));
-}
-
 void SolverWindow::redraw()
 {
     solve();
@@ -299,7 +313,6 @@ void SolverWindow::redraw()
     if (BackdropPending)
         return;
     m_openingPicture = false;
-    paintSurface();
     refreshPicture();
 }
 
@@ -348,7 +361,6 @@ void SolverWindow::formactivate()
         prepareOpeningPicture();
         solve();
         m_openingPicture = true;
-        paintSurface();
         refreshSurface();
         ToolBar1->setVisible(true);
     }

@@ -8,8 +8,9 @@
 // (`BackdropPending`), and closing into the registry.
 //
 // Every change the user makes, and every repaint the window did not ask for, runs the frame's
-// redraw(): the window's solve() (its findings from its input, then the result labels), then
-// its paint() on the window's surface. paint() draws the whole picture from the findings, on
+// redraw(): the window's solve() (its findings from its input, then the result labels); the
+// picture is then drawn by its paint() straight onto the screen where it changed (the window
+// keeps no surface). paint() draws the whole picture from the findings, on
 // any paint device: the window's surface, an image, a printer, an SVG generator.
 //
 // How a solver window plugs in (docs/DESIGN.md tells the whole of it):
@@ -133,6 +134,13 @@ protected:
     void redraw();
     // Frees the window's bitmaps when it closes.
     virtual void SolverClose();
+    // The bitmaps of a window that cannot be seen are freed and made again when it is seen:
+    // SolverBitmap, then rebuildGraph() draws the graph of the current function into it.
+    void releaseCaches() override;
+    void restoreCaches() override;
+    virtual void rebuildGraph() {}
+    // Before the first activation the window shows black.
+    bool hasPicture() const override { return !BackdropPending; }
 
     // Whether a paint() may take the cached bitmaps and bitwise-OR copies: on a raster image at
     // the window's own size and pixel ratio, as its surface is.
@@ -170,10 +178,10 @@ private:
     void placeBars();
     // A right click on the bar opens PopupMenu1.
     void opensPopupMenu(QWidget* bar);
-    // paint() on the surface, at the window's own size.
-    void paintSurface();
-    // Shows what a redraw drew: the circle part (left half) and the graph (upper right quarter).
+    // Shows the picture again where a redraw changes it: the circle part (left half) and the
+    // graph (upper right quarter); the screen's paint draws them from the findings.
     void refreshPicture();
+    void allocateSolverBitmap();
     SolverFrame m_frame;
     SolverGeometry m_geometry;
     QHBoxLayout* m_barLayout;

@@ -33,6 +33,7 @@ protected:
 
     void FormCreate() override;
     void prepareOpeningPicture() override;
+    void rebuildGraph() override;
     // Where the picture takes its graph from.
     GraphSource graphSource(const QPainter& painter, QSize size) const;
 };
@@ -76,6 +77,8 @@ protected:
     void FormCreate() override;
     void solve() override;
     void SolverClose() override;
+    void releaseCaches() override;
+    void restoreCaches() override;
 
 private:
     void WriteAngleIntervals();
