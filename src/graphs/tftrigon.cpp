@@ -339,6 +339,29 @@ void Tftrigon::restoreCaches()
     drawCircleBitmap(CircleBitmap, m_geometry);
 }
 
+void Tftrigon::completeSurface(QImage& surface)
+{
+    if (!m_circleStep)
+        return;
+    QPainter painter(&surface);
+    drawStepOnCircle(painter, CircleBitmap, m_geometry, *m_circleStep);
+    m_circleStep.reset();
+}
+
+void Tftrigon::showSurface(QPainter& painter, const QRegion& region)
+{
+    if (!m_circleStep) {
+        ChildWindow::showSurface(painter, region);
+        return;
+    }
+    ChildWindow::showSurface(painter, region - m_geometry.leftHalf());
+    plainPainter(painter);
+    for (const QRect& rect : region & m_geometry.leftHalf()) {
+        painter.setClipRect(rect);
+        drawStepOnCircle(painter, CircleBitmap, m_geometry, *m_circleStep);
+    }
+}
+
 void Tftrigon::copyCircleBitmap()
 {
     QPainter painter(&surface());
@@ -437,9 +460,12 @@ void Tftrigon::drawStep()
         m_state.TangentSide = picture.current.sy < 1 ? -1 : 1;
 
     {
-        QPainter painter(&surface());
-        drawAnimationStep(painter, CircleBitmap, m_geometry, picture);
+        // The graph segment goes on the kept surface; the circle with the step's construction
+        // is drawn straight on the screen, and on the surface only when it is read.
+        QPainter painter(&heldSurface());
+        drawStepOnGraph(painter, m_geometry, picture);
     }
+    m_circleStep = picture;
     Panel2->setText(valueText(firstFunction(), picture.current));
     if (two)
         Panel3->setText(valueText(secondFunction(), picture.current));

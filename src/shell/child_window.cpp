@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        m_owner->paintClient(painter, event->rect());
+        m_owner->paintClient(painter, event->region());
     }
     void resizeEvent(QResizeEvent* event) override
     {
@@ -125,7 +125,7 @@ QImage ChildWindow::newSurface() const
     return image;
 }
 
-QImage& ChildWindow::surface()
+QImage& ChildWindow::heldSurface()
 {
     if (m_keeping == Keeping::None || (m_surface.isNull() && m_keeping == Keeping::WhileSeen)) {
         m_surface = newSurface();
@@ -135,6 +135,31 @@ QImage& ChildWindow::surface()
         }
     }
     return m_surface;
+}
+
+QImage& ChildWindow::surface()
+{
+    heldSurface();
+    if (m_keeping != Keeping::None)
+        completeSurface(m_surface);
+    return m_surface;
+}
+
+void ChildWindow::plainPainter(QPainter& painter)
+{
+    painter.setPen(QPen());
+    painter.setBrush(QBrush());
+    painter.setFont(QFont());
+}
+
+void ChildWindow::showSurface(QPainter& painter, const QRegion& region)
+{
+    // Rectangle by rectangle: a copy clipped to one rectangle is a plain copy of rows.
+    const qreal ratio = m_surface.devicePixelRatio();
+    for (const QRect& rect : region) {
+        painter.setClipRect(rect);
+        painter.drawImage(rect, m_surface, QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
+    }
 }
 
 bool ChildWindow::isSeen() const
@@ -229,7 +254,7 @@ void ChildWindow::resizeSurface(QSize size)
     m_surface = next;
 }
 
-void ChildWindow::paintClient(QPainter& painter, const QRect& area)
+void ChildWindow::paintClient(QPainter& painter, const QRegion& region)
 {
     // A paint the window did not ask for redraws the picture through the paint handler first.
     // A picture taken of the window (QWidget::grab) paints elsewhere than into the screen's
@@ -248,17 +273,18 @@ void ChildWindow::paintClient(QPainter& painter, const QRect& area)
     }
     if (m_keeping == Keeping::None) {
         // Drawn straight: the painter as a fresh one on an image, the picture over black.
-        painter.setPen(QPen());
-        painter.setBrush(QBrush());
-        painter.setFont(QFont());
-        painter.fillRect(area, Qt::black);
-        if (hasPicture())
-            paint(painter, m_client->size());
+        // Rectangle by rectangle: fills and copies clipped to one rectangle take rows whole.
+        plainPainter(painter);
+        for (const QRect& rect : region) {
+            painter.setClipRect(rect);
+            painter.fillRect(rect, Qt::black);
+            if (hasPicture())
+                paint(painter, m_client->size());
+        }
         return;
     }
-    surface();  // made again when it was released
-    painter.drawImage(area, m_surface, QRectF(QPointF(area.topLeft()) * m_surface.devicePixelRatio(),
-                                              QSizeF(area.size()) * m_surface.devicePixelRatio()));
+    heldSurface();  // made again when it was released
+    showSurface(painter, region);
 }
 
 void ChildWindow::paint(QPainter& painter, QSize size) const

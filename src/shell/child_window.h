@@ -75,6 +75,15 @@ protected:
     // seen, made again when it is seen again.
     virtual void releaseCaches() {}
     virtual void restoreCaches() {}
+    // The kept surface, made again when it was released, without completeSurface().
+    QImage& heldSurface();
+    // Shows the part `region` of the kept surface on the screen, rectangle by rectangle; a
+    // window may draw a part of it straight on the screen instead, and then brings the surface
+    // up to date in completeSurface() before it is read.
+    virtual void showSurface(QPainter& painter, const QRegion& region);
+    virtual void completeSurface(QImage& /*surface*/) {}
+    // The painter of the screen as a fresh painter on an image is: default pen, brush and font.
+    static void plainPainter(QPainter& painter);
 
     // Form events. FormCreate lays the window out; FormShow calls ChildWindowShown();
     // FormActivate/FormDeactivate follow the window's activation; FormPaint runs when the
@@ -95,7 +104,7 @@ protected:
 
 private:
     friend class ClientArea;
-    void paintClient(QPainter& painter, const QRect& area);
+    void paintClient(QPainter& painter, const QRegion& region);
     void resizeSurface(QSize size);
     void onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
     // Asks for a review of the windows of the area once the events in hand are handled.
