@@ -275,9 +275,11 @@ void ChildWindow::paintClient(QPainter& painter, const QRegion& region)
         // Drawn straight: the painter as a fresh one on an image, the picture over black.
         // Rectangle by rectangle: fills and copies clipped to one rectangle take rows whole.
         plainPainter(painter);
+        const QRegion black = hasPicture() ? region - groundedArea() : region;
         for (const QRect& rect : region) {
             painter.setClipRect(rect);
-            painter.fillRect(rect, Qt::black);
+            for (const QRect& ground : black & rect)
+                painter.fillRect(ground, Qt::black);
             if (hasPicture())
                 paint(painter, m_client->size());
         }

@@ -71,6 +71,9 @@ protected:
     // Whether the window has a picture to show yet; without one a window that keeps no surface
     // shows black.
     virtual bool hasPicture() const { return true; }
+    // The part of the client that paint() grounds itself (fills or copies whole), which the
+    // screen's paint need not make black first.
+    virtual QRegion groundedArea() const { return {}; }
     // The bitmaps a window keeps only to draw fast while it is seen: freed when it cannot be
     // seen, made again when it is seen again.
     virtual void releaseCaches() {}

@@ -272,6 +272,12 @@ bool SolverWindow::eventFilter(QObject* watched, QEvent* event)
     return ChildWindow::eventFilter(watched, event);
 }
 
+QRegion SolverWindow::groundedArea() const
+{
+    const SolverGeometry& g = m_geometry;
+    return QRegion(0, 0, g.W / 2 - 2, g.H) + graphQuarter(g);
+}
+
 void SolverWindow::allocateSolverBitmap()
 {
     const qreal ratio = devicePixelRatioF();

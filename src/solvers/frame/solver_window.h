@@ -141,6 +141,8 @@ protected:
     virtual void rebuildGraph() {}
     // Before the first activation the window shows black.
     bool hasPicture() const override { return !BackdropPending; }
+    // Every picture clears the circle part and grounds the graph quarter.
+    QRegion groundedArea() const override;
 
     // Whether a paint() may take the cached bitmaps and bitwise-OR copies: on a raster image at
     // the window's own size and pixel ratio, as its surface is.
