@@ -69,7 +69,7 @@ BackdropStyle ElementarySolverWindow::backdropStyle() const
 
 GraphSource ElementarySolverWindow::graphSource(const QPainter& painter, QSize size) const
 {
-    return {paintsWithCaches(painter, size) ? &SolverBitmap : nullptr, backdropStyle()};
+    return {copiesGraphBitmap(painter, size) ? &SolverBitmap : nullptr, backdropStyle()};
 }
 
 void ElementarySolverWindow::prepareOpeningPicture()

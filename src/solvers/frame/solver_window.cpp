@@ -331,6 +331,16 @@ bool SolverWindow::paintsWithCaches(const QPainter& painter, QSize size) const
            device->devicePixelRatioF() == SolverBitmap.devicePixelRatio();
 }
 
+bool SolverWindow::copiesGraphBitmap(const QPainter& painter, QSize size) const
+{
+    if (paintsWithCaches(painter, size))
+        return true;
+    const QPaintEngine* engine = painter.paintEngine();
+    return painter.device() == client() && engine && engine->type() == QPaintEngine::Raster &&
+           size == QSize(m_geometry.W, m_geometry.H) && !SolverBitmap.isNull() &&
+           client()->devicePixelRatioF() == SolverBitmap.devicePixelRatio();
+}
+
 SolverGeometry SolverWindow::geometryFor(QSize size) const
 {
     if (size == QSize(m_geometry.W, m_geometry.H) || m_geometry.W <= 0 || m_geometry.H <= 0)

@@ -147,6 +147,9 @@ protected:
     // Whether a paint() may take the cached bitmaps and bitwise-OR copies: on a raster image at
     // the window's own size and pixel ratio, as its surface is.
     bool paintsWithCaches(const QPainter& painter, QSize size) const;
+    // Whether a paint() may copy the graph from SolverBitmap: where it may take the caches, and
+    // on the screen, where the window's client shows it at its own size and pixel ratio.
+    bool copiesGraphBitmap(const QPainter& painter, QSize size) const;
     // The geometry of a picture for a client area of `size`: the window's own for its own size,
     // otherwise that size with the unit circle scaled alike.
     SolverGeometry geometryFor(QSize size) const;

@@ -59,7 +59,7 @@ void QuadraticSolverWindow::rebuildGraph()
 
 GraphSource QuadraticSolverWindow::graphSource(const QPainter& painter, QSize size) const
 {
-    return {paintsWithCaches(painter, size) ? &SolverBitmap : nullptr, quadraticBackdropStyle(FunctionIndex)};
+    return {copiesGraphBitmap(painter, size) ? &SolverBitmap : nullptr, quadraticBackdropStyle(FunctionIndex)};
 }
 
 void QuadraticSolverWindow::aggiornaClick()
