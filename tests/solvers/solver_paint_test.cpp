@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QScreen>
 #include <QTest>
+#include <QTransform>
 
 #include "common/test_support.h"
 #include "graphs/tftrigon.h"
@@ -29,11 +30,12 @@ QRegion pictureArea(const SolverGeometry& g)
     return QRegion(0, 0, g.W / 2 - 2, g.H) + QRegion(g.W / 2, 0, g.W / 2, g.H / 2);
 }
 
-// Pixels of `area` that differ between two images.
+// Pixels of `area` (logical pixels of `b`) that differ between two images.
 int differences(const QImage& a, const QImage& b, const QRegion& area)
 {
     int n = 0;
-    for (const QRect& part : area)
+    const qreal ratio = b.devicePixelRatio();
+    for (const QRect& part : QTransform::fromScale(ratio, ratio).map(area))
         for (int y = part.top(); y <= part.bottom(); ++y)
             for (int x = part.left(); x <= part.right(); ++x)
                 n += a.pixel(x, y) != b.pixel(x, y);
@@ -49,7 +51,8 @@ QImage onScreen(ChildWindow* window, QRegion* controls)
     for (const QWidget* child : window->client()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (child->isVisible() && child->objectName() != QStringLiteral("quadro"))
             *controls += child->geometry();
-    return screen.copy(QRect(window->client()->mapTo(top, QPoint(0, 0)), window->client()->size()));
+    const qreal ratio = window->devicePixelRatioF();
+    return screen.copy(QRect(window->client()->mapTo(top, QPoint(0, 0)) * ratio, window->client()->size() * ratio));
 }
 
 struct Shot {
