@@ -103,10 +103,16 @@ BENCHMARK(BM_GraphsTickTwoFunctionsWithRepaint)->Unit(benchmark::kMicrosecond);
 // The full-size pictures without a window: the circle bitmap and a black surface.
 struct PlainPictures {
     graphs::GraphGeometry g = graphs::GraphGeometry::forClient(kWidth, kHeight);
-    QImage circle{kWidth / 2, kHeight, QImage::Format_RGB32};
-    QImage surface{kWidth, kHeight, QImage::Format_RGB32};
+    QImage circle;
+    QImage surface;
     PlainPictures()
     {
+        // At the screen's pixel ratio, as the window's bitmaps are.
+        const qreal ratio = qApp->devicePixelRatio();
+        circle = QImage(QSize(kWidth / 2, kHeight) * ratio, QImage::Format_RGB32);
+        surface = QImage(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
+        circle.setDevicePixelRatio(ratio);
+        surface.setDevicePixelRatio(ratio);
         graphs::drawCircleBitmap(circle, g);
         surface.fill(Qt::black);
     }

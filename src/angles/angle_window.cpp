@@ -77,6 +77,8 @@ int screenWidth()
 
 AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.slot, design.className), m_design(design)
 {
+    // The two-press drawings build the picture step by step: kept while the window is seen.
+    setKeeping(Keeping::WhileSeen);
     Help::setHelpContext(this, design.helpContext);
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));

@@ -250,6 +250,12 @@ void drawGraphAxes(QPainter& painter, const GraphGeometry& g)
 
 void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const GraphGeometry& g, const StepPicture& picture)
 {
+    drawStepOnCircle(painter, circleBitmap, g, picture);
+    drawStepOnGraph(painter, g, picture);
+}
+
+void drawStepOnCircle(QPainter& painter, const QImage& circleBitmap, const GraphGeometry& g, const StepPicture& picture)
+{
     const int x0 = g.centreX();
     const int cy = g.cy();
     const int step = picture.step;
@@ -259,7 +265,7 @@ void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const Grap
 
     painter.save();
     // Everything on the circle stays inside the left half, as on a paint box.
-    painter.setClipRect(g.leftHalf());
+    painter.setClipRect(g.leftHalf(), Qt::IntersectClip);
     drawCleanCircle(painter, circleBitmap, g);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(picturePen(Colors::clWhite, 1));
@@ -284,7 +290,12 @@ void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const Grap
         if (shown(picture, function))
             drawOnCircle(painter, g, function, picture);
     painter.restore();
+}
 
+void drawStepOnGraph(QPainter& painter, const GraphGeometry& g, const StepPicture& picture)
+{
+    const int cy = g.cy();
+    const int step = picture.step;
     // The graph segments accumulate on the right half.
     painter.save();
     for (TrigFunction function : DrawingOrder) {

@@ -63,6 +63,11 @@ void drawGraphAxes(QPainter& painter, const GraphGeometry& geometry);
 // lines; on the right half each shown function's graph segment from the step before to this one.
 void drawAnimationStep(QPainter& painter, const QImage& circleBitmap, const GraphGeometry& geometry,
                        const StepPicture& picture);
+// Its two parts: the left half (the clean circle and the step's construction) and the graph
+// segments on the right half.
+void drawStepOnCircle(QPainter& painter, const QImage& circleBitmap, const GraphGeometry& geometry,
+                      const StepPicture& picture);
+void drawStepOnGraph(QPainter& painter, const GraphGeometry& geometry, const StepPicture& picture);
 
 // The part of the right half a step draws on (the strip of its graph segments).
 QRect graphStripOfStep(const GraphGeometry& geometry, int step);

@@ -76,6 +76,8 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 Tftrigon::Tftrigon() : ChildWindow(Slot, "Tftrigon")
 {
+    // The animation builds its picture step by step: the window keeps it while it is seen.
+    setKeeping(Keeping::WhileSeen);
     buildControls();
 }
 
@@ -245,10 +247,7 @@ void Tftrigon::FormCreate()
             [this](const QString& hint) { ApplicationHintChange(hint); });
 
     // 4. The circle bitmap, black, of the left half's size.
-    CircleBitmap = QImage((QSizeF(w / 2, h) * surface().devicePixelRatio()).toSize().expandedTo(QSize(1, 1)),
-                          QImage::Format_RGB32);
-    CircleBitmap.setDevicePixelRatio(surface().devicePixelRatio());
-    CircleBitmap.fill(Colors::clBlack);
+    allocateCircleBitmap();
 
     // 5. The first drawing.
     m_state.FirstDraw = true;
@@ -320,11 +319,55 @@ void Tftrigon::setAnimationControlsEnabled(bool enabled)
     tipofunz2->setEnabled(enabled && functionCount() == 2);
 }
 
+void Tftrigon::allocateCircleBitmap()
+{
+    const qreal ratio = devicePixelRatioF();
+    CircleBitmap = QImage((QSizeF(m_geometry.width / 2, m_geometry.height) * ratio).toSize().expandedTo(QSize(1, 1)),
+                          QImage::Format_RGB32);
+    CircleBitmap.setDevicePixelRatio(ratio);
+    CircleBitmap.fill(Colors::clBlack);
+}
+
+void Tftrigon::releaseCaches()
+{
+    CircleBitmap = QImage();
+}
+
+void Tftrigon::restoreCaches()
+{
+    allocateCircleBitmap();
+    if (CircleBitmap.isNull())
+        allocateCircleBitmap();
+    drawCircleBitmap(CircleBitmap, m_geometry);
+}
+
+void Tftrigon::completeSurface(QImage& surface)
+{
+    if (!m_circleStep)
+        return;
+    QPainter painter(&surface);
+    drawStepOnCircle(painter, CircleBitmap, m_geometry, *m_circleStep);
+    m_circleStep.reset();
+}
+
+void Tftrigon::showSurface(QPainter& painter, const QRegion& region)
+{
+    if (!m_circleStep) {
+        ChildWindow::showSurface(painter, region);
+        return;
+    }
+    ChildWindow::showSurface(painter, region - m_geometry.leftHalf());
+    plainPainter(painter);
+    for (const QRect& rect : region & m_geometry.leftHalf()) {
+        painter.setClipRect(rect);
+        drawStepOnCircle(painter, CircleBitmap, m_geometry, *m_circleStep);
+    }
+}
+
 void Tftrigon::copyCircleBitmap()
 {
     QPainter painter(&surface());
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(0, 0), CircleBitmap);
+    drawCleanCircle(painter, CircleBitmap, m_geometry);
 }
 
 void Tftrigon::drawAxes()
@@ -420,9 +463,12 @@ void Tftrigon::drawStep()
         m_state.TangentSide = picture.current.sy < 1 ? -1 : 1;
 
     {
-        QPainter painter(&surface());
-        drawAnimationStep(painter, CircleBitmap, m_geometry, picture);
+        // The graph segment goes on the kept surface; the circle with the step's construction
+        // is drawn straight on the screen, and on the surface only when it is read.
+        QPainter painter(&heldSurface());
+        drawStepOnGraph(painter, m_geometry, picture);
     }
+    m_circleStep = picture;
     Panel2->setText(valueText(firstFunction(), picture.current));
     if (two)
         Panel3->setText(valueText(secondFunction(), picture.current));

@@ -4,6 +4,7 @@
 // speed, paused, or one step at a time.
 #include <QImage>
 #include <array>
+#include <optional>
 
 #include "graphs/function_graphs_state.h"
 #include "graphs/graphs_drawing.h"
@@ -80,6 +81,11 @@ private:
     void drawStep();
     void endAnimation();
     void copyCircleBitmap();
+    void allocateCircleBitmap();
+    void releaseCaches() override;
+    void restoreCaches() override;
+    void completeSurface(QImage& surface) override;
+    void showSurface(QPainter& painter, const QRegion& region) override;
     void drawAxes();
 
     graphs::FunctionGraphsState m_state;
@@ -89,6 +95,8 @@ private:
     void describeStep(int step);
     std::array<bool, graphs::FunctionCount> m_shown{};
     QImage CircleBitmap;
+    // The step whose construction the circle shows on the screen but not yet on the surface.
+    std::optional<graphs::StepPicture> m_circleStep;
 
     QWidget* quadro = nullptr;
     QToolBar* ToolBar1 = nullptr;

@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <vector>
@@ -37,7 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        m_owner->paintClient(painter, event->rect());
+        m_owner->paintClient(painter, event->region());
     }
     void resizeEvent(QResizeEvent* event) override
     {
@@ -174,6 +176,112 @@ QString ChildWindow::pictureDescription() const
     return m_picture->accessibleDescription();
 }
 
+void ChildWindow::setKeeping(Keeping keeping)
+{
+    m_keeping = keeping;
+    if (keeping == Keeping::None)
+        m_surface = QImage();
+}
+
+QImage ChildWindow::newSurface() const
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage image((QSizeF(m_client->size()) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    return image;
+}
+
+QImage& ChildWindow::heldSurface()
+{
+    if (m_keeping == Keeping::None || (m_surface.isNull() && m_keeping == Keeping::WhileSeen)) {
+        m_surface = newSurface();
+        if (hasPicture()) {
+            QPainter painter(&m_surface);
+            paint(painter, m_client->size());
+        }
+    }
+    return m_surface;
+}
+
+QImage& ChildWindow::surface()
+{
+    heldSurface();
+    if (m_keeping != Keeping::None)
+        completeSurface(m_surface);
+    return m_surface;
+}
+
+void ChildWindow::plainPainter(QPainter& painter)
+{
+    painter.setPen(QPen());
+    painter.setBrush(QBrush());
+    painter.setFont(QFont());
+}
+
+void ChildWindow::showSurface(QPainter& painter, const QRegion& region)
+{
+    // Rectangle by rectangle: a copy clipped to one rectangle is a plain copy of rows.
+    const qreal ratio = m_surface.devicePixelRatio();
+    for (const QRect& rect : region) {
+        painter.setClipRect(rect);
+        painter.drawImage(rect, m_surface, QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
+    }
+}
+
+bool ChildWindow::isSeen() const
+{
+    if (m_closed || !isVisible() || isMinimized())
+        return false;
+    const QMdiArea* area = mdiArea();
+    if (!area)
+        return true;
+    QRegion uncovered = QRegion(geometry()) & area->viewport()->rect();
+    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::StackingOrder);
+    for (qsizetype i = windows.indexOf(const_cast<ChildWindow*>(this)) + 1; i < windows.size(); ++i)
+        if (windows[i]->isVisible() && !windows[i]->isMinimized())
+            uncovered -= windows[i]->geometry();
+    return !uncovered.isEmpty();
+}
+
+void ChildWindow::review()
+{
+    if (m_closed)
+        return;
+    if (!isSeen()) {
+        if (m_keeping != Keeping::Always)
+            m_surface = QImage();
+        if (m_cachesHeld) {
+            releaseCaches();
+            m_cachesHeld = false;
+        }
+    } else if (!m_cachesHeld) {
+        restoreCaches();
+        m_cachesHeld = true;
+    }
+}
+
+void ChildWindow::reviewSeenWindows(QWidget* area)
+{
+    if (auto* frameArea = qobject_cast<QMdiArea*>(area))
+        for (QMdiSubWindow* window : frameArea->subWindowList())
+            if (auto* child = qobject_cast<ChildWindow*>(window))
+                child->review();
+}
+
+void ChildWindow::scheduleReview()
+{
+    QMdiArea* area = mdiArea();
+    static const char* const pending = "reviewPending";
+    if (!area || area->property(pending).toBool())
+        return;
+    area->setProperty(pending, true);
+    QTimer::singleShot(0, area, [area] {
+        area->setProperty(pending, false);
+        reviewSeenWindows(area);
+    });
+}
+
 void ChildWindow::refreshSurface()
 {
     if (m_inPaint)
@@ -192,6 +300,13 @@ void ChildWindow::refreshSurface(const QRegion& drawn)
 
 void ChildWindow::resizeSurface(QSize size)
 {
+    scheduleReview();
+    if (m_keeping == Keeping::None) {
+        m_surface = QImage();
+        return;
+    }
+    if (m_keeping == Keeping::WhileSeen && m_surface.isNull())
+        return;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (!m_surface.isNull() && m_surface.size() == pixels)
@@ -206,7 +321,7 @@ void ChildWindow::resizeSurface(QSize size)
     m_surface = next;
 }
 
-void ChildWindow::paintClient(QPainter& painter, const QRect& area)
+void ChildWindow::paintClient(QPainter& painter, const QRegion& region)
 {
     // A paint the window did not ask for redraws the picture through the paint handler first.
     // A picture taken of the window (QWidget::grab) paints elsewhere than into the screen's
@@ -223,8 +338,22 @@ void ChildWindow::paintClient(QPainter& painter, const QRect& area)
         m_ownPaintPending = false;
         m_inPaint = false;
     }
-    painter.drawImage(area, m_surface, QRectF(QPointF(area.topLeft()) * m_surface.devicePixelRatio(),
-                                              QSizeF(area.size()) * m_surface.devicePixelRatio()));
+    if (m_keeping == Keeping::None) {
+        // Drawn straight: the painter as a fresh one on an image, the picture over black.
+        // Rectangle by rectangle: fills and copies clipped to one rectangle take rows whole.
+        plainPainter(painter);
+        const QRegion black = hasPicture() ? region - groundedArea() : region;
+        for (const QRect& rect : region) {
+            painter.setClipRect(rect);
+            for (const QRect& ground : black & rect)
+                painter.fillRect(ground, Qt::black);
+            if (hasPicture())
+                paint(painter, m_client->size());
+        }
+        return;
+    }
+    heldSurface();  // made again when it was released
+    showSurface(painter, region);
 }
 
 void ChildWindow::paint(QPainter& painter, QSize size) const
@@ -294,6 +423,19 @@ void ChildWindow::showEvent(QShowEvent* event)
     QMdiSubWindow::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+    scheduleReview();
+}
+
+void ChildWindow::hideEvent(QHideEvent* event)
+{
+    QMdiSubWindow::hideEvent(event);
+    scheduleReview();
+}
+
+void ChildWindow::moveEvent(QMoveEvent* event)
+{
+    QMdiSubWindow::moveEvent(event);
+    scheduleReview();
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event)
@@ -308,6 +450,7 @@ void ChildWindow::closeEvent(QCloseEvent* event)
         app::WindowClosed[std::size_t(m_slot)] = true;
         app::setOpenChildWindow(m_slot, nullptr);
     }
+    scheduleReview();
     QMdiSubWindow::closeEvent(event);  // with WA_DeleteOnClose the window is destroyed after the close
     app::ChildWindowClosed();
 }
@@ -316,6 +459,7 @@ void ChildWindow::onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStat
 {
     if (m_closed)
         return;
+    scheduleReview();
     const bool wasActive = oldState.testFlag(Qt::WindowActive);
     const bool isActive = newState.testFlag(Qt::WindowActive);
     if (!wasActive && isActive)

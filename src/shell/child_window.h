@@ -27,8 +27,18 @@ public:
     int clientWidth() const;
     int clientHeight() const;
 
-    // The retained picture of the client area. Handlers draw on it and call refreshSurface().
-    QImage& surface() { return m_surface; }
+    // How a window keeps its picture between paints: a surface kept always, a surface kept only
+    // while the window can be seen (made again from paint() when it is seen again), or none, the
+    // picture drawn by paint() straight onto the screen at every paint.
+    enum class Keeping { Always, WhileSeen, None };
+    Keeping keeping() const { return m_keeping; }
+
+    // The picture of the client area as the screen shows it. Handlers of a window that keeps a
+    // surface draw on it and call refreshSurface(); a released surface is made again from
+    // paint(). A window that keeps none gives what paint() draws now on an image of its own.
+    QImage& surface();
+    // Whether the surface (and the bitmaps kept to draw fast) are held now.
+    bool holdsSurface() const { return !m_surface.isNull(); }
     void refreshSurface();
     // The same for the part of the client area the handler drew on (client coordinates);
     // a rectangle converts to a region.
@@ -68,12 +78,41 @@ public:
     // The picture's own menu, opened by a right click on it: Save picture…, Print…, Copy.
     QMenu* pictureMenu() const { return m_pictureMenu; }
 
+    // Whether the window can be seen: shown, not minimised and not wholly covered by the windows
+    // in front of it in the frame's area.
+    bool isSeen() const;
+    // Releases the surface and the bitmaps of every window of the frame's area that cannot be
+    // seen, and gives back their bitmaps to those seen again; run after the windows change
+    // (opened, brought forward, moved, minimised, closed).
+    static void reviewSeenWindows(QWidget* area);
+
 protected:
     // The visible, non-empty labels of the list as lines of text: the labels side by side on a
     // row make one line, the rows from top to bottom (positions on the client area). A label set
     // in the Symbol font gives its Greek letters (p as π), and the capitals that only look Latin
     // as the Latin ones they look like (2Kπ, not 2Κπ).
     QStringList labelLines(const QList<const QLabel*>& labels) const;
+
+    void setKeeping(Keeping keeping);
+    // Whether the window has a picture to show yet; without one a window that keeps no surface
+    // shows black.
+    virtual bool hasPicture() const { return true; }
+    // The part of the client that paint() grounds itself (fills or copies whole), which the
+    // screen's paint need not make black first.
+    virtual QRegion groundedArea() const { return {}; }
+    // The bitmaps a window keeps only to draw fast while it is seen: freed when it cannot be
+    // seen, made again when it is seen again.
+    virtual void releaseCaches() {}
+    virtual void restoreCaches() {}
+    // The kept surface, made again when it was released, without completeSurface().
+    QImage& heldSurface();
+    // Shows the part `region` of the kept surface on the screen, rectangle by rectangle; a
+    // window may draw a part of it straight on the screen instead, and then brings the surface
+    // up to date in completeSurface() before it is read.
+    virtual void showSurface(QPainter& painter, const QRegion& region);
+    virtual void completeSurface(QImage& /*surface*/) {}
+    // The painter of the screen as a fresh painter on an image is: default pen, brush and font.
+    static void plainPainter(QPainter& painter);
 
     // Form events. FormCreate lays the window out; FormShow calls ChildWindowShown();
     // FormActivate/FormDeactivate follow the window's activation; FormPaint runs when the
@@ -94,19 +133,28 @@ protected:
     void nameControls();
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     friend class ClientArea;
-    void paintClient(QPainter& painter, const QRect& area);
+    void paintClient(QPainter& painter, const QRegion& region);
     void resizeSurface(QSize size);
     void onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+    // Asks for a review of the windows of the area once the events in hand are handled.
+    void scheduleReview();
+    // Releases or gives back what the window keeps as it is seen or not.
+    void review();
+    QImage newSurface() const;
 
     int m_slot;
     ClientArea* m_client;
     Accessibility::PictureElement* m_picture;
     QMenu* m_pictureMenu;
     QImage m_surface;
+    Keeping m_keeping = Keeping::Always;
+    bool m_cachesHeld = true;
     bool m_ownPaintPending = false;
     bool m_inPaint = false;
     bool m_closed = false;

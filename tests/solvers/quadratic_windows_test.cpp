@@ -347,7 +347,7 @@ TEST_F(QuadraticWindowTest, InequalityPictureColoursTheTwoSets)
     Tdisequasecondogrado* w = openInequality();
     ASSERT_NE(w, nullptr);
     const SolverGeometry g = w->geometry();
-    const QImage& s = w->surface();
+    QImage s = w->surface();  // what the screen shows, taken again after each change
     const int x = g.W / 2 + 3;  // left of the curve: the band colours on black ground
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(0))), clBlue);       // >= 0 below the root 0.5
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(-0.9L))), clBlue);
@@ -371,6 +371,7 @@ TEST_F(QuadraticWindowTest, InequalityPictureColoursTheTwoSets)
     // a < 0: >= 0 between the roots is blue and aqua, the rest red.
     choose(w, Cosine);
     w->setCoefficients({-1, 0, 0.25L});
+    s = w->surface();
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(0))), clBlue);
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(0.75L))), clRed);
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(-0.75L))), clRed);
@@ -381,6 +382,7 @@ TEST_F(QuadraticWindowTest, InequalityPictureColoursTheTwoSets)
     // The tangent: bands over the whole graph, the ring's sectors between the root angles.
     choose(w, Tangent);
     w->setCoefficients({1, 0, -1});
+    s = w->surface();
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(2))), clBlue);
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(-2))), clBlue);
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(0.5L))), clRed);
@@ -391,6 +393,7 @@ TEST_F(QuadraticWindowTest, InequalityPictureColoursTheTwoSets)
 
     // No root: the whole ring and band in the >= 0 colours.
     w->setCoefficients({1, 0, 1});
+    s = w->surface();
     EXPECT_EQ(colourAt(s, QPoint(x, g.graphY(0.5L))), clBlue);
     EXPECT_TRUE(colourNear(s, g.pointAt(radians(10), g.U + 10), clAqua));
     EXPECT_EQ(colourAt(s, g.pointAt(radians(10), g.U / 2)), clBlack);

@@ -1,13 +1,17 @@
 // The paint hook of the six solver windows: the picture painted on a device that takes no
 // cached bitmap and no bitwise-OR copy (a QPicture, as a printer or an SVG generator records
-// it) is, played back on an image, pixel for pixel the picture the window shows; and the
-// result texts read in order.
+// it) is, played back on an image, pixel for pixel the picture the window shows, and so is
+// what its paint drew on the screen; and the result texts read in order.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QMdiArea>
+#include <QScreen>
 #include <QTest>
+#include <QTransform>
 
 #include "common/test_support.h"
+#include "graphs/tftrigon.h"
 #include "platform/symbol_font.h"
 #include "platform/updown.h"
 #include "app/main_window.h"
@@ -20,15 +24,35 @@ using namespace solvers;
 
 namespace {
 
-// Pixels of the picture (the left half and the graph) that differ between two images.
-int differences(const QImage& a, const QImage& b, const SolverGeometry& g)
+// The picture of a solver window: the left half and the graph.
+QRegion pictureArea(const SolverGeometry& g)
+{
+    return QRegion(0, 0, g.W / 2 - 2, g.H) + QRegion(g.W / 2, 0, g.W / 2, g.H / 2);
+}
+
+// Pixels of `area` (logical pixels of `b`) that differ between two images.
+int differences(const QImage& a, const QImage& b, const QRegion& area)
 {
     int n = 0;
-    for (const QRect& part : {QRect(0, 0, g.W / 2 - 2, g.H), QRect(g.W / 2, 0, g.W / 2, g.H / 2)})
+    const qreal ratio = b.devicePixelRatio();
+    for (const QRect& part : QTransform::fromScale(ratio, ratio).map(area))
         for (int y = part.top(); y <= part.bottom(); ++y)
             for (int x = part.left(); x <= part.right(); ++x)
                 n += a.pixel(x, y) != b.pixel(x, y);
     return n;
+}
+
+// The client area of a window as the screen shows it, and the part its controls cover (but
+// the paint box `quadro`, which shows the picture through).
+QImage onScreen(ChildWindow* window, QRegion* controls)
+{
+    QWidget* top = window->window();
+    const QImage screen = top->screen()->grabWindow(top->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QWidget* child : window->client()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->isVisible() && child->objectName() != QStringLiteral("quadro"))
+            *controls += child->geometry();
+    const qreal ratio = window->devicePixelRatioF();
+    return screen.copy(QRect(window->client()->mapTo(top, QPoint(0, 0)) * ratio, window->client()->size() * ratio));
 }
 
 struct Shot {
@@ -66,7 +90,11 @@ TEST_P(SolverPaintTest, APictureRecordedWithoutBitmapsIsTheWindowsPicture)
     processEvents();
     const SolverGeometry g = window->geometry();
     const QImage shown = window->surface().copy(0, 0, g.W, g.H);
-    EXPECT_EQ(differences(recordedPicture(*window, QSize(g.W, g.H)), shown, g), 0) << shot.menuItem;
+    EXPECT_EQ(differences(recordedPicture(*window, QSize(g.W, g.H)), shown, pictureArea(g)), 0) << shot.menuItem;
+    // The window keeps no surface: the screen holds the picture its paint drew there.
+    QRegion controls;
+    const QImage screen = onScreen(window, &controls);
+    EXPECT_EQ(differences(screen, shown, pictureArea(g) - controls), 0) << shot.menuItem;
     EXPECT_FALSE(window->resultTexts().isEmpty());
 }
 
@@ -97,4 +125,59 @@ TEST(SolverResultTexts, TopToBottomThenLeftToRightWithPiShown)
     EXPECT_EQ(texts[2], QStringLiteral("x1 = "));
     EXPECT_EQ(texts[3], symbolFontText(QStringLiteral("p/6 + 2Kp")));
     EXPECT_TRUE(texts[3].startsWith(QStringLiteral("π/6")));
+}
+
+// A window that cannot be seen holds no surface and no bitmap; seen again, it shows the same
+// picture as before, and so does a window brought back from its minimised state.
+TEST(SolverPictures, UnseenWindowsFreeTheirPicturesAndShowThemAgain)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    for (const char* item : {"Funzioni1", "Equazionielementari1", "Disquazionidisecondogrado1"})
+        main->menuItem(QString::fromLatin1(item))->trigger();
+    processEvents();
+    auto* graphs = qobject_cast<Tftrigon*>(app::openChildWindow(13));
+    auto* equation = qobject_cast<Tequa*>(app::openChildWindow(6));
+    auto* inequality = qobject_cast<Tdisequasecondogrado*>(app::openChildWindow(29));
+    ASSERT_TRUE(graphs && equation && inequality);
+    EXPECT_FALSE(graphs->isSeen());
+    EXPECT_FALSE(graphs->holdsSurface());
+    EXPECT_TRUE(graphs->circleBitmap().isNull());
+    EXPECT_FALSE(equation->isSeen());
+    EXPECT_TRUE(equation->solverBitmap().isNull());
+    EXPECT_TRUE(inequality->isSeen());
+    EXPECT_FALSE(inequality->holdsSurface());  // a solver window keeps none
+    EXPECT_FALSE(inequality->solverBitmap().isNull());
+    EXPECT_FALSE(inequality->bitmaps().CompositeBitmap.isNull());
+    const QImage inequalityShown = inequality->surface();
+
+    for (ChildWindow* window : std::initializer_list<ChildWindow*>{equation, graphs}) {
+        const QImage hidden = window->surface();  // drawn from paint() alone
+        main->mdiArea()->setActiveSubWindow(window);
+        processEvents();
+        EXPECT_TRUE(window->isSeen());
+        EXPECT_EQ(window->surface(), hidden) << window->objectName().toStdString();
+        if (window == equation)
+            EXPECT_FALSE(equation->solverBitmap().isNull());
+    }
+    EXPECT_FALSE(equation->isSeen());
+    EXPECT_TRUE(equation->solverBitmap().isNull());
+    EXPECT_TRUE(graphs->holdsSurface());
+    EXPECT_FALSE(graphs->circleBitmap().isNull());
+    // The animation draws its circle straight on the screen: the same as on the surface.
+    graphs->aggiornaClick();
+    for (int tick = 0; tick < 50; ++tick)
+        graphs->cadenzaTimer();
+    processEvents();
+    QRegion controls;
+    const QImage screen = onScreen(graphs, &controls);
+    EXPECT_EQ(differences(screen, graphs->surface(), QRegion(graphs->client()->rect()) - controls), 0);
+
+    graphs->showMinimized();
+    processEvents();
+    EXPECT_FALSE(graphs->holdsSurface());
+    main->mdiArea()->setActiveSubWindow(inequality);
+    processEvents();
+    EXPECT_TRUE(equation->solverBitmap().isNull());
+    EXPECT_EQ(inequality->surface(), inequalityShown);
 }

@@ -70,12 +70,17 @@ BackdropStyle ElementarySolverWindow::backdropStyle() const
 
 GraphSource ElementarySolverWindow::graphSource(const QPainter& painter, QSize size) const
 {
-    return {paintsWithCaches(painter, size) ? &SolverBitmap : nullptr, backdropStyle()};
+    return {copiesGraphBitmap(painter, size) ? &SolverBitmap : nullptr, backdropStyle()};
 }
 
 void ElementarySolverWindow::prepareOpeningPicture()
 {
     sposta->setPosition(StartAngle);
+    drawBackdrop(backdropStyle());
+}
+
+void ElementarySolverWindow::rebuildGraph()
+{
     drawBackdrop(backdropStyle());
 }
 

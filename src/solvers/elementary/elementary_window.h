@@ -43,6 +43,7 @@ protected:
 
     void FormCreate() override;
     void prepareOpeningPicture() override;
+    void rebuildGraph() override;
     // AngleDeg from sposta, and the findings for it.
     void solveAngle();
     // Where the picture takes its graph from.

@@ -27,6 +27,11 @@ void drawTextAt(QPainter& painter, int x, int y, const QString& text)
     painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
 }
 
+bool clipReaches(const QPainter& painter, const QRect& area)
+{
+    return !painter.hasClipping() || painter.clipBoundingRect().toAlignedRect().intersects(area);
+}
+
 void copyBitmapRect(QPainter& painter, QPoint to, const QImage& bitmap, const QRect& source)
 {
     if (source.isEmpty())
@@ -70,7 +75,7 @@ void drawBackdropCopy(QPainter& painter, const SolverGeometry& g, const Backdrop
                       const QRect& rows, bool ground)
 {
     const QRect area = rows.intersected(graphQuarter(g));
-    if (area.isEmpty())
+    if (area.isEmpty() || !clipReaches(painter, area))
         return;
     painter.save();
     if (ground)

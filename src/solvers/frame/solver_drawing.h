@@ -21,6 +21,10 @@ QPen dottedPen(const QColor& colour);
 // Text with its top-left corner at (x, y), as the window system writes it.
 void drawTextAt(QPainter& painter, int x, int y, const QString& text);
 
+// Whether the painter's clip (when it has one) reaches into `area`: a picture drawn piece by
+// piece on the screen leaves out the pieces that would be clipped away whole.
+bool clipReaches(const QPainter& painter, const QRect& area);
+
 // Copies the `source` rectangle (logical pixels of `bitmap`) with its top-left corner at `to`.
 void copyBitmapRect(QPainter& painter, QPoint to, const QImage& bitmap, const QRect& source);
 

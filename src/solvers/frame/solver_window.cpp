@@ -56,6 +56,7 @@ public:
 
 SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, frame.className), m_frame(frame)
 {
+    setKeeping(Keeping::None);
     QWidget* area = client();
     area->installEventFilter(this);
     Help::setHelpContext(this, SolverWindowHelpContext);
@@ -245,11 +246,7 @@ void SolverWindow::SolverFrameLayout()
 
     m_geometry.W = W;
     m_geometry.H = H;
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = m_geometry.bitmapSize(m_frame.bitmapHalves).expandedTo(QSize(1, 1));
-    SolverBitmap = QImage(size * ratio, QImage::Format_RGB32);
-    SolverBitmap.setDevicePixelRatio(ratio);
-    SolverBitmap.fill(Qt::black);
+    allocateSolverBitmap();
 
     if (funzt) {
         funzt->setCurrentIndex(0);
@@ -303,8 +300,37 @@ bool SolverWindow::eventFilter(QObject* watched, QEvent* event)
     return ChildWindow::eventFilter(watched, event);
 }
 
+QRegion SolverWindow::groundedArea() const
+{
+    const SolverGeometry& g = m_geometry;
+    return QRegion(0, 0, g.W / 2 - 2, g.H) + graphQuarter(g);
+}
+
+void SolverWindow::allocateSolverBitmap()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = m_geometry.bitmapSize(m_frame.bitmapHalves).expandedTo(QSize(1, 1));
+    SolverBitmap = QImage(size * ratio, QImage::Format_RGB32);
+    SolverBitmap.setDevicePixelRatio(ratio);
+    SolverBitmap.fill(Qt::black);
+}
+
+void SolverWindow::releaseCaches()
+{
+    SolverBitmap = QImage();
+}
+
+void SolverWindow::restoreCaches()
+{
+    allocateSolverBitmap();
+    if (!BackdropPending)
+        rebuildGraph();
+}
+
 void SolverWindow::drawBackdrop(const BackdropStyle& style)
 {
+    if (SolverBitmap.isNull())
+        allocateSolverBitmap();
     SolverBackdrop(SolverBitmap, m_geometry, style);
 }
 
@@ -312,12 +338,6 @@ void SolverWindow::refreshPicture()
 {
     const SolverGeometry& g = m_geometry;
     refreshSurface(QRegion(0, 0, g.W / 2, g.H) + QRegion(g.W / 2, 0, g.W - g.W / 2, g.H / 2));
-}
-
-void SolverWindow::paintSurface()
-{
-    QPainter painter(&surface());
-    paint(painter, QSize(m_geometry.W, m_geometry.H));
 }
 
 void SolverWindow::tellFindings()
@@ -339,7 +359,6 @@ void SolverWindow::redraw()
     if (BackdropPending)
         return;
     m_openingPicture = false;
-    paintSurface();
     refreshPicture();
 }
 
@@ -350,6 +369,16 @@ bool SolverWindow::paintsWithCaches(const QPainter& painter, QSize size) const
     return device && engine && device->devType() == QInternal::Image && engine->type() == QPaintEngine::Raster &&
            size == QSize(m_geometry.W, m_geometry.H) && !SolverBitmap.isNull() &&
            device->devicePixelRatioF() == SolverBitmap.devicePixelRatio();
+}
+
+bool SolverWindow::copiesGraphBitmap(const QPainter& painter, QSize size) const
+{
+    if (paintsWithCaches(painter, size))
+        return true;
+    const QPaintEngine* engine = painter.paintEngine();
+    return painter.device() == client() && engine && engine->type() == QPaintEngine::Raster &&
+           size == QSize(m_geometry.W, m_geometry.H) && !SolverBitmap.isNull() &&
+           client()->devicePixelRatioF() == SolverBitmap.devicePixelRatio();
 }
 
 SolverGeometry SolverWindow::geometryFor(QSize size) const
@@ -400,7 +429,6 @@ void SolverWindow::formactivate()
         solve();
         tellFindings();
         m_openingPicture = true;
-        paintSurface();
         refreshSurface();
         ToolBar1->setVisible(true);
     }

@@ -8,8 +8,9 @@
 // (`BackdropPending`), and closing into the registry.
 //
 // Every change the user makes, and every repaint the window did not ask for, runs the frame's
-// redraw(): the window's solve() (its findings from its input, then the result labels), then
-// its paint() on the window's surface. paint() draws the whole picture from the findings, on
+// redraw(): the window's solve() (its findings from its input, then the result labels); the
+// picture is then drawn by its paint() straight onto the screen where it changed (the window
+// keeps no surface). paint() draws the whole picture from the findings, on
 // any paint device: the window's surface, an image, a printer, an SVG generator.
 //
 // How a solver window plugs in (docs/DESIGN.md tells the whole of it):
@@ -138,10 +139,22 @@ protected:
     void redraw();
     // Frees the window's bitmaps when it closes.
     virtual void SolverClose();
+    // The bitmaps of a window that cannot be seen are freed and made again when it is seen:
+    // SolverBitmap, then rebuildGraph() draws the graph of the current function into it.
+    void releaseCaches() override;
+    void restoreCaches() override;
+    virtual void rebuildGraph() {}
+    // Before the first activation the window shows black.
+    bool hasPicture() const override { return !BackdropPending; }
+    // Every picture clears the circle part and grounds the graph quarter.
+    QRegion groundedArea() const override;
 
     // Whether a paint() may take the cached bitmaps and bitwise-OR copies: on a raster image at
     // the window's own size and pixel ratio, as its surface is.
     bool paintsWithCaches(const QPainter& painter, QSize size) const;
+    // Whether a paint() may copy the graph from SolverBitmap: where it may take the caches, and
+    // on the screen, where the window's client shows it at its own size and pixel ratio.
+    bool copiesGraphBitmap(const QPainter& painter, QSize size) const;
     // The geometry of a picture for a client area of `size`: the window's own for its own size,
     // otherwise that size with the unit circle scaled alike.
     SolverGeometry geometryFor(QSize size) const;
@@ -181,10 +194,10 @@ private:
     // Tells screen readers what solve() found: the result labels' names (π where a Symbol-font
     // label shows p), the results panel's description, the picture's description.
     void tellFindings();
-    // paint() on the surface, at the window's own size.
-    void paintSurface();
-    // Shows what a redraw drew: the circle part (left half) and the graph (upper right quarter).
+    // Shows the picture again where a redraw changes it: the circle part (left half) and the
+    // graph (upper right quarter); the screen's paint draws them from the findings.
     void refreshPicture();
+    void allocateSolverBitmap();
     SolverFrame m_frame;
     SolverGeometry m_geometry;
     QHBoxLayout* m_barLayout;

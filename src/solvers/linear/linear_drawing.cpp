@@ -213,7 +213,7 @@ void drawLinearPicture(QPainter& painter, const SolverGeometry& g, const LinearP
         drawLinearGraph(graph, g, p);
         graph.end();
         painter.drawImage(g.bitmapOrigin(), *graphCache);
-    } else {
+    } else if (clipReaches(painter, graphQuarter(g))) {
         const QRect quarter = graphQuarter(g);
         painter.save();
         painter.fillRect(quarter, Qt::black);

@@ -54,9 +54,14 @@ void QuadraticSolverWindow::prepareOpeningPicture()
     drawBackdrop(quadraticBackdropStyle(FunctionIndex));
 }
 
+void QuadraticSolverWindow::rebuildGraph()
+{
+    drawBackdrop(quadraticBackdropStyle(FunctionIndex));
+}
+
 GraphSource QuadraticSolverWindow::graphSource(const QPainter& painter, QSize size) const
 {
-    return {paintsWithCaches(painter, size) ? &SolverBitmap : nullptr, quadraticBackdropStyle(FunctionIndex)};
+    return {copiesGraphBitmap(painter, size) ? &SolverBitmap : nullptr, quadraticBackdropStyle(FunctionIndex)};
 }
 
 void QuadraticSolverWindow::aggiornaClick()
@@ -172,6 +177,18 @@ void Tdisequasecondogrado::WriteAngleIntervals()
     Label[4]->setText(texts.Label4);
     Label[12]->setText(texts.Label12);
     Label[16]->setText(texts.Label16);
+}
+
+void Tdisequasecondogrado::releaseCaches()
+{
+    m_bitmaps.free();
+    SolverWindow::releaseCaches();
+}
+
+void Tdisequasecondogrado::restoreCaches()
+{
+    SolverWindow::restoreCaches();
+    m_bitmaps.create(geometry(), devicePixelRatioF());
 }
 
 void Tdisequasecondogrado::SolverClose()

@@ -33,6 +33,7 @@ protected:
 
     void FormCreate() override;
     void prepareOpeningPicture() override;
+    void rebuildGraph() override;
     // Where the picture takes its graph from.
     GraphSource graphSource(const QPainter& painter, QSize size) const;
 };
@@ -78,6 +79,8 @@ protected:
     void solve() override;
     QString pictureWords() const override;
     void SolverClose() override;
+    void releaseCaches() override;
+    void restoreCaches() override;
 
 private:
     void WriteAngleIntervals();
