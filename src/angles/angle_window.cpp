@@ -15,6 +15,7 @@
 #include "angles/symbol_combo_box.h"
 #include "maths/angles.h"
 #include "platform/accessibility.h"
+#include "platform/bars.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/desktop.h"
@@ -45,17 +46,6 @@ const QColor& windowColour()
     return Colors::clSilver;
 }
 
-void paintWith(QWidget* widget, const QColor& ground, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, ground);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, Accessibility::readable(text, ground));
-    widget->setPalette(palette);
-    // An opaque control repaints itself alone, never the picture beneath it.
-    widget->setAutoFillBackground(true);
-}
 
 QToolButton* makeToolButton(QWidget* parent, const char* name, int image)
 {
@@ -85,16 +75,8 @@ AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.s
 
     controlBar = new QWidget(area);
     controlBar->setObjectName(QString::fromLatin1(design.controlBarName));
-    paintWith(controlBar, windowColour(), Colors::clBlack);
-    auto* barLayout = new QHBoxLayout(controlBar);
-    barLayout->setContentsMargins(2, 2, 2, 2);
-    ToolBar1 = new QToolBar(controlBar);
-    ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setIconSize(QSize(16, 16));
-    barLayout->addWidget(ToolBar1);
-    barLayout->addStretch(1);
+    Bars::paintWith(controlBar, windowColour(), Colors::clBlack);
+    ToolBar1 = Bars::addToolBar1(controlBar);
 
     if (design.symbolFont) {
         quadrante = new SymbolComboBox(ToolBar1);
@@ -105,7 +87,7 @@ AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.s
     }
     quadrante->setObjectName("quadrante");
     quadrante->setFixedWidth(design.quadranteWidth);
-    paintWith(quadrante, Colors::clBlack, Colors::clWhite);
+    Bars::paintWith(quadrante, Colors::clBlack, Colors::clWhite);
 
     angolo = new QLineEdit(ToolBar1);
     angolo->setObjectName("angolo");
@@ -113,7 +95,7 @@ AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.s
     angolo->setFixedWidth(design.angoloWidth);
     angolo->setFont(Fonts::windowDefault(true));
     angolo->setText(QString::number(design.position));
-    paintWith(angolo, Colors::clBlack, Colors::clWhite);
+    Bars::paintWith(angolo, Colors::clBlack, Colors::clWhite);
 
     pangolo = new UpDown(ToolBar1);
     pangolo->setObjectName("pangolo");
@@ -153,7 +135,7 @@ AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.s
     sotto = new QFrame(area);
     sotto->setObjectName("sotto");
     sotto->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    paintWith(sotto, windowColour(), Colors::clBlack);
+    Bars::paintWith(sotto, windowColour(), Colors::clBlack);
 
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->setContentsMargins(0, 0, 0, 0);
@@ -188,7 +170,7 @@ QLabel* AngleWindow::makeLabel(QFrame* bevel, const char* name, bool symbol)
     label->setFont(symbol ? Fonts::symbol(LabelPixelSize, true) : Fonts::sansSerif(LabelPixelSize, true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setTextFormat(Qt::PlainText);
-    paintWith(label, windowColour(), Colors::clBlack);
+    Bars::paintWith(label, windowColour(), Colors::clBlack);
     label->resize(bevel->width() - 2 * LabelIndent, label->fontMetrics().height() + 2);
     label->raise();
     return label;

@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/bars.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
@@ -46,16 +47,6 @@ std::function<ChildWindow*(int)>& topicOpener()
     return opener;
 }
 
-void paintWith(QWidget* widget, const QColor& ground, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, ground);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 QComboBox* makeChoice(QWidget* parent, const char* name, const QStringList& items)
 {
@@ -159,16 +150,8 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
 
     controlBar = new QWidget(area);
     controlBar->setObjectName("controlBar");
-    paintWith(controlBar, Colors::clSilver, Colors::clBlack);
-    auto* barLayout = new QHBoxLayout(controlBar);
-    barLayout->setContentsMargins(2, 2, 2, 2);
-    ToolBar1 = new QToolBar(controlBar);
-    ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setIconSize(QSize(16, 16));
-    barLayout->addWidget(ToolBar1);
-    barLayout->addStretch(1);
+    Bars::paintWith(controlBar, Colors::clSilver, Colors::clBlack);
+    ToolBar1 = Bars::addToolBar1(controlBar);
 
     kind = makeChoice(ToolBar1, "kind", kindItems());
     relation = makeChoice(ToolBar1, "relation", relationItems());
@@ -204,7 +187,7 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
 
     answerBar = new QWidget(area);
     answerBar->setObjectName("answerBar");
-    paintWith(answerBar, Colors::clSilver, Colors::clBlack);
+    Bars::paintWith(answerBar, Colors::clSilver, Colors::clBlack);
     auto* answerLayout = new QHBoxLayout(answerBar);
     answerLayout->setContentsMargins(6, 4, 6, 4);
     auto* answerLabel = new QLabel(app::programText(ProgramText::PracticeTheAnswer), answerBar);
@@ -212,7 +195,7 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     answer = new EntryBox(answerBar);
     answer->setObjectName("answer");
     answer->setFont(Fonts::sansSerif(TextPixels, true));
-    paintWith(answer, Colors::clBlack, Colors::clWhite);
+    Bars::paintWith(answer, Colors::clBlack, Colors::clWhite);
     answerLabel->setBuddy(answer);
     check = new QPushButton(app::programText(ProgramText::PracticeCheck), answerBar);
     check->setObjectName("check");
