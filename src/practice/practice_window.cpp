@@ -9,7 +9,11 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSize>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
@@ -383,19 +387,40 @@ void PracticeWindow::worksheetClick()
     form->addRow(app::programText(ProgramText::PracticeFunction), sheetFunction);
     form->addRow(app::programText(ProgramText::PracticeLevelChoice), sheetLevel);
     form->addRow(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), sheetSeed);
+    // OK saves the sheet as PDF; Print… sends it to a printer through the print dialog.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QPushButton* print = buttons->addButton(app::programText(ProgramText::PrintPicture), QDialogButtonBox::ActionRole);
+    print->setObjectName("printSheet");
+    bool toPrinter = false;
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connect(print, &QPushButton::clicked, &dialog, [&] {
+        toPrinter = true;
+        dialog.accept();
+    });
     if (dialog.exec() != QDialog::Accepted)
         return;
     WorksheetSettings settings;
     settings.request = requestOf(sheetKind, sheetRelation, sheetFunction, sheetLevel);
     settings.count = count->value();
     settings.seed = std::uint32_t(sheetSeed->value());
+    const auto warn = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    };
+    if (toPrinter) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QPrintDialog choice(&printer, this);
+        if (choice.exec() == QDialog::Accepted && !drawWorksheet(printer, settings))
+            warn(app::programText(ProgramText::PageNotPrinted));
+        return;
+    }
     const QString path = chooseWorksheetFile ? chooseWorksheetFile() : QString();
-    if (!path.isEmpty())
-        writeWorksheet(path, settings);
+    if (!path.isEmpty() && !writeWorksheet(path, settings))
+        warn(app::programText(ProgramText::PracticeSheetNotSaved) + QStringLiteral(" ") + QDir::toNativeSeparators(path));
 }
 
 void PracticeWindow::aiutoClick()

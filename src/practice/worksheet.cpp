@@ -1,11 +1,12 @@
 #include "practice/worksheet.h"
 
-#include <QFile>
+#include <QPagedPaintDevice>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 
 #include "platform/fonts.h"
@@ -23,7 +24,7 @@ constexpr double Margin = 57;
 
 class SheetWriter {
 public:
-    SheetWriter(QPdfWriter& writer, QPainter& painter, const WorksheetSettings& settings)
+    SheetWriter(QPagedPaintDevice& writer, QPainter& painter, const WorksheetSettings& settings)
         : m_writer(writer), m_painter(painter), m_settings(settings)
     {
         const QRectF page = writer.pageLayout().paintRectPoints();
@@ -32,7 +33,7 @@ public:
     }
 
     // Device units per point.
-    double scale() const { return m_writer.resolution() / 72.0; }
+    double scale() const { return m_writer.logicalDpiY() / 72.0; }
 
     void title(const QString& text)
     {
@@ -80,7 +81,7 @@ public:
     }
 
 private:
-    QPdfWriter& m_writer;
+    QPagedPaintDevice& m_writer;
     QPainter& m_painter;
     const WorksheetSettings& m_settings;
     double m_width = 0;
@@ -102,19 +103,31 @@ std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings)
 
 bool writeWorksheet(const QString& path, const WorksheetSettings& settings)
 {
-    QFile file(path);
+    // Written whole or not at all: an old file of that name stays as it was when the disk fails.
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(300);
-    writer.setTitle(app::programText(ProgramText::PracticeSheetTitle));
-    writer.setCreator(QStringLiteral("Anglebook"));
-    QPainter painter(&writer);
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(300);
+        writer.setTitle(app::programText(ProgramText::PracticeSheetTitle));
+        writer.setCreator(QStringLiteral("Anglebook"));
+        if (!drawWorksheet(writer, settings)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+bool drawWorksheet(QPagedPaintDevice& device, const WorksheetSettings& settings)
+{
+    QPainter painter(&device);
     if (!painter.isActive())
         return false;
     const std::vector<Exercise> exercises = worksheetExercises(settings);
-    SheetWriter sheet(writer, painter, settings);
+    SheetWriter sheet(device, painter, settings);
     sheet.start();
     sheet.title(app::programText(ProgramText::PracticeSheetTitle));
     sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);

@@ -1,12 +1,14 @@
 #pragma once
 // A worksheet: numbered exercises on the first pages and their answer key, in degrees and as
 // fractions of π, on the pages after, in the language in use, with the seed in every footer.
-// Written as a PDF with QPdfWriter, vector text only.
+// Drawn on any paged device (a PDF writer, a printer), vector text only.
 #include <QString>
 #include <cstdint>
 #include <vector>
 
 #include "practice/exercise.h"
+
+class QPagedPaintDevice;
 
 namespace practice {
 
@@ -21,7 +23,10 @@ inline constexpr int MaxWorksheetExercises = 40;
 // The exercises of a sheet: the same settings give the same sheet.
 std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings);
 
-// Writes the sheet and its key to a PDF file; false when the file cannot be written.
+// Writes the sheet and its key to a PDF file, whole or not at all; false when it cannot be written.
 bool writeWorksheet(const QString& path, const WorksheetSettings& settings);
+
+// Draws the sheet and its key on a paged device (its page size and margins as set); false when the device cannot be painted on.
+bool drawWorksheet(QPagedPaintDevice& device, const WorksheetSettings& settings);
 
 }  // namespace practice

@@ -76,6 +76,8 @@ const char* const kProgramTexts[][3] = {
     {"Risposta:", "Answer:", "Réponse :"},
     {"«%1» non è un angolo fra −360° e 720°", "\"%1\" is no angle from −360° to 720°",
      "« %1 » n'est pas un angle entre −360° et 720°"},
+    {"Impossibile salvare la scheda in", "The worksheet could not be saved in",
+     "Impossible d'enregistrer la fiche dans"},
 
     // Screen readers: names, descriptions and the words of the pictures' descriptions.
     {"Tab passa da un controllo all'altro, le frecce cambiano i valori, F1 apre la guida",

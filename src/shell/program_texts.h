@@ -52,6 +52,7 @@ enum class ProgramText {
     PracticeSavePdf,
     PracticeTheAnswer,        // "Answer:"
     PracticeOutOfRange,       // %1 an angle far beyond one period
+    PracticeSheetNotSaved,    // followed by the file's name and the reason
     // Screen readers: the names and descriptions of what has no text of its own, and the
     // words of the pictures' descriptions.
     WindowKeys,           // a topic window's description: the keys that work in it

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPrinter>
 #include <QProcess>
 #include <QTest>
 
@@ -143,10 +144,10 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
     const WorksheetSettings settings{{}, 10, 1234};
     const QString path = scratch.file(QStringLiteral("sheet.pdf"));
     ASSERT_TRUE(writeWorksheet(path, settings));
-    const auto pageText = [&](int page) {
+    const auto pageText = [&](int page, const QString& file = QString()) {
         QProcess p;
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                              QString::number(page), path, QStringLiteral("-")});
+                                              QString::number(page), file.isEmpty() ? path : file, QStringLiteral("-")});
         EXPECT_TRUE(p.waitForFinished(20000));
         return QString::fromUtf8(p.readAllStandardOutput()).simplified();
     };
@@ -163,4 +164,12 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
                                  answerText(solverAnswer(e), e.period(), true)))
             << line.toStdString();
     }
+    // The sheet as a printer gets it (here the printer's PDF output) has the same exercises.
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(scratch.file(QStringLiteral("printed.pdf")));
+    ASSERT_TRUE(drawWorksheet(printer, settings));
+    EXPECT_TRUE(pageText(1, printer.outputFileName()).contains(QStringLiteral("1. ") + worksheetExercises(settings)[0].text()));
+    // A sheet that cannot be written is refused (the window then says so).
+    EXPECT_FALSE(writeWorksheet(scratch.file(QStringLiteral("no folder/sheet.pdf")), settings));
 }
