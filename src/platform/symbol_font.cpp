@@ -33,6 +33,17 @@ QString symbolFontText(const QString& latin)
     return greek;
 }
 
+QString symbolFontReading(const QString& latin)
+{
+    static const QString greek = QStringLiteral("ΑΒΕΖΗΙΚΜΝΟΡΤΥΧο");
+    static const QString lookAlike = QStringLiteral("ABEZHIKMNOPTYXo");
+    QString text = symbolFontText(latin);
+    for (QChar& c : text)
+        if (const qsizetype i = greek.indexOf(c); i >= 0)
+            c = lookAlike.at(i);
+    return text;
+}
+
 SymbolLabel::SymbolLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);

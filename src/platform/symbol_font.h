@@ -6,6 +6,9 @@
 
 // The text as the Symbol font shows it.
 QString symbolFontText(const QString& latin);
+// The same text as a reader takes it: the Greek capitals that only look like Latin ones (the K of
+// "2Kπ") given as those Latin letters, for copies, printed pages and screen readers.
+QString symbolFontReading(const QString& latin);
 
 // A label set in the Symbol font: text() is the Latin text, the painted text is the Greek one.
 class SymbolLabel : public QLabel {

@@ -383,14 +383,8 @@ QStringList ChildWindow::labelLines(const QList<const QLabel*>& labels) const
         if (!label || !label->isVisibleTo(m_client) || label->text().trimmed().isEmpty())
             continue;
         QString text = label->text();
-        if (qobject_cast<const SymbolLabel*>(label)) {
-            text = symbolFontText(text);
-            static const QString greek = QStringLiteral("ΑΒΕΖΗΙΚΜΝΟΡΤΥΧο");
-            static const QString latin = QStringLiteral("ABEZHIKMNOPTYXo");
-            for (QChar& c : text)
-                if (const qsizetype i = greek.indexOf(c); i >= 0)
-                    c = latin.at(i);
-        }
+        if (qobject_cast<const SymbolLabel*>(label))
+            text = symbolFontReading(text);
         pieces.push_back({QRect(label->mapTo(m_client, QPoint(0, 0)), label->size()), text.trimmed()});
     }
     std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {

@@ -342,9 +342,8 @@ void SolverWindow::refreshPicture()
 
 void SolverWindow::tellFindings()
 {
-    // The Symbol font's K looks like K and is read as K, not as the Greek letter it maps to.
     for (auto* label : Panel1->findChildren<SymbolLabel*>())
-        Accessibility::setTexts(label, symbolFontText(label->text()).replace(QChar(0x039A), QLatin1Char('K')),
+        Accessibility::setTexts(label, symbolFontReading(label->text()),
                                 label->accessibleDescription());
     Accessibility::setTexts(Panel1, app::programText(app::ProgramText::ResultsName),
                             resultTexts().join(QStringLiteral("; ")));
