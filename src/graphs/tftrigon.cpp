@@ -336,8 +336,6 @@ void Tftrigon::releaseCaches()
 void Tftrigon::restoreCaches()
 {
     allocateCircleBitmap();
-    if (CircleBitmap.isNull())
-        allocateCircleBitmap();
     drawCircleBitmap(CircleBitmap, m_geometry);
 }
 
