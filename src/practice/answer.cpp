@@ -344,7 +344,8 @@ Reading readIntervals(const QString& text, int period)
             const int j = int(text.indexOf(QLatin1Char('}'), i + 1));
             if (j < 0)
                 return failed(Reading::Problem::Unreadable, text.mid(i));
-            for (const QString& point : text.mid(i + 1, j - i - 1).split(QRegularExpression(QStringLiteral("[,;]"))))
+            static const QRegularExpression commas(QStringLiteral("[,;]"));
+            for (const QString& point : text.mid(i + 1, j - i - 1).split(commas))
                 if (!point.trimmed().isEmpty())
                     if (auto problem = addPoint(intervals, point))
                         return *problem;
