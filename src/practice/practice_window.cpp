@@ -387,6 +387,20 @@ void PracticeWindow::worksheetClick()
     form->addRow(app::programText(ProgramText::PracticeFunction), sheetFunction);
     form->addRow(app::programText(ProgramText::PracticeLevelChoice), sheetLevel);
     form->addRow(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), sheetSeed);
+    // Said before the sheet is made: choices with fewer distinct exercises than asked for.
+    auto* note = new QLabel(&dialog);
+    note->setObjectName("sheetNote");
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    form->addRow(note);
+    const auto updateNote = [=] {
+        note->setText(fewExercisesNote(requestOf(sheetKind, sheetRelation, sheetFunction, sheetLevel), count->value()));
+        note->setVisible(!note->text().isEmpty());
+    };
+    updateNote();
+    connect(count, &QSpinBox::valueChanged, &dialog, updateNote);
+    for (QComboBox* box : {sheetKind, sheetRelation, sheetFunction, sheetLevel})
+        connect(box, &QComboBox::currentIndexChanged, &dialog, updateNote);
     // OK saves the sheet as PDF; Print… sends it to a printer through the print dialog.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QPushButton* print = buttons->addButton(app::programText(ProgramText::PrintPicture), QDialogButtonBox::ActionRole);

@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <algorithm>
+#include <random>
 
 #include "platform/fonts.h"
 #include "practice/practice_texts.h"
@@ -94,10 +95,45 @@ private:
 
 std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings)
 {
+    // Each exercise draws its pool as the practice window does, then one of the pool's exercises
+    // not yet on the sheet; a pool whose exercises are all on it gives way to the next one that
+    // has some left, and only when every exercise of the request is on the sheet does a new
+    // round begin.
+    const std::vector<Pool> pools = poolsOf(settings.request);
+    std::vector<int> sizes;
+    long long total = 0;
+    for (const Pool& p : pools) {
+        sizes.push_back(poolSize(p));
+        total += sizes.back();
+    }
+    std::vector<std::vector<int>> taken(pools.size());  // the indices on the sheet, in order
+    long long takenCount = 0;
+    std::mt19937 engine(settings.seed);
     std::vector<Exercise> exercises;
     const int count = std::clamp(settings.count, 1, MaxWorksheetExercises);
-    for (int i = 0; i < count; ++i)
-        exercises.push_back(makeExercise(settings.request, settings.seed * 41u + std::uint32_t(i) * 2654435761u));
+    for (int i = 0; i < count && total > 0; ++i) {
+        if (takenCount == total) {
+            for (std::vector<int>& t : taken)
+                t.clear();
+            takenCount = 0;
+        }
+        const Pool drawn = choosePool(settings.request, std::uint32_t(engine()));
+        std::size_t at = std::size_t(std::find(pools.begin(), pools.end(), drawn) - pools.begin());
+        if (at == pools.size())
+            at = 0;
+        while (int(taken[at].size()) == sizes[at])
+            at = (at + 1) % pools.size();
+        // The r-th index not yet taken.
+        std::vector<int>& t = taken[at];
+        int index = int(engine() % std::uint32_t(sizes[at] - int(t.size())));
+        for (int used : t)
+            if (used <= index)
+                ++index;
+        t.insert(std::upper_bound(t.begin(), t.end(), index), index);
+        ++takenCount;
+        exercises.push_back(exerciseOf(pools[at], index));
+        exercises.back().seed = settings.seed;
+    }
     return exercises;
 }
 

@@ -33,12 +33,12 @@ const char* const kProgramTexts[][3] = {
      "\"none\" if there are none.",
      "Écris les solutions dans [0°, %1°[ : degrés séparés par des virgules (30, 150) ou fractions de π "
      "(pi/6, 5pi/6) ; « aucune » s'il n'y en a pas."},
-    {"Scrivi l'insieme in [0°, %1°) come intervalli: [0, 30] ∪ (150, 360), 30..150 o 30 <= x < 150; "
-     "«R» per ogni x, «nessuna» per nessuna x.",
-     "Type the set in [0°, %1°) as intervals: [0, 30] ∪ (150, 360), 30..150 or 30 <= x < 150; "
-     "\"R\" for every x, \"none\" for no x.",
-     "Écris l'ensemble dans [0°, %1°[ en intervalles : [0, 30] ∪ ]150, 360[, 30..150 ou 30 <= x < 150 ; "
-     "« R » pour tout x, « aucune » pour aucun x."},
+    {"Scrivi l'insieme in [0°, %1°) come intervalli: [0, 30] ∪ (150, 360), 30..150 o 30 <= x < 150, "
+     "un punto isolato come {0}; «R» per ogni x, «nessuna» per nessuna x.",
+     "Type the set in [0°, %1°) as intervals: [0, 30] ∪ (150, 360), 30..150 or 30 <= x < 150, "
+     "a point alone as {0}; \"R\" for every x, \"none\" for no x.",
+     "Écris l'ensemble dans [0°, %1°[ en intervalles : [0, 30] ∪ ]150, 360[, 30..150 ou 30 <= x < 150, "
+     "un point isolé comme {0} ; « R » pour tout x, « aucune » pour aucun x."},
     {"Giusto!", "Right!", "Juste !"},
     {"Mancano: %1", "Missing: %1", "Il manque : %1"},
     {"Non sono soluzioni: %1", "Not solutions: %1", "Ne sont pas des solutions : %1"},
@@ -78,6 +78,14 @@ const char* const kProgramTexts[][3] = {
      "« %1 » n'est pas un angle entre −360° et 720°"},
     {"Impossibile salvare la scheda in", "The worksheet could not be saved in",
      "Impossible d'enregistrer la fiche dans"},
+    {"La risposta è troppo lunga: al massimo %1 caratteri", "The answer is too long: at most %1 characters",
+     "La réponse est trop longue : %1 caractères au plus"},
+    {"La disequazione vale per ogni x: R", "The inequality holds for every x: R", "L'inéquation est vraie pour tout x : R"},
+    {"La disequazione non vale per nessuna x: Ø", "The inequality holds for no x: Ø",
+     "L'inéquation n'est vraie pour aucun x : Ø"},
+    {"Queste scelte hanno solo %1 esercizi diversi: la scheda ne ripete alcuni.",
+     "These choices have only %1 different exercises: the sheet repeats some of them.",
+     "Ces choix n'ont que %1 exercices différents : la fiche en répète certains."},
 
     // Screen readers: names, descriptions and the words of the pictures' descriptions.
     {"Tab passa da un controllo all'altro, le frecce cambiano i valori, F1 apre la guida",

@@ -53,6 +53,10 @@ enum class ProgramText {
     PracticeTheAnswer,        // "Answer:"
     PracticeOutOfRange,       // %1 an angle far beyond one period
     PracticeSheetNotSaved,    // followed by the file's name and the reason
+    PracticeTooLong,          // %1 the longest answer read
+    PracticeHoldsForEveryX,   // the verdicts of an inequality whose set has no end
+    PracticeHoldsForNoX,
+    PracticeFewExercises,     // %1 how many distinct exercises the choices have
     // Screen readers: the names and descriptions of what has no text of its own, and the
     // words of the pictures' descriptions.
     WindowKeys,           // a topic window's description: the keys that work in it
