@@ -263,23 +263,6 @@ SafeFile::PageDrawer pageDrawer(const ChildWindow& window)
     };
 }
 
-QString writeFile(const ChildWindow& window, const QString& path, FileType type)
-{
-    switch (type) {
-    case FileType::Png:
-    case FileType::PngTwice: {
-        const QImage image = pictureImage(window, type == FileType::PngTwice ? 2 : 1);
-        return notSaved(path, SafeFile::write(path, [&](QIODevice& device) { return image.save(&device, "PNG"); }));
-    }
-    case FileType::Svg:
-        return notSaved(path, SafeFile::write(path, [&](QIODevice& device) { return writeSvg(window, device); }));
-    case FileType::Pdf: break;
-    }
-    const SafeFile::PdfSetup page{defaultPageLayout(), PageResolution, window.windowTitle(),
-                                  app::TitleTexts.text(app::Title::Program)};
-    return notSaved(path, SafeFile::writePdf(path, page, pageDrawer(window)));
-}
-
 QString chooseWithDialog(ChildWindow* window, const QString& proposed, FileType& type)
 {
     const QStringList filters = {app::programText(ProgramText::PngFilter),
@@ -382,7 +365,19 @@ std::optional<FileType> fileTypeFor(const QString& path, FileType chosen)
 
 QString saveFile(const ChildWindow& window, const QString& path, FileType type)
 {
-    return writeFile(window, path, type);
+    switch (type) {
+    case FileType::Png:
+    case FileType::PngTwice: {
+        const QImage image = pictureImage(window, type == FileType::PngTwice ? 2 : 1);
+        return notSaved(path, SafeFile::write(path, [&](QIODevice& device) { return image.save(&device, "PNG"); }));
+    }
+    case FileType::Svg:
+        return notSaved(path, SafeFile::write(path, [&](QIODevice& device) { return writeSvg(window, device); }));
+    case FileType::Pdf: break;
+    }
+    const SafeFile::PdfSetup page{defaultPageLayout(), PageResolution, window.windowTitle(),
+                                  app::TitleTexts.text(app::Title::Program)};
+    return notSaved(path, SafeFile::writePdf(path, page, pageDrawer(window)));
 }
 
 void copyToClipboard(const ChildWindow& window)
