@@ -26,6 +26,7 @@
 #include "platform/help.h"
 #include "platform/hints.h"
 #include "platform/keyboard.h"
+#include "platform/safe_file.h"
 #include "practice/answer.h"
 #include "practice/practice_texts.h"
 #include "practice/worksheet.h"
@@ -425,16 +426,24 @@ void PracticeWindow::worksheetClick()
         box.exec();
     };
     if (toPrinter) {
+        // A sheet printed into a PDF file is written by the safe writer, as the one saved with OK.
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         QPrintDialog choice(&printer, this);
-        if (choice.exec() == QDialog::Accepted && !drawWorksheet(printer, settings))
-            warn(app::programText(ProgramText::PageNotPrinted));
+        if (!SafeFile::execPrintDialog(choice))
+            return;
+        const SafeFile::Result printed = SafeFile::print(printer, worksheetDrawer(settings));
+        if (!printed)
+            warn(SafeFile::printsToFile(printer)
+                     ? app::notWrittenMessage(ProgramText::PracticeSheetNotSaved, printer.outputFileName(), printed)
+                     : app::programText(ProgramText::PageNotPrinted));
         return;
     }
     const QString path = chooseWorksheetFile ? chooseWorksheetFile() : QString();
-    if (!path.isEmpty() && !writeWorksheet(path, settings))
-        warn(app::programText(ProgramText::PracticeSheetNotSaved) + QStringLiteral(" ") + QDir::toNativeSeparators(path));
+    if (path.isEmpty())
+        return;
+    if (const SafeFile::Result written = writeWorksheet(path, settings); !written)
+        warn(app::notWrittenMessage(ProgramText::PracticeSheetNotSaved, path, written));
 }
 
 void PracticeWindow::aiutoClick()

@@ -3,10 +3,8 @@
 #include <QPagedPaintDevice>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageSize>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <random>
 
@@ -137,54 +135,38 @@ std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings)
     return exercises;
 }
 
-bool writeWorksheet(const QString& path, const WorksheetSettings& settings)
+SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& settings)
 {
-    // Written whole or not at all: an old file of that name stays as it was when the disk fails.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        writer.setTitle(app::programText(ProgramText::PracticeSheetTitle));
-        writer.setCreator(QStringLiteral("Anglebook"));
-        if (!drawWorksheet(writer, settings)) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    return file.commit();
+    const SafeFile::PdfSetup sheet{QPageLayout(), 300, app::programText(ProgramText::PracticeSheetTitle),
+                                   QStringLiteral("Anglebook")};
+    return SafeFile::writePdf(path, sheet, worksheetDrawer(settings));
 }
 
-bool drawWorksheet(QPagedPaintDevice& device, const WorksheetSettings& settings)
+SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings)
 {
-    QPainter painter(&device);
-    if (!painter.isActive())
-        return false;
-    const std::vector<Exercise> exercises = worksheetExercises(settings);
-    SheetWriter sheet(device, painter, settings);
-    sheet.start();
-    sheet.title(app::programText(ProgramText::PracticeSheetTitle));
-    sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
-    sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
-    int number = 1;
-    for (const Exercise& e : exercises) {
-        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
-        sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
-    }
-    sheet.newPage();
-    sheet.title(app::programText(ProgramText::PracticeAnswerKey));
-    number = 1;
-    for (const Exercise& e : exercises) {
-        const SolutionSet answer = solverAnswer(e);
-        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
-        sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
-        sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
-    }
-    sheet.footer();
-    painter.end();
-    return true;
+    return [settings](QPainter& painter, QPagedPaintDevice& device) {
+        const std::vector<Exercise> exercises = worksheetExercises(settings);
+        SheetWriter sheet(device, painter, settings);
+        sheet.start();
+        sheet.title(app::programText(ProgramText::PracticeSheetTitle));
+        sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
+        sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
+        int number = 1;
+        for (const Exercise& e : exercises) {
+            sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
+            sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
+        }
+        sheet.newPage();
+        sheet.title(app::programText(ProgramText::PracticeAnswerKey));
+        number = 1;
+        for (const Exercise& e : exercises) {
+            const SolutionSet answer = solverAnswer(e);
+            sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
+            sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
+            sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
+        }
+        sheet.footer();
+    };
 }
 
 }  // namespace practice

@@ -1,8 +1,10 @@
 #include "shell/program_texts.h"
 
+#include <QDir>
 #include <QStringList>
 #include <array>
 
+#include "platform/safe_file.h"
 #include "texts/text_tables.h"
 
 namespace app {
@@ -143,6 +145,21 @@ const char* const kProgramTexts[][3] = {
     {"Pagina PDF (*.pdf)", "PDF page (*.pdf)", "Page PDF (*.pdf)"},
     {"Impossibile salvare l'immagine in", "The picture could not be saved in", "Impossible d'enregistrer l'image dans"},
     {"Impossibile stampare la pagina.", "The page could not be printed.", "Impossible d'imprimer la page."},
+    // Why a file was not written.
+    {"È un collegamento simbolico: non si scrive nulla attraverso un collegamento.",
+     "It is a symbolic link: nothing is written through a link.",
+     "C'est un lien symbolique : rien n'est écrit à travers un lien."},
+    {"È una FIFO (pipe con nome): non si scrive nulla in una FIFO.",
+     "It is a FIFO (named pipe): nothing is written into a FIFO.",
+     "C'est une FIFO (tube nommé) : rien n'est écrit dans une FIFO."},
+    {"È un dispositivo: non si scrive nulla in un dispositivo.", "It is a device: nothing is written into a device.",
+     "C'est un périphérique : rien n'est écrit dans un périphérique."},
+    {"È una cartella.", "It is a folder.", "C'est un dossier."},
+    {"Non è un file normale: non si scrive nulla al suo posto.",
+     "It is not a regular file: nothing is written in its place.",
+     "Ce n'est pas un fichier ordinaire : rien n'est écrit à sa place."},
+    {"Non è stato possibile preparare il contenuto del file.", "The file's content could not be made.",
+     "Le contenu du fichier n'a pas pu être préparé."},
 };
 static_assert(std::size(kProgramTexts) == std::size_t(ProgramText::Count),
               "every program text needs its row");
@@ -153,6 +170,28 @@ QString listWords(const QStringList& items)
     if (items.size() < 2)
         return items.join(QString());
     return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + programText(ProgramText::And) + items.last();
+}
+
+QString notWrittenReason(const SafeFile::Result& result)
+{
+    using SafeFile::Problem;
+    switch (result.problem) {
+    case Problem::None: return QString();
+    case Problem::SymbolicLink: return programText(ProgramText::FileIsLink);
+    case Problem::Fifo: return programText(ProgramText::FileIsFifo);
+    case Problem::Device: return programText(ProgramText::FileIsDevice);
+    case Problem::Folder: return programText(ProgramText::FileIsFolder);
+    case Problem::NotRegularFile: return programText(ProgramText::FileNotRegular);
+    case Problem::NotMade: return programText(ProgramText::FileNotMade);
+    case Problem::Failed: break;
+    }
+    return result.systemReason;
+}
+
+QString notWrittenMessage(ProgramText heading, const QString& path, const SafeFile::Result& result)
+{
+    return programText(heading) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
+           notWrittenReason(result);
 }
 
 QString programText(ProgramText text)
