@@ -296,8 +296,11 @@ QRegion stepChanges(const SolverGeometry& g, bool wholeHeight, bool wholeGraph)
     // The longest reach from C and a margin for the widest pen (3 pixels, round caps).
     const int reach = std::max(nearest(1.5L * g.U), g.U + 10) + 4;
     QRect square(g.centre() - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1));
+    // Down from the top beside a graph redrawn whole, which is then not cut in two bands.
+    if (wholeHeight || wholeGraph)
+        square.setTop(0);
     if (wholeHeight)
-        square = QRect(square.left(), 0, square.width(), g.H);
+        square.setBottom(g.H - 1);
     if (!QRect(0, 0, g.W / 2 - 2, g.H).contains(QRect(square.left(), 0, square.width(), 1)))
         return QRegion(circlePart) + quarter;
     // The level lines and the graph's markers of a value -1 ... 1, pens of 2 pixels included.

@@ -106,7 +106,8 @@ void drawGraphMarkers(QPainter& painter, const SolverGeometry& g, const std::vec
 // The part of the picture a step may change, the rest staying as the last picture left it: on
 // the circle part the square around C that holds the rays (1.5 U) and the ring (U + 10), or
 // with `wholeHeight` (the tangent, whose lines run off the circle) its columns down the whole
-// window; on the graph the rows of the values -1 ... 1, or with `wholeGraph` the whole quarter.
+// window; on the graph the rows of the values -1 ... 1, or with `wholeGraph` the whole quarter
+// (and the square from the top of the window, so that the quarter is redrawn in one piece).
 // The circle part and the graph quarter whole when the square does not fit in the circle part.
 QRegion stepChanges(const SolverGeometry& g, bool wholeHeight, bool wholeGraph);
 
