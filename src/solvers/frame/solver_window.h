@@ -89,7 +89,7 @@ public:
     // The picture of the window's findings for a client area of `size`, drawn over a black
     // ground (fill it first on a fresh device). With the window's own client size it is exactly
     // the picture the window shows; another size lays the same picture out on it. On the
-    // window's surface it takes the cached graph and bitwise-OR copies; on any other device
+    // window's surface and on the screen it takes the cached bitmaps; on any other device
     // (another size, a printer, an SVG generator, a QPicture) it uses vector operations alone.
     void paint(QPainter& painter, QSize size) const override = 0;
     // The texts of the visible result labels in reading order (top to bottom, then left to
