@@ -57,6 +57,23 @@ QImage onScreen(ChildWindow* window, QRegion* controls)
     return screen.copy(QRect(window->client()->mapTo(top, QPoint(0, 0)) * ratio, window->client()->size() * ratio));
 }
 
+// The solver window of `slot`, opened from its menu item.
+SolverWindow* openSolver(Tangolario& main, const char* menuItem, int slot)
+{
+    main.menuItem(QString::fromLatin1(menuItem))->trigger();
+    processEvents();
+    return qobject_cast<SolverWindow*>(app::openChildWindow(slot));
+}
+
+// The window's function chosen and applied, where it has a choice.
+void applyFunction(SolverWindow* window, int function)
+{
+    if (!window->funzt)
+        return;
+    window->funzt->setCurrentIndex(function);
+    window->aggiornaClick();
+}
+
 struct Shot {
     int slot;
     const char* menuItem;
@@ -76,14 +93,9 @@ TEST_P(SolverPaintTest, APictureRecordedWithoutBitmapsIsTheWindowsPicture)
 {
     const Shot& shot = GetParam();
     auto main = makeMainWindow();
-    main->menuItem(QString::fromLatin1(shot.menuItem))->trigger();
-    processEvents();
-    auto* window = qobject_cast<SolverWindow*>(app::openChildWindow(shot.slot));
+    SolverWindow* window = openSolver(*main, shot.menuItem, shot.slot);
     ASSERT_NE(window, nullptr);
-    if (window->funzt) {
-        window->funzt->setCurrentIndex(shot.function);
-        window->aggiornaClick();
-    }
+    applyFunction(window, shot.function);
     if (window->coefficients())
         window->setCoefficients(shot.coefficients);
     if (auto* elementary = qobject_cast<ElementarySolverWindow*>(window))
@@ -130,18 +142,13 @@ TEST_P(SolverStepsTest, TheScreenShowsThePictureOfTheLastStep)
 {
     const Steps& steps = GetParam();
     auto main = makeMainWindow();
-    main->menuItem(QString::fromLatin1(steps.menuItem))->trigger();
-    processEvents();
-    auto* window = qobject_cast<SolverWindow*>(app::openChildWindow(steps.slot));
+    SolverWindow* window = openSolver(*main, steps.menuItem, steps.slot);
     ASSERT_NE(window, nullptr);
     auto* upDown = window->findChild<UpDown*>(QString::fromLatin1(steps.upDown));
     ASSERT_NE(upDown, nullptr);
     const SolverGeometry g = window->geometry();
     for (int function = 0; function < (window->funzt ? 3 : 1); ++function) {
-        if (window->funzt) {
-            window->funzt->setCurrentIndex(function);
-            window->aggiornaClick();
-        }
+        applyFunction(window, function);
         for (int position : steps.positions) {
             upDown->clickTo(position);
             processEvents();
