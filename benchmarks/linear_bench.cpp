@@ -1,7 +1,7 @@
 // The cost of one arrow click in the linear equation and inequality windows at a client size of
-// 1920 x 1050: the coefficient box, the solution, the graph backdrop with its curve, the circle
-// (360 sign-coloured chords in the inequality window), the line, the marks and the labels are
-// all redrawn. The counter "copies" is the click's time in plain 1920 x 1050 image copies
+// 1920 x 1050: the coefficient box, the solution, the whole graph with its curve, the square
+// around the circle (360 sign-coloured chords in the inequality window), the line, the marks
+// and the labels are redrawn. The counter "copies" is the click's time in plain 1920 x 1050 image copies
 // measured in the same run (BM_PlainImageCopy prints one copy for reference).
 #include <benchmark/benchmark.h>
 

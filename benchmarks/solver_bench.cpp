@@ -1,5 +1,5 @@
-// The cost of one arrow click in the elementary solver windows (labels and the whole picture
-// redrawn) at a client size of 1920 x 1050, beside a plain copy of an image of the window's
+// The cost of one arrow click in the elementary solver windows (labels and the part of the
+// picture a step changes redrawn) at a client size of 1920 x 1050, beside a plain copy of an image of the window's
 // device size onto another measured in the same run. The counter "copies" is the click's time in plain copies.
 #include <benchmark/benchmark.h>
 

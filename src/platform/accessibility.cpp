@@ -12,7 +12,9 @@ namespace Accessibility {
 
 namespace {
 
-// An up-down as a spin box: its position is the value, its arrows the children.
+// An up-down as a spin box: its position is the value, its arrows the children. Its Increase
+// and Decrease actions are clicks of its arrows, and a value set is one click landing there, so
+// the window answers them as it answers the mouse.
 class UpDownInterface : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit UpDownInterface(UpDown* upDown) : QAccessibleWidget(upDown, QAccessible::SpinBox) {}
@@ -23,8 +25,30 @@ public:
             return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (upDown()->isEnabled())
+            names << increaseAction() << decreaseAction();
+        return names;
+    }
+    void doAction(const QString& name) override
+    {
+        if (upDown()->isEnabled() && (name == increaseAction() || name == decreaseAction()))
+            upDown()->click(name == increaseAction() ? UpDown::Button::Up : UpDown::Button::Down);
+        else
+            QAccessibleWidget::doAction(name);
+    }
     QVariant currentValue() const override { return upDown()->position(); }
-    void setCurrentValue(const QVariant& value) override { upDown()->setPosition(value.toInt()); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        bool number = false;
+        const double wanted = value.toDouble(&number);
+        if (!number || !std::isfinite(wanted) || !upDown()->isEnabled())
+            return;
+        const double held = std::clamp(wanted, double(upDown()->minimum()), double(upDown()->maximum()));
+        upDown()->clickTo(int(std::lround(held)));
+    }
     QVariant maximumValue() const override { return upDown()->maximum(); }
     QVariant minimumValue() const override { return upDown()->minimum(); }
     QVariant minimumStepSize() const override { return upDown()->increment(); }

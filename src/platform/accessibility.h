@@ -10,7 +10,8 @@
 namespace Accessibility {
 
 // Registers the accessible interfaces of PictureElement (an image) and UpDown (a spin box with
-// its position as value); once, before the first window is shown.
+// its position as value, whose Increase, Decrease and value set are clicks of its arrows); once,
+// before the first window is shown.
 void installInterfaces();
 
 // A picture as screen readers see it: a child laid over the area where a window draws its

@@ -131,6 +131,24 @@ void UpDown::release()
     emit mouseUp();
 }
 
+void UpDown::click(Button button)
+{
+    step(button == Button::Up ? +1 : -1);
+    release();
+}
+
+void UpDown::clickTo(int position)
+{
+    const int target = std::clamp(position, m_minimum, m_maximum);
+    if (target == m_position)
+        return;
+    const Button button = target > m_position ? Button::Up : Button::Down;
+    m_position = target;
+    Accessibility::valueChanged(this, m_position);
+    emit clicked(button);
+    release();
+}
+
 void UpDown::setBuddy(QWidget* buddy)
 {
     if (m_buddy)

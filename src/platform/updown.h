@@ -10,6 +10,11 @@
 // by ten steps at once (one click signal). Releasing the key emits mouseUp(), as releasing the
 // mouse does, so a window's acceleration ends the same way. The same keys typed in the buddy
 // (the box that shows the position) step the up-down too.
+//
+// Whatever changes the position as a user would (an arrow, a key, a screen reader's Increase
+// and Decrease or a value it sets) goes through the click signal, so a window sees one kind of
+// change: a screen reader's step is one click of an arrow (the step, then the release), and a
+// value it sets is one click that lands on that position, however far away.
 #include <QPointer>
 #include <QWidget>
 
@@ -40,6 +45,12 @@ public:
     void stepDown();
     // Releasing the mouse over an arrow: emits mouseUp().
     void release();
+    // One whole click of an arrow, pressed and released: a screen reader's Increase and Decrease.
+    void click(Button button);
+    // Moves straight to `position` (kept within the range, never wrapped) as one click that
+    // lands there: the position, one click signal (Up when it rose, Down when it fell), then the
+    // release. Nothing when the position stays. A value set by a screen reader.
+    void clickTo(int position);
 
     // The control whose step keys step this up-down as well.
     void setBuddy(QWidget* buddy);

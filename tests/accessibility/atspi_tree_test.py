@@ -43,6 +43,10 @@ ANGLE_NAMES = ["angle"]
 UP_NAMES = ["Increase"]
 DOWN_NAMES = ["Decrease"]
 PICTURE_NAMES = ["Picture"]
+# The quadratic equations, whose coefficient a starts at 1.00, its up-down and its box.
+COEFFICIENT_WINDOW_TITLE = "Quadratic equations"
+COEFFICIENT_UP_DOWN = "Change a"
+COEFFICIENT_BOX = "Coefficient a"
 # The same in Italian, after File > Language > Italian.
 ITALIAN_ITEM = " Italian"
 ITALIAN_WINDOW_TITLE = "Equazioni elementari"
@@ -268,6 +272,31 @@ def arrow(up_down_node, names, index):
     return by_name_or("arrow", children(up_down_node), names, lambda nodes: nodes[index] if len(nodes) == 2 else None)
 
 
+def act(node, wanted, what):
+    """Runs the action named `wanted` of the node itself."""
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if wanted not in names:
+        raise Failure("%s offers no %s action (it offers %s)" % (what, wanted, names))
+    action.doAction(names.index(wanted))
+
+
+def box_text(pyatspi, window, box_name):
+    """The text shown in the box of that name."""
+    for node in descendants(window):
+        if role(node) == pyatspi.ROLE_TEXT and name(node) == box_name:
+            try:
+                return node.queryText().getText(0, -1)
+            except Exception:
+                return None
+    return None
+
+
+def expect_box(pyatspi, window, box_name, text):
+    return wait_for("box %r showing %r" % (box_name, text),
+                    lambda: box_text(pyatspi, window, box_name) == text, seconds=10)
+
+
 def result_texts(pyatspi, window):
     """The texts of the window's labels in reading order."""
     try:
@@ -326,6 +355,25 @@ def checks(pyatspi, pid):
     expect_picture(pyatspi, window, PICTURE_NAMES, "rays at 24° and 156°")
     print("after up, down, down: %s" % result_texts(pyatspi, window))
     print("picture: %s" % picture_description(pyatspi, window, PICTURE_NAMES))
+
+    # A coefficient changed through its up-down's own action and value solves as a click does.
+    press(wait_for("menu item %r" % COEFFICIENT_WINDOW_TITLE,
+                   lambda: menu_item(pyatspi, frame, COEFFICIENT_WINDOW_TITLE)), COEFFICIENT_WINDOW_TITLE)
+    window = wait_for("window %r" % COEFFICIENT_WINDOW_TITLE, lambda: child_window(pyatspi, frame, COEFFICIENT_WINDOW_TITLE))
+    expect_box(pyatspi, window, COEFFICIENT_BOX, "1.00")
+    expect_result(pyatspi, window, " sin x2 = 0.50000 ")
+    coefficient = wait_for("the up-down %r" % COEFFICIENT_UP_DOWN, lambda: up_down(pyatspi, window, [COEFFICIENT_UP_DOWN]))
+    act(coefficient, "Increase", "the up-down %r" % COEFFICIENT_UP_DOWN)
+    expect_box(pyatspi, window, COEFFICIENT_BOX, "1.01")
+    expect_result(pyatspi, window, " sin x1 = 0.97999 ")
+    expect_result(pyatspi, window, " sin x2 = 0.50516 ")
+    print("a increased: %s" % result_texts(pyatspi, window))
+    coefficient.queryValue().currentValue = 150
+    expect_box(pyatspi, window, COEFFICIENT_BOX, "1.50")
+    expect_result(pyatspi, window, "\u0394 < 0")
+    if " sin x2 = 0.50516 " in result_texts(pyatspi, window):
+        raise Failure("the results of a = 1.01 stay after a = 1.50")
+    print("a set to 1.50: %s" % result_texts(pyatspi, window))
 
     # In Italian: the language closes the windows; the reopened one speaks Italian.
     press(wait_for("menu item %r" % ITALIAN_ITEM, lambda: menu_item(pyatspi, frame, ITALIAN_ITEM)), ITALIAN_ITEM)

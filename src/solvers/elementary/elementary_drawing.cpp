@@ -182,8 +182,11 @@ void copyTwoColourGraph(QPainter& painter, const SolverGeometry& g, const GraphS
 {
     const int y = g.graphY(a);
     if (graph.bitmap) {
-        copyBitmapRect(painter, g.bitmapOrigin(), *graph.bitmap, QRect(QPoint(0, 0), g.bitmapSize()));
-        copyBitmapRect(painter, lowerDestination(g, y), *graph.bitmap, lowerSourceRect(g, y));
+        // The aqua copy above the level and the yellow one from it down, each row copied once.
+        const QRect lower = lowerSourceRect(g, y);
+        const int upperRows = lower.isEmpty() ? g.H / 2 : lowerDestination(g, y).y();
+        copyBitmapRect(painter, g.bitmapOrigin(), *graph.bitmap, QRect(0, 0, g.W / 2, upperRows));
+        copyBitmapRect(painter, lowerDestination(g, y), *graph.bitmap, lower);
         return;
     }
     // The aqua copy above the level, the yellow one below it.

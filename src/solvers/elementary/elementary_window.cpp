@@ -61,6 +61,13 @@ void ElementarySolverWindow::solveAngle()
     Findings = solveElementary(FunctionIndex, AngleDeg);
 }
 
+QRegion ElementarySolverWindow::changingArea() const
+{
+    // The tangent's lines run off the circle and its values over the whole graph.
+    const bool tangent = FunctionIndex == Tangent;
+    return stepChanges(geometry(), tangent, tangent);
+}
+
 BackdropStyle ElementarySolverWindow::backdropStyle() const
 {
     BackdropStyle style = m_design.backdrop;

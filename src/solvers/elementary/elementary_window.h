@@ -44,6 +44,7 @@ protected:
     void FormCreate() override;
     void prepareOpeningPicture() override;
     void rebuildGraph() override;
+    QRegion changingArea() const override;
     // AngleDeg from sposta, and the findings for it.
     void solveAngle();
     // Where the picture takes its graph from.

@@ -3,6 +3,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/arc.h"
 #include "platform/fonts.h"
@@ -30,6 +31,12 @@ void drawTextAt(QPainter& painter, int x, int y, const QString& text)
 bool clipReaches(const QPainter& painter, const QRect& area)
 {
     return !painter.hasClipping() || painter.clipBoundingRect().toAlignedRect().intersects(area);
+}
+
+QRect circleBox(const SolverGeometry& g, int radius)
+{
+    const int reach = std::abs(radius) + 3;
+    return QRect(g.centre() - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1));
 }
 
 void copyBitmapRect(QPainter& painter, QPoint to, const QImage& bitmap, const QRect& source)
@@ -200,6 +207,8 @@ void clearCirclePart(QPainter& painter, const SolverGeometry& g)
 
 void drawUnitCircle(QPainter& painter, const SolverGeometry& g, const QColor& colour)
 {
+    if (!clipReaches(painter, circleBox(g, g.U)))
+        return;
     painter.save();
     painter.setPen(solidPen(colour));
     painter.setBrush(Qt::NoBrush);
@@ -238,6 +247,8 @@ void drawArrowAxes(QPainter& painter, const SolverGeometry& g)
 
 void drawArcBetween(QPainter& painter, const SolverGeometry& g, int radius, QPoint from, QPoint to, const QColor& colour)
 {
+    if (!clipReaches(painter, circleBox(g, radius)))
+        return;
     painter.save();
     painter.setPen(solidPen(colour));
     drawCounterClockwiseArc(painter, g.centre(), radius, from, to);
@@ -274,6 +285,27 @@ void drawGraphMarkers(QPainter& painter, const SolverGeometry& g, const std::vec
         painter.drawLine(x, g.H / 4, x, y);
     }
     painter.restore();
+}
+
+// ---- What a step changes ---------------------------------------------------------------------------
+
+QRegion stepChanges(const SolverGeometry& g, bool wholeHeight, bool wholeGraph)
+{
+    const QRect circlePart(0, 0, g.W / 2, g.H);
+    const QRect quarter = graphQuarter(g);
+    // The longest reach from C and a margin for the widest pen (3 pixels, round caps).
+    const int reach = std::max(nearest(1.5L * g.U), g.U + 10) + 4;
+    QRect square(g.centre() - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1));
+    // Down from the top beside a graph redrawn whole, which is then not cut in two bands.
+    if (wholeHeight || wholeGraph)
+        square.setTop(0);
+    if (wholeHeight)
+        square.setBottom(g.H - 1);
+    if (!QRect(0, 0, g.W / 2 - 2, g.H).contains(QRect(square.left(), 0, square.width(), 1)))
+        return QRegion(circlePart) + quarter;
+    // The level lines and the graph's markers of a value -1 ... 1, pens of 2 pixels included.
+    const QRect values(quarter.left(), g.H / 4 - g.H / 10 - 4, quarter.width(), 2 * (g.H / 10) + 9);
+    return QRegion(square.intersected(circlePart)) + (wholeGraph ? quarter : values.intersected(quarter));
 }
 
 }  // namespace solvers

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <array>
 #include <vector>
 
@@ -24,6 +25,10 @@ void drawTextAt(QPainter& painter, int x, int y, const QString& text);
 // Whether the painter's clip (when it has one) reaches into `area`: a picture drawn piece by
 // piece on the screen leaves out the pieces that would be clipped away whole.
 bool clipReaches(const QPainter& painter, const QRect& area);
+
+// The square around the circle's centre C that holds whatever is drawn within `radius` of it,
+// the pen included: a piece outside the painter's clip is left out whole.
+QRect circleBox(const SolverGeometry& g, int radius);
 
 // Copies the `source` rectangle (logical pixels of `bitmap`) with its top-left corner at `to`.
 void copyBitmapRect(QPainter& painter, QPoint to, const QImage& bitmap, const QRect& source);
@@ -95,5 +100,15 @@ void drawLevelLine(QPainter& painter, const SolverGeometry& g, int y, const QCol
 // Dotted vertical markers from the graph's axis (H div 4) to row y at each abscissa (radians).
 void drawGraphMarkers(QPainter& painter, const SolverGeometry& g, const std::vector<long double>& abscissas, int y,
                       const QColor& colour);
+
+// ---- What a step changes (window coordinates) -----------------------------------------------------
+
+// The part of the picture a step may change, the rest staying as the last picture left it: on
+// the circle part the square around C that holds the rays (1.5 U) and the ring (U + 10), or
+// with `wholeHeight` (the tangent, whose lines run off the circle) its columns down the whole
+// window; on the graph the rows of the values -1 ... 1, or with `wholeGraph` the whole quarter
+// (and the square from the top of the window, so that the quarter is redrawn in one piece).
+// The circle part and the graph quarter whole when the square does not fit in the circle part.
+QRegion stepChanges(const SolverGeometry& g, bool wholeHeight, bool wholeGraph);
 
 }  // namespace solvers

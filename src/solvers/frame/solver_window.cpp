@@ -334,10 +334,15 @@ void SolverWindow::drawBackdrop(const BackdropStyle& style)
     SolverBackdrop(SolverBitmap, m_geometry, style);
 }
 
-void SolverWindow::refreshPicture()
+QRegion SolverWindow::changingArea() const
 {
     const SolverGeometry& g = m_geometry;
-    refreshSurface(QRegion(0, 0, g.W / 2, g.H) + QRegion(g.W / 2, 0, g.W - g.W / 2, g.H / 2));
+    return QRegion(0, 0, g.W / 2, g.H) + QRegion(g.W / 2, 0, g.W - g.W / 2, g.H / 2);
+}
+
+void SolverWindow::refreshPicture()
+{
+    refreshSurface(m_openingPicture ? SolverWindow::changingArea() : changingArea());
 }
 
 void SolverWindow::tellFindings()
@@ -357,8 +362,8 @@ void SolverWindow::redraw()
     // Before the first activation there is no picture yet; the labels follow at once.
     if (BackdropPending)
         return;
-    m_openingPicture = false;
     refreshPicture();
+    m_openingPicture = false;
 }
 
 bool SolverWindow::paintsWithCaches(const QPainter& painter, QSize size) const

@@ -89,7 +89,7 @@ public:
     // The picture of the window's findings for a client area of `size`, drawn over a black
     // ground (fill it first on a fresh device). With the window's own client size it is exactly
     // the picture the window shows; another size lays the same picture out on it. On the
-    // window's surface it takes the cached graph and bitwise-OR copies; on any other device
+    // window's surface and on the screen it takes the cached bitmaps; on any other device
     // (another size, a printer, an SVG generator, a QPicture) it uses vector operations alone.
     void paint(QPainter& painter, QSize size) const override = 0;
     // The texts of the visible result labels in reading order (top to bottom, then left to
@@ -137,6 +137,10 @@ protected:
     // The frame's redraw: solve(), then the picture on the surface (once the first activation
     // has made it), shown.
     void redraw();
+    // The part of the client area a step may change (see stepChanges): the rest of the picture
+    // is the same for every step of the window's function. By default the circle part and the
+    // graph quarter.
+    virtual QRegion changingArea() const;
     // Frees the window's bitmaps when it closes.
     virtual void SolverClose();
     // The bitmaps of a window that cannot be seen are freed and made again when it is seen:
@@ -194,8 +198,9 @@ private:
     // Tells screen readers what solve() found: the result labels' names (π where a Symbol-font
     // label shows p), the results panel's description, the picture's description.
     void tellFindings();
-    // Shows the picture again where a redraw changes it: the circle part (left half) and the
-    // graph (upper right quarter); the screen's paint draws them from the findings.
+    // Shows the picture again where a redraw changes it: changingArea(), or after the opening
+    // picture the circle part (left half) and the graph (upper right quarter) whole; the
+    // screen's paint draws them from the findings.
     void refreshPicture();
     void allocateSolverBitmap();
     SolverFrame m_frame;

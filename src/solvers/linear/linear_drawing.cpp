@@ -113,19 +113,38 @@ void drawLinearCurve(QPainter& painter, const SolverGeometry& g, const LinearPic
     painter.restore();
 }
 
+// The vertices of the chords at every whole degree (0 ... 359) for the geometry's circle, made
+// once for the geometry last asked for (a picture drawn rectangle by rectangle asks again each
+// time).
+const std::vector<QPoint>& chordVertices(const SolverGeometry& g)
+{
+    static std::vector<QPoint> vertices;
+    static SolverGeometry made;
+    if (vertices.empty() || made.W != g.W || made.H != g.H || made.U != g.U) {
+        vertices.clear();
+        for (int d = 0; d < 360; ++d)
+            vertices.push_back(chordVertex(g, d));
+        made = g;
+    }
+    return vertices;
+}
+
 // The unit circle as 360 chords, each aqua where the left-hand side is >= 0 at its end and red
 // elsewhere; the last chord closes the circle at 0°.
 void drawSignCircle(QPainter& painter, const SolverGeometry& g, const Coefficients& k)
 {
+    if (!clipReaches(painter, circleBox(g, g.U)))
+        return;
     painter.save();
     {
         ColouredPolyline circle(painter);
         circle.moveTo(QPoint(g.W / 4 + g.U, g.H / 2));
         const WholeDegreeTrig& trig = wholeDegreeTrig();
+        const std::vector<QPoint>& vertices = chordVertices(g);
         for (int i = 0; i <= 360; ++i) {
             const int d = i % 360;
             const long double value = k[0] * trig.sin[d] + k[1] * trig.cos[d] + k[2];
-            circle.lineTo(chordVertex(g, i), value >= 0 ? Colors::clAqua : Colors::clRed);
+            circle.lineTo(vertices[std::size_t(d)], value >= 0 ? Colors::clAqua : Colors::clRed);
         }
     }
     painter.restore();
@@ -217,9 +236,13 @@ void drawLinearPicture(QPainter& painter, const SolverGeometry& g, const LinearP
         const QRect quarter = graphQuarter(g);
         painter.save();
         painter.fillRect(quarter, Qt::black);
-        painter.setClipRect(quarter, Qt::IntersectClip);
-        painter.translate(g.bitmapOrigin());
-        drawLinearGraph(painter, g, p);
+        // Above the title's line the graph holds nothing but its ground.
+        const int top = g.H / 10 - 16 - 8;
+        if (clipReaches(painter, QRect(quarter.left(), top, quarter.width(), quarter.bottom() + 1 - top))) {
+            painter.setClipRect(quarter, Qt::IntersectClip);
+            painter.translate(g.bitmapOrigin());
+            drawLinearGraph(painter, g, p);
+        }
         painter.restore();
     }
     clearCirclePart(painter, g);

@@ -62,6 +62,12 @@ void LinearSolverWindow::FormCreate()
     BackdropPending = true;
 }
 
+QRegion LinearSolverWindow::changingArea() const
+{
+    // The curve, its title and the level line move over the whole graph at every step.
+    return stepChanges(geometry(), false, true);
+}
+
 void LinearSolverWindow::paintLinear(QPainter& painter, QSize size, const QString& title, bool signs) const
 {
     drawLinearPicture(painter, geometryFor(size), {Findings, title, signs},

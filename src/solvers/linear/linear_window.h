@@ -23,6 +23,7 @@ protected:
     LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup);
 
     void FormCreate() override;
+    QRegion changingArea() const override;
     // The picture of Findings with the graph's title; `signs` for the inequality's colours.
     void paintLinear(QPainter& painter, QSize size, const QString& title, bool signs) const;
 

@@ -213,24 +213,39 @@ std::vector<Band> bands(const SolverGeometry& g, const QuadraticInequalityFindin
             {QRect(QPoint(0, bottom + 1), QPoint(right, range.bottom())), outer}};
 }
 
-// Paints the bands into BandBitmap (black elsewhere) and combines them onto the composite by a
-// bitwise OR; each band is one colour, so the OR is done band by band.
-void paintBands(const SolverGeometry& /*geometry*/, int function, InequalityBitmaps& b, const std::vector<Band>& list)
+// The band graphs of `graph`, made again when the graph is not the one they were made from.
+void makeBandGraphs(const SolverGeometry& g, InequalityBitmaps& b, const QImage& graph, int function)
 {
-    QImage& band = b.BandBitmap;
-    // Only a tangent's bands reach beyond the rows of sin and cos; those go black again.
-    if (b.bandsBeyondRange && function != Tangent)
-        band.fill(Qt::black);
-    b.bandsBeyondRange = function == Tangent;
-    QPainter painter(&band);
-    QPainter composite(&b.CompositeBitmap);
-    composite.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    for (const Band& each : list) {
-        if (each.rows.isEmpty())
-            continue;
-        painter.fillRect(each.rows, each.colour);
-        composite.fillRect(each.rows, each.colour);
+    if (b.bandGraphsOf == graph.cacheKey() && !b.BandGraphs[0].isNull())
+        return;
+    const QRect range = bandRange(g, function == Tangent ? Tangent : Sine);
+    const QColor colours[2] = {Colors::clBlue, Colors::clRed};
+    for (int i = 0; i < 2; ++i) {
+        b.BandGraphs[std::size_t(i)] = graph.copy();
+        QPainter painter(&b.BandGraphs[std::size_t(i)]);
+        painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        painter.fillRect(range, colours[i]);
     }
+    b.bandGraphsOf = graph.cacheKey();
+}
+
+// The graph quarter with its bands: each band's rows from the band graph of its colour, the
+// rows outside the bands from the graph itself.
+void copyBandedGraph(QPainter& painter, const SolverGeometry& g, InequalityBitmaps& b, const QImage& graph,
+                     const std::vector<Band>& list)
+{
+    const QRect whole(QPoint(0, 0), g.bitmapSize());
+    QRegion plain(whole);
+    for (const Band& band : list) {
+        const QRect rows = band.rows.intersected(whole);
+        if (rows.isEmpty())
+            continue;
+        const QImage& source = b.BandGraphs[band.colour == Colors::clBlue ? 0 : 1];
+        copyBitmapRect(painter, g.bitmapOrigin() + rows.topLeft(), source, rows);
+        plain -= rows;
+    }
+    for (const QRect& rows : plain)
+        copyBitmapRect(painter, g.bitmapOrigin() + rows.topLeft(), graph, rows);
 }
 
 // A strip of the disc in the inner colour: copied from the ring bitmap when there is one, drawn
@@ -259,6 +274,8 @@ void copyRingStrip(QPainter& painter, const SolverGeometry& g, const InequalityB
 void copyRingPieces(QPainter& painter, const SolverGeometry& g, const InequalityBitmaps* b, const QColor& colour,
                     const QuadraticInequalityFindings& f)
 {
+    if (!clipReaches(painter, circleBox(g, g.U + 10)))
+        return;
     const int side = ringSide(g);
     const long double radius = g.U + 10;
     const QPoint corner = g.centre() - QPoint(g.U + 10, g.U + 10);
@@ -295,8 +312,6 @@ void copyRingPieces(QPainter& painter, const SolverGeometry& g, const Inequality
 
 void InequalityBitmaps::create(const SolverGeometry& g, qreal ratio)
 {
-    BandBitmap = blackBitmap(g.bitmapSize(), ratio);
-    CompositeBitmap = blackBitmap(g.bitmapSize(), ratio);
     RingBitmap = blackBitmap(QSize(ringSide(g), ringSide(g)), ratio);
     drawRing(RingBitmap, g, Colors::clRed, Colors::clBlack);
     ringColour = QColor();
@@ -304,7 +319,9 @@ void InequalityBitmaps::create(const SolverGeometry& g, qreal ratio)
 
 void InequalityBitmaps::free()
 {
-    BandBitmap = CompositeBitmap = RingBitmap = QImage();
+    RingBitmap = QImage();
+    BandGraphs = {};
+    bandGraphsOf = 0;
 }
 
 void DrawCircleArc(QPainter& painter, const SolverGeometry& g, const QColor& colour, long double theta1,
@@ -323,30 +340,14 @@ void PaintSolutionBands(QPainter& painter, const SolverGeometry& g, const GraphS
     const QColor innerBand = f.outerGreater ? clRed : clBlue;
     const QColor outerArc = f.outerGreater ? clAqua : clRed;
     const QColor innerArc = f.outerGreater ? clRed : clAqua;
-    const int function = f.function;
     const std::vector<Band> list = bands(g, f, outerBand, innerBand);
 
+    const QRect quarter = graphQuarter(g);
     if (b && graph.bitmap) {
-        // The graph with the bands combined by a bitwise OR: the black ground takes the band
-        // colours, the white curve, axes and labels stay white.
-        // Outside the band rows the composite is the graph itself, so only those rows are made
-        // again, unless the graph is new.
-        const QImage& bitmap = *graph.bitmap;
-        const QRect whole(QPoint(0, 0), g.bitmapSize());
-        const QRect range = bandRange(g, function);
-        {
-            QPainter composite(&b->CompositeBitmap);
-            composite.setCompositionMode(QPainter::CompositionMode_Source);
-            const QRect copied = b->compositeGraph == bitmap.cacheKey() ? range : whole;
-            copyBitmapRect(composite, copied.topLeft(), bitmap, copied);
-            b->compositeGraph = bitmap.cacheKey();
-        }
-        paintBands(g, function, *b, list);
-        copyBitmapRect(painter, g.bitmapOrigin(), b->CompositeBitmap, whole);
-    } else {
-        // The same with vector operations: the black ground, the bands, then the graph's white
-        // lines and labels over them (white OR any colour is white).
-        const QRect quarter = graphQuarter(g);
+        makeBandGraphs(g, *b, *graph.bitmap, f.function);
+        if (clipReaches(painter, quarter))
+            copyBandedGraph(painter, g, *b, *graph.bitmap, list);
+    } else if (clipReaches(painter, quarter)) {
         painter.fillRect(quarter, Qt::black);
         for (const Band& band : list)
             if (!band.rows.isEmpty())

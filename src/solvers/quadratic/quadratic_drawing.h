@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <vector>
 
 #include "maths/quadratic.h"
@@ -50,18 +51,19 @@ void drawQuadraticEquationPicture(QPainter& painter, const SolverGeometry& g, co
 
 // ---- The inequality window -----------------------------------------------------------------------
 
-// The inequality window's three further off-screen bitmaps beside SolverBitmap, which the
-// picture on the window's own surface takes.
+// The inequality window's further off-screen bitmaps beside SolverBitmap, which its picture takes
+// on the window's own surface and on the screen.
 struct InequalityBitmaps {
-    QImage BandBitmap;       // the coloured bands, W div 2 x H div 2
-    QImage CompositeBitmap;  // the graph with the bands combined onto it, W div 2 x H div 2
     QImage RingBitmap;       // (2R + 20) square: a disc of the inner arc colour (strips of it are
                              // copied for sin and cos; the tangent takes sectors of the same disc)
     QColor ringColour;       // the colour the disc is drawn in
-    qint64 compositeGraph = 0;   // the cache key of the graph the composite was made from
-    bool bandsBeyondRange = false;  // whether BandBitmap holds colour outside the rows of sin and cos
+    // The graph with its band rows combined with blue (0) and with red (1) by a bitwise OR, made
+    // from the graph of the cache key `bandGraphsOf`: a band's rows are copied from them.
+    std::array<QImage, 2> BandGraphs;
+    qint64 bandGraphsOf = 0;
 
-    // Makes the three bitmaps for the geometry: black, the ring with a red circle inscribed.
+    // Makes the ring bitmap for the geometry: black, with a red circle inscribed; the band
+    // graphs follow from the first picture.
     void create(const SolverGeometry& g, qreal ratio);
     void free();
 };
@@ -72,10 +74,11 @@ void DrawCircleArc(QPainter& painter, const SolverGeometry& g, const QColor& col
                    long double theta2);
 
 // The bands on the graph, the cleared left half with the ring, the grey axes and the white unit
-// circle. With `bitmaps` (the window's own surface, `graph` then holding its cached bitmap) the
-// bands are combined onto the graph by a bitwise OR in the composite bitmap and the ring's
-// pieces are copied from the ring bitmap; without, the same picture is drawn with vector
-// operations: the bands, then the graph's white lines over them.
+// circle. With `bitmaps` (the window's surface and the screen, `graph` then holding its cached
+// bitmap) each band's rows are copied from the graph combined with its colour by a bitwise OR,
+// the other rows from the graph, and the ring's pieces from the ring bitmap; without, the same
+// picture is drawn with vector operations: the bands, then the graph's white lines over them
+// (white OR any colour is white); the ring's pieces as strips or sectors of a disc.
 void PaintSolutionBands(QPainter& painter, const SolverGeometry& g, const GraphSource& graph,
                         InequalityBitmaps* bitmaps, const QuadraticInequalityFindings& f);
 

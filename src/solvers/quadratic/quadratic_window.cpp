@@ -59,6 +59,13 @@ void QuadraticSolverWindow::rebuildGraph()
     drawBackdrop(quadraticBackdropStyle(FunctionIndex));
 }
 
+QRegion QuadraticSolverWindow::changingArea() const
+{
+    // The tangent's lines run off the circle and its values over the whole graph.
+    const bool tangent = FunctionIndex == Tangent;
+    return stepChanges(geometry(), tangent, tangent);
+}
+
 GraphSource QuadraticSolverWindow::graphSource(const QPainter& painter, QSize size) const
 {
     return {copiesGraphBitmap(painter, size) ? &SolverBitmap : nullptr, quadraticBackdropStyle(FunctionIndex)};
@@ -161,7 +168,9 @@ void Tdisequasecondogrado::solve()
 
 void Tdisequasecondogrado::paint(QPainter& painter, QSize size) const
 {
-    const bool own = paintsWithCaches(painter, size) && !m_bitmaps.RingBitmap.isNull();
+    // The ring bitmap goes with the graph's: on the window's surface and on the screen.
+    const bool own = copiesGraphBitmap(painter, size) && !m_bitmaps.RingBitmap.isNull() &&
+                     m_bitmaps.RingBitmap.devicePixelRatio() == SolverBitmap.devicePixelRatio();
     drawQuadraticInequalityPicture(painter, geometryFor(size), graphSource(painter, size), own ? &m_bitmaps : nullptr,
                                    Findings);
 }

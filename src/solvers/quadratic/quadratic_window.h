@@ -34,6 +34,7 @@ protected:
     void FormCreate() override;
     void prepareOpeningPicture() override;
     void rebuildGraph() override;
+    QRegion changingArea() const override;
     // Where the picture takes its graph from.
     GraphSource graphSource(const QPainter& painter, QSize size) const;
 };
