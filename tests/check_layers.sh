@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../src" || exit 2
 allowed() {
     case "$1" in
     maths) echo "maths" ;;
-    platform) echo "platform" ;;
+    platform) echo "maths platform" ;;
     texts) echo "maths texts" ;;
     shell) echo "maths platform texts shell" ;;
     expr) echo "maths platform texts shell expr" ;;
