@@ -245,7 +245,7 @@ Root anyAngleRoot(Dice& dice, int function, bool inequality)
         // sin θ or cos θ as ± sin β or ± cos β, β in [1, 89].
         const long double v = function == solvers::Sine ? std::sin(radians(theta)) : std::cos(radians(theta));
         const int sign = v < 0 ? -1 : 1;
-        const int beta = int(std::lround(std::asin(std::fabs(double(v))) * 180.0 / double(Pi)));
+        const int beta = wholeDegrees(std::asin(std::fabs(double(v))));
         n = dice.below(2) ? Number{0, sign, 1, Unit::Sin, beta} : Number{0, sign, 1, Unit::Cos, 90 - beta};
     }
     return {n, theta};
