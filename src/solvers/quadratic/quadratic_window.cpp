@@ -200,7 +200,7 @@ void Tdisequasecondogrado::SolverClose()
 QString Tequasecondogrado::pictureWords() const
 {
     std::vector<long double> levels;
-    for (const RootDrawing& root : Findings.drawn)
+    for (const RootTaken& root : Findings.drawn)
         levels.push_back(root.t);
     return equationPictureWords(functionName(Findings.function), levels, Findings.solutions);
 }
