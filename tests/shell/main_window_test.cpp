@@ -40,7 +40,10 @@ namespace {
 // A child window standing in for a topic window.
 class StandIn : public ChildWindow {
 public:
-    explicit StandIn(int slot) : ChildWindow(slot, "StandIn") { setWindowTitle(QStringLiteral("stand-in %1").arg(slot)); }
+    explicit StandIn(int slot) : ChildWindow(TopicWindow{.slot = slot, .className = "StandIn"})
+    {
+        setWindowTitle(QStringLiteral("stand-in %1").arg(slot));
+    }
 };
 
 StandIn* openStandIn(Tangolario& main, int slot)

@@ -19,8 +19,10 @@
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/frame/solver_window.h"
 #include "solvers/quadratic/quadratic_window.h"
+#include "solvers/solver_controls.h"
 
 using namespace solvers;
+using namespace solver_controls;
 
 namespace {
 
@@ -78,15 +80,15 @@ TEST_P(SolverPaintTest, APictureRecordedWithoutBitmapsIsTheWindowsPicture)
     processEvents();
     auto* window = qobject_cast<SolverWindow*>(app::openChildWindow(shot.slot));
     ASSERT_NE(window, nullptr);
-    if (window->funzt) {
-        window->funzt->setCurrentIndex(shot.function);
+    if (funzt(window)) {
+        funzt(window)->setCurrentIndex(shot.function);
         window->aggiornaClick();
     }
     if (window->coefficients())
         window->setCoefficients(shot.coefficients);
     if (auto* elementary = qobject_cast<ElementarySolverWindow*>(window))
         for (int i = 0; i < shot.steps; ++i)
-            elementary->sposta->stepUp();
+            sposta(elementary)->stepUp();
     processEvents();
     const SolverGeometry g = window->geometry();
     const QImage shown = window->surface().copy(0, 0, g.W, g.H);

@@ -30,9 +30,9 @@ CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<i
 
 }  // namespace
 
-QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, int boxWidth, int limit,
-                                             std::vector<std::pair<int, int>> acceleration)
-    : SolverWindow(frame)
+QuadraticSolverWindow::QuadraticSolverWindow(const TopicWindow& topic, const SolverFrame& frame, int boxWidth,
+                                             int limit, std::vector<std::pair<int, int>> acceleration)
+    : SolverWindow(topic, frame)
 {
     addCoefficientControls(quadraticSetup(boxWidth, limit, std::move(acceleration)));
     createFunctionChoice();
@@ -73,8 +73,8 @@ void QuadraticSolverWindow::aggiornaClick()
 
 // ---- Equations -----------------------------------------------------------------------------------
 
-Tequasecondogrado::Tequasecondogrado()
-    : QuadraticSolverWindow({28, "Tequasecondogrado", app::Title::QuadraticEquations, 306, 189}, 38, 900, {{10, 10}})
+Tequasecondogrado::Tequasecondogrado(const TopicWindow& topic)
+    : QuadraticSolverWindow(topic, {app::Title::QuadraticEquations, 189}, 38, 900, {{10, 10}})
 {
     using namespace Colors;
     struct Place {
@@ -125,9 +125,8 @@ void Tequasecondogrado::WriteSolutionLabels()
 
 // ---- Inequalities --------------------------------------------------------------------------------
 
-Tdisequasecondogrado::Tdisequasecondogrado()
-    : QuadraticSolverWindow({29, "Tdisequasecondogrado", app::Title::QuadraticInequalities, 308, 0}, 45, 9000,
-                            {{10, 5}, {25, 10}})
+Tdisequasecondogrado::Tdisequasecondogrado(const TopicWindow& topic)
+    : QuadraticSolverWindow(topic, {app::Title::QuadraticInequalities, 0}, 45, 9000, {{10, 5}, {25, 10}})
 {
     using namespace Colors;
     QPalette palette = Panel1->palette();
