@@ -26,7 +26,6 @@ public:
     explicit ChildWindow(const TopicWindow& topic);
     ~ChildWindow() override;
 
-    const TopicWindow& topic() const { return m_topic; }
     int slot() const { return m_topic.slot; }
     // The window's help page, which `aiuto` opens.
     int helpContext() const { return m_topic.helpContext; }

@@ -41,8 +41,6 @@ public:
 protected:
     ElementarySolverWindow(const TopicWindow& topic, const SolverFrame& frame, const ElementaryDesign& design);
 
-    UpDown* sposta;
-
     void FormCreate() override;
     void prepareOpeningPicture() override;
     void rebuildGraph() override;
@@ -51,6 +49,7 @@ protected:
     // Where the picture takes its graph from.
     GraphSource graphSource(const QPainter& painter, QSize size) const;
 
+    UpDown* sposta;
     int AngleDeg = StartAngle;
     ElementaryFindings Findings;
 
