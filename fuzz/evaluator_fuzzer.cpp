@@ -11,14 +11,9 @@
 
 #include "expr/number_format.h"
 #include "maths/evaluator.h"
+#include "fault.h"
 
 namespace {
-
-[[noreturn]] void fault(const char* what)
-{
-    __builtin_trap();
-    (void)what;
-}
 
 bool knownMessage(std::string_view message)
 {

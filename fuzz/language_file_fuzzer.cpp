@@ -7,14 +7,9 @@
 
 #include "shell/language_file.h"
 #include "texts/text_tables.h"
+#include "fault.h"
 
 namespace {
-
-[[noreturn]] void fault(const char* what)
-{
-    __builtin_trap();
-    (void)what;
-}
 
 void checkTable(const app::TextTable& table)
 {

@@ -6,16 +6,7 @@
 #include <cstdint>
 
 #include "shell/settings_file.h"
-
-namespace {
-
-[[noreturn]] void fault(const char* what)
-{
-    __builtin_trap();
-    (void)what;
-}
-
-}  // namespace
+#include "fault.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

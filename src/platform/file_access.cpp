@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,21 +45,6 @@ bool openRegularFile(QFile& file, const QString& path)
         return false;
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly);
-#endif
-}
-
-bool mayReplace(const QString& path)
-{
-    if (path.isEmpty())
-        return false;
-#ifdef Q_OS_UNIX
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return errno == ENOENT;
-    return S_ISREG(info.st_mode);
-#else
-    const QFileInfo info(path);
-    return !info.isSymLink() && (info.isFile() || !info.exists());
 #endif
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // A typed answer and its verdict. The answer is read as the solutions in one period: a list of
-// angles for an equation ("30, 150", "pi/6, 5pi/6"), intervals for an inequality
-// ("30..150", "[0, 30] ∪ (150, 360)", "]150; 360[", "30 <= x < 150"), or the words for every x
-// and for none. Each angle is read by the program's own evaluator. The verdict compares it with
-// the solver's set: right, or what is missing and extra, which ends are wrong.
+// angles for an equation ("30, 150", "pi/6, 5pi/6", "30 or 150", "{30, 150}", families such as
+// "30 + 360k" and "π/6 + 2πk"), intervals for an inequality ("30..150", "[0, 30] ∪ (150, 360)",
+// "]150; 360[", "30 <= x < 150", "x ∈ [0, 180]", with points alone as "{0}" or "x = 0"), or
+// the words for every x and for none. Each angle is read by the program's own evaluator. Every
+// form answerText writes reads back as its set. The verdict compares the answer with the
+// solver's set: right, or what is missing and extra, which ends are wrong.
 #include <QString>
 #include <vector>
 
@@ -18,7 +20,8 @@ struct Reading {
         Unreadable,   // `part` is no angle, list or interval
         NotWhole,     // `part` is not a whole number of degrees
         EndsOrder,    // `part` is an interval whose first end is not below the second
-        OutOfRange,   // `part` is an angle beyond -360° ... 720°, or two numbers with no comma
+        OutOfRange,   // `part` is an angle beyond -360° ... 720°
+        TooLong,      // more than MaxAnswerLength characters
     };
     Problem problem = Problem::None;
     QString part;      // the piece of the answer that could not be read
@@ -27,7 +30,12 @@ struct Reading {
     bool ok() const { return problem == Problem::None; }
 };
 
-// Reads an answer for an equation (a list of angles) or an inequality (intervals).
+// The longest answer read; the longest the program writes is far shorter.
+inline constexpr int MaxAnswerLength = 2000;
+
+// Reads an answer for an equation (a list of angles) or an inequality (intervals). A part that
+// could not be read is quoted as it was typed. A family's step must be a whole number of
+// degrees that divides the period.
 Reading readAnswer(const QString& text, bool inequality, int period);
 
 struct Verdict {
@@ -44,6 +52,10 @@ struct Verdict {
     std::vector<int> include;
     std::vector<int> exclude;
     bool wrongStretches = false;
+    // Inequalities whose set has no end, when the answer has none either: the set is every x,
+    // or no x.
+    bool holdsForEveryX = false;
+    bool holdsForNoX = false;
 };
 
 Verdict check(const SolutionSet& expected, const SolutionSet& given, bool inequality, int period);

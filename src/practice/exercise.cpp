@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
 #include <numeric>
 #include <random>
 
@@ -163,8 +165,6 @@ class Dice {
 public:
     explicit Dice(std::uint32_t seed) : m_engine(seed) {}
     int below(int n) { return int(m_engine() % std::uint32_t(n)); }
-    template <class T>
-    const T& among(const std::vector<T>& items) { return items[std::size_t(below(int(items.size())))]; }
 
 private:
     std::mt19937 m_engine;
@@ -225,30 +225,39 @@ std::vector<Root> rootRoots(int function, bool inequality, bool withOutside)
     return roots;
 }
 
-// A root of level 3: f(θ) for a whole θ that is no multiple of 15°, written as ± sin, cos or
-// tan of an angle between 1° and 89°.
-Root anyAngleRoot(Dice& dice, int function, bool inequality)
+// The angles β of level 3's coefficients: from 1° to `last`, no multiple of 15°.
+std::vector<int> levelThreeBetas(int last = 89)
 {
-    // The tangent stays within 80° of 0° or 180°, where its values are no larger than 6.
-    int theta = 0;
-    do {
-        if (function == solvers::Sine || (function == solvers::Tangent && inequality))
-            theta = dice.below(179) - 89;
-        else
-            theta = dice.below(179) + 1;
-    } while (theta % 15 == 0 || (function == solvers::Tangent && std::abs(theta) > 80 && std::abs(theta) < 100));
-    Number n;
-    if (function == solvers::Tangent) {
-        const int beta = theta > 90 ? 180 - theta : std::abs(theta);
-        n = {0, theta > 90 || theta < 0 ? -1 : 1, 1, Unit::Tan, beta};
-    } else {
-        // sin θ or cos θ as ± sin β or ± cos β, β in [1, 89].
+    std::vector<int> betas;
+    for (int beta = 1; beta <= last; ++beta)
+        if (beta % 15 != 0)
+            betas.push_back(beta);
+    return betas;
+}
+
+// The roots of level 3: f(θ) for every whole θ that is no multiple of 15°, written as ± sin,
+// cos or tan of an angle between 1° and 89° (sine and cosine values both as sin β and as
+// cos (90° − β)). The tangent stays within 80° of 0° or 180°, where its values are no larger than 6.
+std::vector<Root> anyAngleRoots(int function, bool inequality)
+{
+    std::vector<Root> roots;
+    const bool aroundZero = function == solvers::Sine || (function == solvers::Tangent && inequality);
+    for (int i = 0; i < 179; ++i) {
+        const int theta = aroundZero ? i - 89 : i + 1;
+        if (theta % 15 == 0 || (function == solvers::Tangent && std::abs(theta) > 80 && std::abs(theta) < 100))
+            continue;
+        if (function == solvers::Tangent) {
+            const int beta = theta > 90 ? 180 - theta : std::abs(theta);
+            roots.push_back({Number{0, theta > 90 || theta < 0 ? -1 : 1, 1, Unit::Tan, beta}, theta});
+            continue;
+        }
         const long double v = function == solvers::Sine ? std::sin(radians(theta)) : std::cos(radians(theta));
         const int sign = v < 0 ? -1 : 1;
         const int beta = wholeDegrees(std::asin(std::fabs(double(v))));
-        n = dice.below(2) ? Number{0, sign, 1, Unit::Sin, beta} : Number{0, sign, 1, Unit::Cos, 90 - beta};
+        roots.push_back({Number{0, sign, 1, Unit::Sin, beta}, theta});
+        roots.push_back({Number{0, sign, 1, Unit::Cos, 90 - beta}, theta});
     }
-    return {n, theta};
+    return roots;
 }
 
 // The whole degrees of one period where f(x) = f(θ).
@@ -274,121 +283,340 @@ void addZeros(std::vector<int>& zeros, const std::vector<int>& more)
     zeros.erase(std::unique(zeros.begin(), zeros.end()), zeros.end());
 }
 
-// The level's root for an elementary exercise.
-Root elementaryRoot(Dice& dice, int function, bool inequality, int level)
-{
-    if (level == 1)
-        return dice.among(rationalRoots(function, inequality, false));
-    if (level == 2)
-        return dice.among(rootRoots(function, inequality, false));
-    return anyAngleRoot(dice, function, inequality);
-}
-
-void makeElementary(Exercise& e, Dice& dice)
-{
-    const Root r = elementaryRoot(dice, e.function, e.isInequality(), e.level);
-    // m f(x) + q with m > 0: the denominator of the value times f(x), minus its numerator; the
-    // value 1/√3 of the tangent as √3 tan x − 1.
-    Number m = Number::whole(r.value.d);
-    Number q = negated(Number{r.value.p, r.value.q, 1, r.value.unit, r.value.beta});
-    if (r.value.unit == Unit::Root3 && r.value.d == 3) {
-        m = root(Unit::Root3, 1, 1);
-        q = Number::whole(r.value.q < 0 ? 1 : -1);
-    }
-    e.coefficients = {m, q, Number::whole(0)};
-    e.alphaDeg = *r.theta;
-    addZeros(e.zeros, zerosOf(e.function, *r.theta));
-}
-
 bool sameValue(const Number& x, const Number& y)
 {
     return std::fabs(double(x.value() - y.value())) < 1e-9;
 }
 
-void makeQuadratic(Exercise& e, Dice& dice)
+// The exercises of a pool by index: how many there are, and how to make the one of an index.
+// Each pool is a list of choices with no two alike, so that its size counts distinct exercises.
+struct Listing {
+    int size = 0;
+    std::function<void(Exercise&, int)> make;
+};
+
+// ---- Elementary: m f(x) − m·v for a value v = f(θ) and a factor m > 0
+
+struct Form {
+    Root value;
+    Number factor;
+};
+
+std::vector<Form> elementaryForms(const Pool& p)
 {
-    const bool inequality = e.isInequality();
-    Root r1, r2;
-    for (;;) {
-        if (e.level == 1) {
-            const std::vector<Root> pool = rationalRoots(e.function, inequality, true);
-            r1 = dice.among(pool);
-            r2 = dice.among(pool);
-        } else if (e.level == 2) {
-            r1 = dice.among(rootRoots(e.function, inequality, false));
-            std::vector<Root> pool = rationalRoots(e.function, inequality, true);
-            for (const Root& r : rootRoots(e.function, inequality, true))
-                if (r.value.unit == r1.value.unit)
-                    pool.push_back(r);
-            r2 = dice.among(pool);
-        } else {
-            r1 = anyAngleRoot(dice, e.function, inequality);
-            r2 = dice.among(rationalRoots(e.function, inequality, true));
-        }
-        // Two distinct roots, at least one that f takes.
-        if (!sameValue(r1.value, r2.value) && (r1.theta || r2.theta))
-            break;
+    const bool inequality = p.relation != Relation::Equal;
+    std::vector<Form> forms;
+    if (p.emptyOrWhole) {
+        // Sine and cosine at their smallest value: m f(x) + m ≥ 0 holds for every x, < 0 for none.
+        if (!inequality || p.function == solvers::Tangent || p.level == 1)
+            return forms;
+        const Root lowest{Number::whole(-1), p.function == solvers::Sine ? -90 : 180};
+        if (p.level == 2)
+            for (Unit unit : {Unit::Root2, Unit::Root3})
+                for (long long k : {1, 2})
+                    forms.push_back({lowest, root(unit, k, 1)});
+        else
+            for (int beta : levelThreeBetas())
+                for (Unit unit : {Unit::Sin, Unit::Cos})
+                    forms.push_back({lowest, Number{0, 1, 1, unit, beta}});
+        return forms;
     }
-    // (t − r1)(t − r2) with whole coefficients.
-    std::array<Number, 3> k = {Number::whole(1), negated(sum(r1.value, r2.value)), product(r1.value, r2.value)};
+    if (p.level == 1) {
+        // The notable values with whole factors: 2 sin x − 1, 4 sin x − 2, 6 sin x − 3, 8 sin x − 4.
+        for (const Root& r : rationalRoots(p.function, inequality, false))
+            for (long long k = 1; k <= 4; ++k)
+                forms.push_back({r, Number::whole(r.value.d * k)});
+    } else if (p.level == 2) {
+        // A value with a square root written two ways (2 sin x − √2 and √2 sin x − 1), and the
+        // values of level 1 but 0 with a square root in the factor (2√3 sin x − √3).
+        for (const Root& r : rootRoots(p.function, inequality, false)) {
+            const Number unit = root(r.value.unit, 1, 1);
+            forms.push_back({r, Number::whole(r.value.d)});
+            forms.push_back({r, scaled(unit, product(unit, r.value).d)});
+        }
+        for (const Root& r : rationalRoots(p.function, inequality, false))
+            if (!r.value.isZero())
+                for (Unit unit : {Unit::Root2, Unit::Root3})
+                    forms.push_back({r, root(unit, r.value.d, 1)});
+    } else {
+        for (const Root& r : anyAngleRoots(p.function, inequality))
+            forms.push_back({r, Number::whole(1)});
+    }
+    return forms;
+}
+
+Listing elementaryListing(const Pool& p)
+{
+    std::vector<Form> forms = elementaryForms(p);
+    const int size = int(forms.size());
+    return {size, [forms = std::move(forms)](Exercise& e, int i) {
+                const Form& f = forms[std::size_t(i)];
+                e.coefficients = {f.factor, negated(product(f.factor, f.value.value)), Number::whole(0)};
+                e.alphaDeg = *f.value.theta;
+                addZeros(e.zeros, zerosOf(e.function, *f.value.theta));
+            }};
+}
+
+// ---- Quadratic: (t − r1)(t − r2) times a factor, or a left-hand side with no root at all
+
+// The pairs of roots of a pool: those listed, or every first with every second.
+struct RootPairs {
+    std::vector<std::pair<Root, Root>> listed;
+    std::vector<Root> firsts;
+    std::vector<Root> seconds;
+
+    int size() const { return listed.empty() ? int(firsts.size() * seconds.size()) : int(listed.size()); }
+    std::pair<Root, Root> at(int i) const
+    {
+        if (!listed.empty())
+            return listed[std::size_t(i)];
+        return {firsts[std::size_t(i) / seconds.size()], seconds[std::size_t(i) % seconds.size()]};
+    }
+};
+
+RootPairs quadraticRoots(int function, bool inequality, int level)
+{
+    RootPairs pairs;
+    if (level == 3) {
+        pairs.firsts = anyAngleRoots(function, inequality);
+        pairs.seconds = rationalRoots(function, inequality, true);
+        return pairs;
+    }
+    const std::vector<Root> rational = rationalRoots(function, inequality, true);
+    const std::vector<Root> withRoots = rootRoots(function, inequality, false);
+    if (level == 1) {
+        // Two roots of level 1, at least one that f takes.
+        for (std::size_t i = 0; i < rational.size(); ++i)
+            for (std::size_t j = i + 1; j < rational.size(); ++j)
+                if (rational[i].theta || rational[j].theta)
+                    pairs.listed.push_back({rational[i], rational[j]});
+        // Two opposite roots with a square root still give whole coefficients: 2 (sin x)^2 − 1.
+        for (std::size_t i = 0; i < withRoots.size(); ++i)
+            for (std::size_t j = i + 1; j < withRoots.size(); ++j)
+                if (sameValue(withRoots[i].value, negated(withRoots[j].value)))
+                    pairs.listed.push_back({withRoots[i], withRoots[j]});
+        // The tangent's double roots ±1: (tan x − 1)^2 = 0. An inequality of them would hold
+        // nowhere, or everywhere but at one point.
+        if (function == solvers::Tangent && !inequality)
+            for (const Root& r : rational)
+                if (!r.value.isZero())
+                    pairs.listed.push_back({r, r});
+        return pairs;
+    }
+    // Level 2: a root with a square root and a root of level 1 or beyond the range of f, or
+    // another with the same square root (not its opposite, which level 1 has).
+    for (std::size_t i = 0; i < withRoots.size(); ++i) {
+        const Root& first = withRoots[i];
+        for (const Root& second : rational)
+            pairs.listed.push_back({first, second});
+        for (std::size_t j = i + 1; j < withRoots.size(); ++j)
+            if (withRoots[j].value.unit == first.value.unit && !sameValue(first.value, negated(withRoots[j].value)))
+                pairs.listed.push_back({first, withRoots[j]});
+        for (const Root& second : rootRoots(function, inequality, true))
+            if (!second.theta && second.value.unit == first.value.unit)
+                pairs.listed.push_back({first, second});
+    }
+    return pairs;
+}
+
+// (t − r1)(t − r2) with whole coefficients where the roots allow.
+std::array<Number, 3> withRoots(const Number& r1, const Number& r2)
+{
+    std::array<Number, 3> k = {Number::whole(1), negated(sum(r1, r2)), product(r1, r2)};
     long long lcm = 1;
     for (const Number& n : k)
         lcm = std::lcm(lcm, n.d);
     for (Number& n : k)
         n = scaled(n, lcm);
-    if (inequality && e.level > 1 && dice.below(2))
-        for (Number& n : k)
-            n = negated(n);
-    e.coefficients = k;
-    for (const Root& r : {r1, r2})
-        if (r.theta)
-            addZeros(e.zeros, zerosOf(e.function, *r.theta));
+    return k;
 }
 
-void makeLinear(Exercise& e, Dice& dice)
+// The left-hand sides whose set is every x or no x: for sine and cosine two roots beyond
+// [−1, 1]; for the tangent, which takes every value, t² + b t + c with b² < 4c.
+std::vector<std::array<Number, 3>> quadraticEmptyOrWhole(const Pool& p)
 {
-    // a = k sin m, b = k cos m, c = −k cos h: the line through the points of the circle at
-    // m − h and m + h.
+    std::vector<std::array<Number, 3>> sides;
+    if (p.level == 1)
+        return sides;
+    if (p.function != solvers::Tangent) {
+        std::vector<Number> beyond;
+        if (p.level == 2) {
+            for (Unit unit : {Unit::Root2, Unit::Root3}) {
+                beyond.push_back(root(unit, 1, 1));
+                beyond.push_back(root(unit, -1, 1));
+                sides.push_back(withRoots(root(unit, 1, 1), root(unit, -1, 1)));
+            }
+        } else {
+            for (int beta : levelThreeBetas(80))
+                if (beta > 45)  // tan β > 1
+                    for (int sign : {1, -1})
+                        beyond.push_back(Number{0, sign, 1, Unit::Tan, beta});
+        }
+        for (const Number& r : beyond)
+            for (const Number& whole : {Number::whole(2), Number::whole(-2), Number::fraction(3, 2), Number::fraction(-3, 2)})
+                sides.push_back(withRoots(r, whole));
+        return sides;
+    }
+    if (p.level == 2) {
+        for (int c = 1; c <= 4; ++c)
+            for (Unit unit : {Unit::Root2, Unit::Root3})
+                for (long long k : {1, 2})
+                    if ((unit == Unit::Root2 ? 2 : 3) * k * k < 4 * c)
+                        for (int sign : {1, -1})
+                            sides.push_back({Number::whole(1), root(unit, sign * k, 1), Number::whole(c)});
+    } else {
+        for (int beta : levelThreeBetas())
+            for (Unit unit : {Unit::Sin, Unit::Cos})
+                for (int sign : {1, -1})
+                    sides.push_back({Number::whole(1), Number{0, 2 * sign, 1, unit, beta}, Number::whole(1)});
+    }
+    return sides;
+}
+
+std::array<Number, 3> times(std::array<Number, 3> k, long long factor)
+{
+    for (Number& n : k)
+        n = scaled(n, factor);
+    return k;
+}
+
+Listing quadraticListing(const Pool& p)
+{
+    const bool inequality = p.relation != Relation::Equal;
+    // The factors a left-hand side is taken with: both signs for the inequalities above level 1,
+    // and 1 and 2 for the tangent's few of level 1.
+    std::vector<long long> factors = {1};
+    if (p.emptyOrWhole) {
+        std::vector<std::array<Number, 3>> sides = quadraticEmptyOrWhole(p);
+        // The tangent has no value at 90°: only the sign that holds nowhere gives a whole answer.
+        if (inequality)
+            factors = p.function != solvers::Tangent ? std::vector<long long>{1, -1}
+                      : p.relation == Relation::Less ? std::vector<long long>{1}
+                                                     : std::vector<long long>{-1};
+        const int size = int(sides.size() * factors.size());
+        return {size, [sides = std::move(sides), factors](Exercise& e, int i) {
+                    e.coefficients = times(sides[std::size_t(i) / factors.size()], factors[std::size_t(i) % factors.size()]);
+                }};
+    }
+    if (inequality && p.level > 1)
+        factors = {1, -1};
+    else if (p.function == solvers::Tangent && p.level == 1)
+        factors = {1, 2};
+    RootPairs pairs = quadraticRoots(p.function, inequality, p.level);
+    const int size = pairs.size() * int(factors.size());
+    return {size, [pairs = std::move(pairs), factors](Exercise& e, int i) {
+                const auto [r1, r2] = pairs.at(i / int(factors.size()));
+                e.coefficients = times(withRoots(r1.value, r2.value), factors[std::size_t(i) % factors.size()]);
+                for (const Root& r : {r1, r2})
+                    if (r.theta)
+                        addZeros(e.zeros, zerosOf(e.function, *r.theta));
+            }};
+}
+
+// ---- Linear: a = k sin m, b = k cos m, c = −k cos h, the line through the points of the
+// circle at m − h and m + h; or a constant beyond k, a line that misses the circle
+
+Listing linearListing(const Pool& p)
+{
     struct Direction {
         Number a, b;
         int m;
-        int k;  // 0 for √2
     };
     const Number one = Number::whole(1), minusOne = Number::whole(-1);
     const Number r3 = root(Unit::Root3, 1, 1), minusR3 = root(Unit::Root3, -1, 1);
-    const std::vector<Direction> diagonal = {{one, one, 45, 0}, {one, minusOne, 135, 0}, {minusOne, one, -45, 0},
-                                             {minusOne, minusOne, -135, 0}};
-    const std::vector<Direction> steep = {{r3, one, 60, 2},     {r3, minusOne, 120, 2},    {minusR3, one, -60, 2},
-                                          {minusR3, minusOne, -120, 2}, {one, r3, 30, 2},  {one, minusR3, 150, 2},
-                                          {minusOne, r3, -30, 2}, {minusOne, minusR3, -150, 2}};
-    Direction dir;
-    int h = 90;
-    Number c;
-    if (e.level == 1) {
-        dir = dice.among(diagonal);
-        const int choice = dice.below(3);  // c = −1, 0, 1: h = 45°, 90°, 135°
-        c = Number::whole(choice - 1);
-        h = 45 * (choice + 1);
-    } else if (e.level == 2) {
-        dir = dice.among(steep);
-        h = dice.among(std::vector<int>{30, 45, 60, 90, 120, 135, 150});
-        const int beta = h > 90 ? 180 - h : h;
-        const int sign = h > 90 ? 1 : -1;
-        c = beta == 30 ? root(Unit::Root3, sign, 1)
-            : beta == 45 ? root(Unit::Root2, sign, 1)
-            : beta == 60 ? Number::whole(sign)
-                         : Number::whole(0);
+    // k = √2 at level 1, 2 above.
+    const std::vector<Direction> diagonal = {{one, one, 45}, {one, minusOne, 135}, {minusOne, one, -45}, {minusOne, minusOne, -135}};
+    const std::vector<Direction> steep = {{r3, one, 60},      {r3, minusOne, 120},     {minusR3, one, -60},
+                                          {minusR3, minusOne, -120}, {one, r3, 30},     {one, minusR3, 150},
+                                          {minusOne, r3, -30}, {minusOne, minusR3, -150}};
+    std::vector<Direction> directions = p.level == 1 ? diagonal : steep;
+    // The constants c, each with the half-angle h between the two solutions.
+    std::vector<std::pair<Number, int>> constants;
+    if (p.emptyOrWhole) {
+        if (p.level == 2)
+            for (const Number& c : {Number::whole(3), root(Unit::Root2, 2, 1), root(Unit::Root3, 2, 1)})
+                for (const Number& signed_ : {c, negated(c)})
+                    constants.push_back({signed_, 0});
+        else if (p.level == 3)
+            for (int beta : levelThreeBetas(44))  // 3 cos β > 2
+                for (int sign : {1, -1})
+                    constants.push_back({Number{0, 3 * sign, 1, Unit::Cos, beta}, 0});
+    } else if (p.level == 1) {
+        for (int choice = 0; choice < 3; ++choice)  // c = −1, 0, 1: h = 45°, 90°, 135°
+            constants.push_back({Number::whole(choice - 1), 45 * (choice + 1)});
+    } else if (p.level == 2) {
+        for (int h : {30, 45, 60, 90, 120, 135, 150}) {
+            const int beta = h > 90 ? 180 - h : h;
+            const int sign = h > 90 ? 1 : -1;
+            constants.push_back({beta == 30   ? root(Unit::Root3, sign, 1)
+                                 : beta == 45 ? root(Unit::Root2, sign, 1)
+                                 : beta == 60 ? Number::whole(sign)
+                                              : Number::whole(0),
+                                 h});
+        }
     } else {
-        dir = dice.among(steep);
         // Not too close to a tangent line: the two solutions at least 10° apart.
-        do
-            h = dice.below(171) + 5;
-        while (h % 15 == 0);
-        c = h < 90 ? Number{0, -2, 1, Unit::Cos, h} : Number{0, 2, 1, Unit::Cos, 180 - h};
+        for (int h = 5; h <= 175; ++h)
+            if (h % 15 != 0)
+                constants.push_back({h < 90 ? Number{0, -2, 1, Unit::Cos, h} : Number{0, 2, 1, Unit::Cos, 180 - h}, h});
     }
-    e.coefficients = {dir.a, dir.b, c};
-    e.zeros.clear();
-    addZeros(e.zeros, {((dir.m - h) % 360 + 360) % 360, ((dir.m + h) % 360 + 360) % 360});
+    const int size = int(directions.size() * constants.size());
+    return {size, [directions = std::move(directions), constants = std::move(constants), special = p.emptyOrWhole](Exercise& e, int i) {
+                const Direction& d = directions[std::size_t(i) / constants.size()];
+                const auto& [c, h] = constants[std::size_t(i) % constants.size()];
+                e.coefficients = {d.a, d.b, c};
+                if (!special)
+                    addZeros(e.zeros, {((d.m - h) % 360 + 360) % 360, ((d.m + h) % 360 + 360) % 360});
+            }};
+}
+
+Listing makeListing(const Pool& p)
+{
+    switch (p.family) {
+    case Family::Elementary: return elementaryListing(p);
+    case Family::Quadratic: return quadraticListing(p);
+    case Family::Linear: return linearListing(p);
+    }
+    return {};
+}
+
+// Each pool's list is made once (a few hundred choices at most, level 3's products aside): the
+// window, the sheets and the counts take from it again.
+const Listing& listing(const Pool& p)
+{
+    thread_local std::map<Pool, Listing> made;
+    auto it = made.find(p);
+    if (it == made.end())
+        it = made.emplace(p, makeListing(p)).first;
+    return it->second;
+}
+
+Exercise exerciseAt(const Pool& p, const Listing& l, int index)
+{
+    Exercise e;
+    e.family = p.family;
+    e.relation = p.relation;
+    e.function = p.function;
+    e.level = p.level;
+    if (l.size > 0)
+        l.make(e, std::clamp(index, 0, l.size - 1));
+    return e;
+}
+
+Pool drawPool(const Request& request, Dice& dice)
+{
+    Pool p;
+    p.family = request.family ? *request.family : Family(dice.below(3));
+    const bool inequality = request.inequality ? *request.inequality : dice.below(2) == 1;
+    p.relation = !inequality ? Relation::Equal : dice.below(2) ? Relation::GreaterOrEqual : Relation::Less;
+    p.function = request.function ? std::clamp(*request.function, 0, 2) : dice.below(3);
+    p.level = request.level ? std::clamp(*request.level, 1, 3) : dice.below(3) + 1;
+    if (p.family == Family::Linear)
+        p.function = solvers::Sine;  // the linear ones take sine and cosine together
+    Pool whole = p;
+    whole.emptyOrWhole = true;
+    p.emptyOrWhole = dice.below(7) == 0 && poolSize(whole) > 0;
+    return p;
 }
 
 // The set without the angles where the tangent has no value, 90° + k 180°. The quadratic
@@ -510,24 +738,66 @@ long double Exercise::leftSide(long double degrees) const
     return family == Family::Elementary ? a * t + b : (a * t + b) * t + c;
 }
 
+std::vector<Pool> poolsOf(const Request& request)
+{
+    std::vector<Family> families = {Family::Elementary, Family::Quadratic, Family::Linear};
+    if (request.family)
+        families = {*request.family};
+    std::vector<Relation> relations = {Relation::Equal, Relation::GreaterOrEqual, Relation::Less};
+    if (request.inequality)
+        relations = *request.inequality ? std::vector<Relation>{Relation::GreaterOrEqual, Relation::Less}
+                                        : std::vector<Relation>{Relation::Equal};
+    std::vector<int> levels = {1, 2, 3};
+    if (request.level)
+        levels = {std::clamp(*request.level, 1, 3)};
+    std::vector<Pool> pools;
+    for (Family family : families) {
+        std::vector<int> functions = {solvers::Sine, solvers::Cosine, solvers::Tangent};
+        if (family == Family::Linear)
+            functions = {solvers::Sine};
+        else if (request.function)
+            functions = {std::clamp(*request.function, 0, 2)};
+        for (Relation relation : relations)
+            for (int function : functions)
+                for (int level : levels)
+                    for (bool emptyOrWhole : {false, true})
+                        if (const Pool p{family, relation, function, level, emptyOrWhole}; poolSize(p) > 0)
+                            pools.push_back(p);
+    }
+    return pools;
+}
+
+int poolSize(const Pool& pool)
+{
+    return listing(pool).size;
+}
+
+Exercise exerciseOf(const Pool& pool, int index)
+{
+    return exerciseAt(pool, listing(pool), index);
+}
+
+long long distinctExercises(const Request& request)
+{
+    long long count = 0;
+    for (const Pool& p : poolsOf(request))
+        count += poolSize(p);
+    return count;
+}
+
+Pool choosePool(const Request& request, std::uint32_t seed)
+{
+    Dice dice(seed);
+    return drawPool(request, dice);
+}
+
 Exercise makeExercise(const Request& request, std::uint32_t seed)
 {
     Dice dice(seed);
-    Exercise e;
+    const Pool pool = drawPool(request, dice);
+    const Listing& l = listing(pool);
+    Exercise e = exerciseAt(pool, l, dice.below(l.size));
     e.seed = seed;
-    e.family = request.family ? *request.family : Family(dice.below(3));
-    const bool inequality = request.inequality ? *request.inequality : dice.below(2) == 1;
-    e.relation = !inequality ? Relation::Equal : dice.below(2) ? Relation::GreaterOrEqual : Relation::Less;
-    e.function = request.function ? std::clamp(*request.function, 0, 2) : dice.below(3);
-    e.level = request.level ? std::clamp(*request.level, 1, 3) : dice.below(3) + 1;
-    switch (e.family) {
-    case Family::Elementary: makeElementary(e, dice); break;
-    case Family::Quadratic: makeQuadratic(e, dice); break;
-    case Family::Linear:
-        e.function = solvers::Sine;
-        makeLinear(e, dice);
-        break;
-    }
     return e;
 }
 
@@ -616,8 +886,8 @@ QString answerText(const SolutionSet& set, int period, bool radians)
         const int to = (j + 1) / 2;
         const bool fromClosed = i % 2 == 0;
         const bool toClosed = j % 2 == 0;
-        if (from == to)
-            pieces << angle(from);
+        if (from == to)  // a point alone, in braces so that it reads as one
+            pieces << QStringLiteral("{%1}").arg(angle(from));
         else
             pieces << QStringLiteral("%1%2, %3%4")
                           .arg(fromClosed ? QStringLiteral("[") : QStringLiteral("("), angle(from), angle(to),

@@ -1,10 +1,12 @@
 #pragma once
 // The exercises of the practice window and the worksheets: an equation or inequality set from
 // its answer backwards, so that every solution and every end of an interval is a whole degree,
-// written with its coefficients as the program writes them. The answer itself always comes
-// from the solvers' findings.
+// written with its coefficients as the program writes them. Each kind of exercise is a pool
+// of distinct exercises listed by index, so that a worksheet can tell how many there are and
+// take each once. The answer itself always comes from the solvers' findings.
 #include <QString>
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -56,7 +58,8 @@ struct Exercise {
     std::array<Number, 3> coefficients;
     int alphaDeg = 0;  // elementary: the angle α of the elementary windows with f(α) = -q/m
     // The whole degrees of one period where the left-hand side is 0: the solutions of an
-    // equation and the ends of the intervals of an inequality, as they were chosen.
+    // equation and the ends of the intervals of an inequality, as they were chosen; when the set
+    // is every x or no x, none, or where the left-hand side touches 0 without changing sign.
     std::vector<int> zeros;
 
     int period() const;
@@ -69,6 +72,30 @@ struct Exercise {
     long double leftSide(long double degrees) const;
 };
 
+// The exercises of one kind: every choice of a request made, the relation too (the linear ones
+// take the sine's place), and whether they are the ones whose set is every x or no x.
+struct Pool {
+    Family family = Family::Elementary;
+    Relation relation = Relation::Equal;
+    int function = 0;
+    int level = 1;
+    bool emptyOrWhole = false;
+
+    auto operator<=>(const Pool&) const = default;
+};
+
+// The pools a request draws from, each with exercises.
+std::vector<Pool> poolsOf(const Request& request);
+// How many distinct exercises a pool holds, and the one of an index below that.
+int poolSize(const Pool& pool);
+Exercise exerciseOf(const Pool& pool, int index);
+// How many distinct exercises a request has: the sum over its pools.
+long long distinctExercises(const Request& request);
+
+// The pool a seed draws for a request, as makeExercise draws it: at levels 2 and 3 about one
+// exercise in seven of a pool that has them is one whose set is every x or no x.
+Pool choosePool(const Request& request, std::uint32_t seed);
+
 // The exercise a seed gives for a request; the same request and seed give the same exercise.
 Exercise makeExercise(const Request& request, std::uint32_t seed);
 
@@ -78,8 +105,9 @@ SolutionSet solverAnswer(const Exercise& exercise);
 // Whole degrees as the answers write them: "30°"; as a fraction of π: "5π/6", "π", "0".
 QString degreeText(int degrees);
 QString piFractionText(int degrees);
-// A set in one period [0, period): "30°, 150°" or "[0°, 30°] ∪ (150°, 360°)", "R", "Ø", and
-// the same with fractions of π when `radians`.
+// A set in one period [0, period): "30°, 150°" or "[0°, 30°] ∪ (150°, 360°)", a point alone
+// among intervals in braces ("{0°} ∪ [180°, 360°)"), "R", "Ø", and the same with fractions of π
+// when `radians`.
 QString answerText(const SolutionSet& set, int period, bool radians);
 
 // The set sampled at every whole and half degree of one period: 2·period flags, index 2d for

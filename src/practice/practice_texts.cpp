@@ -34,6 +34,7 @@ QString readingMessage(const Reading& reading)
     case Reading::Problem::NotWhole: return app::programText(ProgramText::PracticeNotWhole).arg(reading.part);
     case Reading::Problem::EndsOrder: return app::programText(ProgramText::PracticeEndsOrder).arg(reading.part);
     case Reading::Problem::OutOfRange: return app::programText(ProgramText::PracticeOutOfRange).arg(reading.part);
+    case Reading::Problem::TooLong: return app::programText(ProgramText::PracticeTooLong).arg(MaxAnswerLength);
     }
     return {};
 }
@@ -59,7 +60,17 @@ QStringList verdictLines(const Verdict& v)
         lines << withAngles(ProgramText::PracticeExclude, v.exclude);
     if (v.wrongStretches)
         lines << app::programText(ProgramText::PracticeWrongStretches);
+    if (v.holdsForEveryX)
+        lines << app::programText(ProgramText::PracticeHoldsForEveryX);
+    if (v.holdsForNoX)
+        lines << app::programText(ProgramText::PracticeHoldsForNoX);
     return lines;
+}
+
+QString fewExercisesNote(const Request& request, int count)
+{
+    const long long distinct = distinctExercises(request);
+    return distinct < count ? app::programText(ProgramText::PracticeFewExercises).arg(distinct) : QString();
 }
 
 QString answerHint(bool inequality, int period)

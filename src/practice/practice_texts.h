@@ -13,6 +13,9 @@ namespace practice {
 QString readingMessage(const Reading& reading);
 // The verdict's lines: "Right!", or what is missing, extra, which ends are wrong.
 QStringList verdictLines(const Verdict& verdict);
+// What a worksheet dialog says before a sheet of `count` exercises whose choices have fewer
+// distinct ones: the empty text when they have enough.
+QString fewExercisesNote(const Request& request, int count);
 // How to type the answer to an exercise with this period.
 QString answerHint(bool inequality, int period);
 // "Level 2" or "Mixed".

@@ -25,6 +25,7 @@
 #include "platform/fonts.h"
 #include "platform/hints.h"
 #include "platform/keyboard.h"
+#include "platform/safe_file.h"
 #include "practice/answer.h"
 #include "practice/practice_texts.h"
 #include "practice/worksheet.h"
@@ -349,6 +350,20 @@ void PracticeWindow::worksheetClick()
     form->addRow(app::programText(ProgramText::PracticeFunction), sheetFunction);
     form->addRow(app::programText(ProgramText::PracticeLevelChoice), sheetLevel);
     form->addRow(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), sheetSeed);
+    // Said before the sheet is made: choices with fewer distinct exercises than asked for.
+    auto* note = new QLabel(&dialog);
+    note->setObjectName("sheetNote");
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    form->addRow(note);
+    const auto updateNote = [=] {
+        note->setText(fewExercisesNote(requestOf(sheetKind, sheetRelation, sheetFunction, sheetLevel), count->value()));
+        note->setVisible(!note->text().isEmpty());
+    };
+    updateNote();
+    connect(count, &QSpinBox::valueChanged, &dialog, updateNote);
+    for (QComboBox* box : {sheetKind, sheetRelation, sheetFunction, sheetLevel})
+        connect(box, &QComboBox::currentIndexChanged, &dialog, updateNote);
     // OK saves the sheet as PDF; Print… sends it to a printer through the print dialog.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QPushButton* print = buttons->addButton(app::programText(ProgramText::PrintPicture), QDialogButtonBox::ActionRole);
@@ -373,16 +388,24 @@ void PracticeWindow::worksheetClick()
         box.exec();
     };
     if (toPrinter) {
+        // A sheet printed into a PDF file is written by the safe writer, as the one saved with OK.
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         QPrintDialog choice(&printer, this);
-        if (choice.exec() == QDialog::Accepted && !drawWorksheet(printer, settings))
-            warn(app::programText(ProgramText::PageNotPrinted));
+        if (!SafeFile::execPrintDialog(choice))
+            return;
+        const SafeFile::Result printed = SafeFile::print(printer, worksheetDrawer(settings));
+        if (!printed)
+            warn(SafeFile::printsToFile(printer)
+                     ? app::notWrittenMessage(ProgramText::PracticeSheetNotSaved, printer.outputFileName(), printed)
+                     : app::programText(ProgramText::PageNotPrinted));
         return;
     }
     const QString path = chooseWorksheetFile ? chooseWorksheetFile() : QString();
-    if (!path.isEmpty() && !writeWorksheet(path, settings))
-        warn(app::programText(ProgramText::PracticeSheetNotSaved) + QStringLiteral(" ") + QDir::toNativeSeparators(path));
+    if (path.isEmpty())
+        return;
+    if (const SafeFile::Result written = writeWorksheet(path, settings); !written)
+        warn(app::notWrittenMessage(ProgramText::PracticeSheetNotSaved, path, written));
 }
 
 void PracticeWindow::redraw()

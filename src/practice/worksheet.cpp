@@ -3,11 +3,10 @@
 #include <QPagedPaintDevice>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageSize>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
+#include <random>
 
 #include "platform/fonts.h"
 #include "practice/practice_texts.h"
@@ -94,61 +93,80 @@ private:
 
 std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings)
 {
+    // Each exercise draws its pool as the practice window does, then one of the pool's exercises
+    // not yet on the sheet; a pool whose exercises are all on it gives way to the next one that
+    // has some left, and only when every exercise of the request is on the sheet does a new
+    // round begin.
+    const std::vector<Pool> pools = poolsOf(settings.request);
+    std::vector<int> sizes;
+    long long total = 0;
+    for (const Pool& p : pools) {
+        sizes.push_back(poolSize(p));
+        total += sizes.back();
+    }
+    std::vector<std::vector<int>> taken(pools.size());  // the indices on the sheet, in order
+    long long takenCount = 0;
+    std::mt19937 engine(settings.seed);
     std::vector<Exercise> exercises;
     const int count = std::clamp(settings.count, 1, MaxWorksheetExercises);
-    for (int i = 0; i < count; ++i)
-        exercises.push_back(makeExercise(settings.request, settings.seed * 41u + std::uint32_t(i) * 2654435761u));
+    for (int i = 0; i < count && total > 0; ++i) {
+        if (takenCount == total) {
+            for (std::vector<int>& t : taken)
+                t.clear();
+            takenCount = 0;
+        }
+        const Pool drawn = choosePool(settings.request, std::uint32_t(engine()));
+        std::size_t at = std::size_t(std::find(pools.begin(), pools.end(), drawn) - pools.begin());
+        if (at == pools.size())
+            at = 0;
+        while (int(taken[at].size()) == sizes[at])
+            at = (at + 1) % pools.size();
+        // The r-th index not yet taken.
+        std::vector<int>& t = taken[at];
+        int index = int(engine() % std::uint32_t(sizes[at] - int(t.size())));
+        for (int used : t)
+            if (used <= index)
+                ++index;
+        t.insert(std::upper_bound(t.begin(), t.end(), index), index);
+        ++takenCount;
+        exercises.push_back(exerciseOf(pools[at], index));
+        exercises.back().seed = settings.seed;
+    }
     return exercises;
 }
 
-bool writeWorksheet(const QString& path, const WorksheetSettings& settings)
+SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& settings)
 {
-    // Written whole or not at all: an old file of that name stays as it was when the disk fails.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        writer.setTitle(app::programText(ProgramText::PracticeSheetTitle));
-        writer.setCreator(QStringLiteral("Anglebook"));
-        if (!drawWorksheet(writer, settings)) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    return file.commit();
+    const SafeFile::PdfSetup sheet{QPageLayout(), 300, app::programText(ProgramText::PracticeSheetTitle),
+                                   QStringLiteral("Anglebook")};
+    return SafeFile::writePdf(path, sheet, worksheetDrawer(settings));
 }
 
-bool drawWorksheet(QPagedPaintDevice& device, const WorksheetSettings& settings)
+SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings)
 {
-    QPainter painter(&device);
-    if (!painter.isActive())
-        return false;
-    const std::vector<Exercise> exercises = worksheetExercises(settings);
-    SheetWriter sheet(device, painter, settings);
-    sheet.start();
-    sheet.title(app::programText(ProgramText::PracticeSheetTitle));
-    sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
-    sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
-    int number = 1;
-    for (const Exercise& e : exercises) {
-        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
-        sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
-    }
-    sheet.newPage();
-    sheet.title(app::programText(ProgramText::PracticeAnswerKey));
-    number = 1;
-    for (const Exercise& e : exercises) {
-        const SolutionSet answer = solverAnswer(e);
-        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
-        sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
-        sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
-    }
-    sheet.footer();
-    painter.end();
-    return true;
+    return [settings](QPainter& painter, QPagedPaintDevice& device) {
+        const std::vector<Exercise> exercises = worksheetExercises(settings);
+        SheetWriter sheet(device, painter, settings);
+        sheet.start();
+        sheet.title(app::programText(ProgramText::PracticeSheetTitle));
+        sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
+        sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
+        int number = 1;
+        for (const Exercise& e : exercises) {
+            sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
+            sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
+        }
+        sheet.newPage();
+        sheet.title(app::programText(ProgramText::PracticeAnswerKey));
+        number = 1;
+        for (const Exercise& e : exercises) {
+            const SolutionSet answer = solverAnswer(e);
+            sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
+            sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
+            sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
+        }
+        sheet.footer();
+    };
 }
 
 }  // namespace practice

@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/safe_file.h"
 #include "practice/exercise.h"
-
-class QPagedPaintDevice;
 
 namespace practice {
 
@@ -23,10 +22,11 @@ inline constexpr int MaxWorksheetExercises = 40;
 // The exercises of a sheet: the same settings give the same sheet.
 std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings);
 
-// Writes the sheet and its key to a PDF file, whole or not at all; false when it cannot be written.
-bool writeWorksheet(const QString& path, const WorksheetSettings& settings);
+// Writes the sheet and its key to a PDF file (A4) through the safe writer: whole or not at all.
+SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& settings);
 
-// Draws the sheet and its key on a paged device (its page size and margins as set); false when the device cannot be painted on.
-bool drawWorksheet(QPagedPaintDevice& device, const WorksheetSettings& settings);
+// Draws the sheet and its key on a paged device (its page size and margins as set): for
+// SafeFile::print and SafeFile::writePdf.
+SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings);
 
 }  // namespace practice

@@ -1,7 +1,6 @@
 #include "shell/picture_export.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -14,17 +13,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgGenerator>
 #include <cmath>
 
 #include "platform/fonts.h"
+#include "platform/safe_file.h"
 #include "shell/child_window.h"
 #include "shell/program_texts.h"
 #include "texts/text_tables.h"
@@ -93,10 +91,9 @@ QString withoutMnemonic(QString text)
     return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
-QString notSaved(const QString& path, const QString& reason)
+QString notSaved(const QString& path, const SafeFile::Result& result)
 {
-    return app::programText(ProgramText::PictureNotSaved) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
-           QStringLiteral("\n\n") + reason;
+    return result ? QString() : app::notWrittenMessage(ProgramText::PictureNotSaved, path, result);
 }
 
 void showProblem(ChildWindow* window, const QString& message)
@@ -257,47 +254,13 @@ bool writeSvg(const ChildWindow& window, QIODevice& device)
     return svg.end();
 }
 
-bool writePdf(const ChildWindow& window, QIODevice& device, const QPageLayout& layout)
+// The page of the window on a PDF page or a printer.
+SafeFile::PageDrawer pageDrawer(const ChildWindow& window)
 {
-    QPdfWriter writer(&device);
-    writer.setResolution(PageResolution);
-    writer.setTitle(window.windowTitle());
-    writer.setCreator(app::TitleTexts.text(app::Title::Program));
-    writer.setPageLayout(layout.isValid() ? layout : defaultPageLayout());
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    paintPage(painter, window, QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(PageResolution).size()));
-    return painter.end();
-}
-
-QString writeFile(const ChildWindow& window, const QString& path, FileType type, const QPageLayout& layout)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return notSaved(path, file.errorString());
-    bool written = false;
-    switch (type) {
-    case FileType::Png:
-    case FileType::PngTwice: {
-        // Encoded in memory first: the PNG writer leaks a row when its device fails mid-way.
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        written = pictureImage(window, type == FileType::PngTwice ? 2 : 1).save(&buffer, "PNG") &&
-                  file.write(bytes) == bytes.size();
-        break;
-    }
-    case FileType::Svg: written = writeSvg(window, file); break;
-    case FileType::Pdf: written = writePdf(window, file, layout); break;
-    }
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return notSaved(path, reason);
-    }
-    if (!file.commit())
-        return notSaved(path, file.errorString());
-    return QString();
+    return [&window](QPainter& painter, QPagedPaintDevice& device) {
+        const int resolution = device.logicalDpiY();
+        paintPage(painter, window, QRectF(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size()));
+    };
 }
 
 QString chooseWithDialog(ChildWindow* window, const QString& proposed, FileType& type)
@@ -402,7 +365,19 @@ std::optional<FileType> fileTypeFor(const QString& path, FileType chosen)
 
 QString saveFile(const ChildWindow& window, const QString& path, FileType type)
 {
-    return writeFile(window, path, type, QPageLayout());
+    switch (type) {
+    case FileType::Png:
+    case FileType::PngTwice: {
+        const QImage image = pictureImage(window, type == FileType::PngTwice ? 2 : 1);
+        return notSaved(path, SafeFile::write(path, [&](QIODevice& device) { return image.save(&device, "PNG"); }));
+    }
+    case FileType::Svg:
+        return notSaved(path, SafeFile::write(path, [&](QIODevice& device) { return writeSvg(window, device); }));
+    case FileType::Pdf: break;
+    }
+    const SafeFile::PdfSetup page{defaultPageLayout(), PageResolution, window.windowTitle(),
+                                  app::TitleTexts.text(app::Title::Program)};
+    return notSaved(path, SafeFile::writePdf(path, page, pageDrawer(window)));
 }
 
 void copyToClipboard(const ChildWindow& window)
@@ -450,32 +425,19 @@ void printCommand(ChildWindow* window)
     printer.setCreator(app::TitleTexts.text(app::Title::Program));
     // Without a printer the dialog offers the PDF file, named after the window.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageLayout(defaultPageLayout());
-        printer.setOutputFileName(QDir(existingFolder(QStandardPaths::DocumentsLocation))
-                                      .filePath(fileNameFrom(window->windowTitle()) + QStringLiteral(".pdf")));
+        SafeFile::offerPdfFile(printer, QDir(existingFolder(QStandardPaths::DocumentsLocation))
+                                            .filePath(fileNameFrom(window->windowTitle()) + QStringLiteral(".pdf")));
     }
     QPrintDialog dialog(&printer, window);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (!SafeFile::execPrintDialog(dialog))
         return;
-    QString problem;
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        // The PDF file goes through QSaveFile like every other file the program writes.
-        problem = writeFile(*window, printer.outputFileName(), FileType::Pdf, printer.pageLayout());
-    } else {
-        QPainter painter;
-        bool printed = painter.begin(&printer);
-        if (printed) {
-            paintPage(painter, *window,
-                      QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
-            printed = painter.end() && printer.printerState() != QPrinter::Error;
-        }
-        if (!printed)
-            problem = app::programText(ProgramText::PageNotPrinted);
-    }
-    if (!problem.isEmpty())
-        showProblem(window, problem);
+    // A PDF file goes through the safe writer like every other file the program writes.
+    const SafeFile::Result printed = SafeFile::print(printer, pageDrawer(*window));
+    if (!printed)
+        showProblem(window, SafeFile::printsToFile(printer) ? notSaved(printer.outputFileName(), printed)
+                                                            : app::programText(ProgramText::PageNotPrinted));
 }
 
 void copyCommand(ChildWindow* window)

@@ -1,8 +1,8 @@
 #pragma once
 // Saving, printing and copying what a topic window shows: its picture, drawn anew by the
 // window's paint() on the device at hand (an image, an SVG drawing, a PDF page, a printer), and
-// its result lines. Files are written through QSaveFile, so a failed write leaves nothing new
-// and any earlier file whole.
+// its result lines. Files are written through the safe writer (platform/safe_file), so a failed
+// write leaves nothing new and any earlier file whole.
 #include <QImage>
 #include <QString>
 #include <QStringList>

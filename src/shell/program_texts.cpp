@@ -1,8 +1,10 @@
 #include "shell/program_texts.h"
 
+#include <QDir>
 #include <QStringList>
 #include <array>
 
+#include "platform/safe_file.h"
 #include "texts/text_tables.h"
 
 namespace app {
@@ -33,12 +35,12 @@ const char* const kProgramTexts[][3] = {
      "\"none\" if there are none.",
      "Écris les solutions dans [0°, %1°[ : degrés séparés par des virgules (30, 150) ou fractions de π "
      "(pi/6, 5pi/6) ; « aucune » s'il n'y en a pas."},
-    {"Scrivi l'insieme in [0°, %1°) come intervalli: [0, 30] ∪ (150, 360), 30..150 o 30 <= x < 150; "
-     "«R» per ogni x, «nessuna» per nessuna x.",
-     "Type the set in [0°, %1°) as intervals: [0, 30] ∪ (150, 360), 30..150 or 30 <= x < 150; "
-     "\"R\" for every x, \"none\" for no x.",
-     "Écris l'ensemble dans [0°, %1°[ en intervalles : [0, 30] ∪ ]150, 360[, 30..150 ou 30 <= x < 150 ; "
-     "« R » pour tout x, « aucune » pour aucun x."},
+    {"Scrivi l'insieme in [0°, %1°) come intervalli: [0, 30] ∪ (150, 360), 30..150 o 30 <= x < 150, "
+     "un punto isolato come {0}; «R» per ogni x, «nessuna» per nessuna x.",
+     "Type the set in [0°, %1°) as intervals: [0, 30] ∪ (150, 360), 30..150 or 30 <= x < 150, "
+     "a point alone as {0}; \"R\" for every x, \"none\" for no x.",
+     "Écris l'ensemble dans [0°, %1°[ en intervalles : [0, 30] ∪ ]150, 360[, 30..150 ou 30 <= x < 150, "
+     "un point isolé comme {0} ; « R » pour tout x, « aucune » pour aucun x."},
     {"Giusto!", "Right!", "Juste !"},
     {"Mancano: %1", "Missing: %1", "Il manque : %1"},
     {"Non sono soluzioni: %1", "Not solutions: %1", "Ne sont pas des solutions : %1"},
@@ -78,6 +80,14 @@ const char* const kProgramTexts[][3] = {
      "« %1 » n'est pas un angle entre −360° et 720°"},
     {"Impossibile salvare la scheda in", "The worksheet could not be saved in",
      "Impossible d'enregistrer la fiche dans"},
+    {"La risposta è troppo lunga: al massimo %1 caratteri", "The answer is too long: at most %1 characters",
+     "La réponse est trop longue : %1 caractères au plus"},
+    {"La disequazione vale per ogni x: R", "The inequality holds for every x: R", "L'inéquation est vraie pour tout x : R"},
+    {"La disequazione non vale per nessuna x: Ø", "The inequality holds for no x: Ø",
+     "L'inéquation n'est vraie pour aucun x : Ø"},
+    {"Queste scelte hanno solo %1 esercizi diversi: la scheda ne ripete alcuni.",
+     "These choices have only %1 different exercises: the sheet repeats some of them.",
+     "Ces choix n'ont que %1 exercices différents : la fiche en répète certains."},
 
     // Screen readers: names, descriptions and the words of the pictures' descriptions.
     {"Tab passa da un controllo all'altro, le frecce cambiano i valori, F1 apre la guida",
@@ -135,6 +145,21 @@ const char* const kProgramTexts[][3] = {
     {"Pagina PDF (*.pdf)", "PDF page (*.pdf)", "Page PDF (*.pdf)"},
     {"Impossibile salvare l'immagine in", "The picture could not be saved in", "Impossible d'enregistrer l'image dans"},
     {"Impossibile stampare la pagina.", "The page could not be printed.", "Impossible d'imprimer la page."},
+    // Why a file was not written.
+    {"È un collegamento simbolico: non si scrive nulla attraverso un collegamento.",
+     "It is a symbolic link: nothing is written through a link.",
+     "C'est un lien symbolique : rien n'est écrit à travers un lien."},
+    {"È una FIFO (pipe con nome): non si scrive nulla in una FIFO.",
+     "It is a FIFO (named pipe): nothing is written into a FIFO.",
+     "C'est une FIFO (tube nommé) : rien n'est écrit dans une FIFO."},
+    {"È un dispositivo: non si scrive nulla in un dispositivo.", "It is a device: nothing is written into a device.",
+     "C'est un périphérique : rien n'est écrit dans un périphérique."},
+    {"È una cartella.", "It is a folder.", "C'est un dossier."},
+    {"Non è un file normale: non si scrive nulla al suo posto.",
+     "It is not a regular file: nothing is written in its place.",
+     "Ce n'est pas un fichier ordinaire : rien n'est écrit à sa place."},
+    {"Non è stato possibile preparare il contenuto del file.", "The file's content could not be made.",
+     "Le contenu du fichier n'a pas pu être préparé."},
 };
 static_assert(std::size(kProgramTexts) == std::size_t(ProgramText::Count),
               "every program text needs its row");
@@ -145,6 +170,28 @@ QString listWords(const QStringList& items)
     if (items.size() < 2)
         return items.join(QString());
     return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + programText(ProgramText::And) + items.last();
+}
+
+QString notWrittenReason(const SafeFile::Result& result)
+{
+    using SafeFile::Problem;
+    switch (result.problem) {
+    case Problem::None: return QString();
+    case Problem::SymbolicLink: return programText(ProgramText::FileIsLink);
+    case Problem::Fifo: return programText(ProgramText::FileIsFifo);
+    case Problem::Device: return programText(ProgramText::FileIsDevice);
+    case Problem::Folder: return programText(ProgramText::FileIsFolder);
+    case Problem::NotRegularFile: return programText(ProgramText::FileNotRegular);
+    case Problem::NotMade: return programText(ProgramText::FileNotMade);
+    case Problem::Failed: break;
+    }
+    return result.systemReason;
+}
+
+QString notWrittenMessage(ProgramText heading, const QString& path, const SafeFile::Result& result)
+{
+    return programText(heading) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
+           notWrittenReason(result);
 }
 
 QString programText(ProgramText text)

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace SafeFile {
+struct Result;
+}
+
 namespace app {
 
 enum class ProgramText {
@@ -53,6 +57,10 @@ enum class ProgramText {
     PracticeTheAnswer,        // "Answer:"
     PracticeOutOfRange,       // %1 an angle far beyond one period
     PracticeSheetNotSaved,    // followed by the file's name and the reason
+    PracticeTooLong,          // %1 the longest answer read
+    PracticeHoldsForEveryX,   // the verdicts of an inequality whose set has no end
+    PracticeHoldsForNoX,
+    PracticeFewExercises,     // %1 how many distinct exercises the choices have
     // Screen readers: the names and descriptions of what has no text of its own, and the
     // words of the pictures' descriptions.
     WindowKeys,           // a topic window's description: the keys that work in it
@@ -94,11 +102,26 @@ enum class ProgramText {
     PictureNotSaved,
     PageNotPrinted,
 
+    // Why a file was not written (after the message that names it): what stands at its name,
+    // or that its content could not be made.
+    FileIsLink,
+    FileIsFifo,
+    FileIsDevice,
+    FileIsFolder,
+    FileNotRegular,
+    FileNotMade,
+
     Count  // keeps the table below as long as the list; new texts go above it
 };
 
 // The text in the language in use.
 QString programText(ProgramText text);
+// Why the safe writer did not write a file, in the language in use: what stands at its name, or
+// the system's reason (a full disk, no permission). Empty when it was written.
+QString notWrittenReason(const SafeFile::Result& result);
+// The message for a file not written: `heading` ("The picture could not be saved in"), the path
+// and the reason, on lines of their own.
+QString notWrittenMessage(ProgramText heading, const QString& path, const SafeFile::Result& result);
 // "a", "a and b", "a, b and c" in the language in use.
 QString listWords(const QStringList& items);
 

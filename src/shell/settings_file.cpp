@@ -1,10 +1,10 @@
 #include "shell/settings_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include "platform/file_access.h"
+#include "platform/safe_file.h"
 #include "platform/text_codec.h"
 
 namespace app {
@@ -48,21 +48,7 @@ std::optional<SettingsRecord> readSettingsFile(const QString& path)
 
 bool writeSettingsFile(const QString& path, const SettingsRecord& record)
 {
-    // Only a regular file or a new one is written: never through a symbolic link (which would
-    // replace what it points at), nor over a FIFO, a device or anything else.
-    if (!FileAccess::mayReplace(path))
-        return false;
-    // Unbuffered, so that a failing write (a full disk) is seen here, before the new file
-    // replaces the old one; a buffered write could fail only at the commit, unnoticed.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = record.toBytes();
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bool(SafeFile::write(path, record.toBytes()));
 }
 
 QByteArray encodeFileName(const QString& name)

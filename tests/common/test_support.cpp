@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
 
@@ -119,6 +120,13 @@ QColor pixelAt(const QImage& image, int x, int y)
 {
     const qreal ratio = image.devicePixelRatio();
     return QColor(image.pixel(int(x * ratio), int(y * ratio)));
+}
+
+QString pdfText(const QString& path)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    return text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
 }
 
 bool writeBytes(const QString& path, const QByteArray& bytes)

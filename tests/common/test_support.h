@@ -65,6 +65,9 @@ void processEvents();
 // The colour of one pixel of an image, in logical coordinates.
 QColor pixelAt(const QImage& image, int x, int y);
 
+// The text of a PDF as pdftotext lays it out (a form feed ends each page); empty without pdftotext.
+QString pdfText(const QString& path);
+
 // Writes bytes to a file; true on success.
 bool writeBytes(const QString& path, const QByteArray& bytes);
 

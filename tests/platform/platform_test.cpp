@@ -10,16 +10,46 @@
 #include <QToolButton>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include "common/test_support.h"
 #include "platform/arc.h"
 #include "platform/colors.h"
 #include "platform/hints.h"
+#include "platform/safe_file.h"
 #include "platform/symbol_font.h"
 #include "platform/system_locale.h"
 #include "platform/text_codec.h"
 #include "platform/updown.h"
 
 namespace {
+
+// ----- Safe writer -----
+
+// Only a regular file or a new name is written, and the name's folder is read as the system reads
+// it ("up/.." is the folder "up" points into, not this one). A refused write leaves all as it was.
+TEST(SafeFile, WritesOnlyARegularFileOrANewName)
+{
+    ScratchDirectory scratch;
+    ASSERT_TRUE(QDir().mkpath("real/deep") && QFile::link("real/deep", "up") && QFile::link("notes.txt", "real/x.cfg"));
+    const bool device = ::mknod("device", S_IFCHR | 0600, makedev(1, 3)) == 0;
+    const auto listing = [] { return QDir().entryList(QDir::System) + QDir("real").entryList(QDir::System); };
+    const QStringList before = listing();
+    using SafeFile::Problem;
+    for (const auto& [path, problem] : {std::pair("up/../x.cfg", Problem::SymbolicLink), {"device", Problem::Device},
+                                        {"real", Problem::Folder}, {"new.cfg/", Problem::Folder},
+                                        {"missing/new.cfg", Problem::Failed}}) {
+        if (problem == Problem::Device && !device)
+            continue;  // no device can be made here
+        const SafeFile::Result result = SafeFile::write(QString::fromLatin1(path), QByteArray("new"));
+        EXPECT_EQ(result.problem, problem) << path;
+        EXPECT_EQ(result.systemReason, problem == Problem::Failed ? "No such file or directory" : "") << path;
+    }
+    EXPECT_EQ(listing(), before);
+    EXPECT_TRUE(SafeFile::write("up/../y.cfg", QByteArray("new")));
+    EXPECT_TRUE(QFileInfo::exists("real/y.cfg") && !QFileInfo::exists("y.cfg"));
+}
 
 // ----- Symbol font -----
 

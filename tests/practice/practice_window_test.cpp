@@ -168,7 +168,7 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(scratch.file(QStringLiteral("printed.pdf")));
-    ASSERT_TRUE(drawWorksheet(printer, settings));
+    ASSERT_TRUE(SafeFile::print(printer, worksheetDrawer(settings)));
     EXPECT_TRUE(pageText(1, printer.outputFileName()).contains(QStringLiteral("1. ") + worksheetExercises(settings)[0].text()));
     // A sheet that cannot be written is refused (the window then says so).
     EXPECT_FALSE(writeWorksheet(scratch.file(QStringLiteral("no folder/sheet.pdf")), settings));

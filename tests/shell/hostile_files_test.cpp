@@ -5,12 +5,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QDataStream>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -18,6 +25,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,17 +34,20 @@
 #include "expr/calculator.h"
 #include "expr/coefficient_dialog.h"
 #include "language_samples.h"
+#include "practice/practice_window.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
 #include "shell/image_list.h"
 #include "shell/languages.h"
 #include "app/main_window.h"
 #include "shell/notice_window.h"
+#include "shell/picture_export.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 #include "app/topic_windows.h"
 
 using namespace app;
+using PictureExport::FileType;
 
 namespace {
 
@@ -93,28 +104,49 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
         expectPlainText(window, window->objectName().toLatin1().constData());
 }
 
+// A 64 KiB tmpfs mounted on a new folder, for as long as it lives; root only.
+struct SmallDisk {
+    QByteArray where;
+    std::string unavailable;  // why there is none
+
+    explicit SmallDisk(const QString& folder) : where(QFile::encodeName(folder))
+    {
+        if (::geteuid() != 0)
+            unavailable = "mounting a small full filesystem needs root";
+        else if (!QDir().mkpath(folder) ||
+                 ::mount("tmpfs", where.constData(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=64k") != 0)
+            unavailable = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+    }
+    ~SmallDisk()
+    {
+        if (unavailable.empty())
+            ::umount2(where.constData(), MNT_DETACH);
+    }
+    // Fills it with the file "filler" until not one more byte fits.
+    void fill() const
+    {
+        QFile filler(QFile::decodeName(where) + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096 || filler.write("x", 1) == 1) {
+        }
+    }
+};
+
 TEST(HostileFiles, AFullDiskLeavesTheSettingsFileWhole)
 {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "mounting a small full filesystem needs root";
     ScratchDirectory scratch;
-    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("disk")));
-    const QByteArray disk = QFile::encodeName(scratch.file("disk"));
-    if (::mount("tmpfs", disk.constData(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=64k") != 0)
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(disk.constData(), MNT_DETACH); });
+    const SmallDisk disk(scratch.file("disk"));
+    if (!disk.unavailable.empty())
+        GTEST_SKIP() << disk.unavailable;
     const QString settings = scratch.file("disk/Angolario.cfg");
     ASSERT_TRUE(writeBytes(settings, settingsRecord(false, French)));
-    QFile filler(scratch.file("disk/filler"));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(QByteArray(4096, 'x')) == 4096 || filler.write("x", 1) == 1) {
-    }
+    disk.fill();
     readStartSettings(settings);
     ShowHints = true;
     CurrentLanguage = Italian;
     EXPECT_FALSE(writeSettingsAtClose(settings, true));
     EXPECT_EQ(fileBytes(settings), settingsRecord(false, French));
-    filler.remove();
+    ASSERT_TRUE(QFile::remove(scratch.file("disk/filler")));
     EXPECT_TRUE(writeSettingsAtClose(settings, true));
     EXPECT_EQ(fileBytes(settings), settingsRecord(true, Italian));
 }
@@ -212,6 +244,137 @@ TEST(HostileFiles, SettingsAreWrittenOnlyToARegularFileOrANewOne)
     ASSERT_TRUE(QFile::link(QStringLiteral("nowhere.cfg"), scratch.file("Angolario.cfg")));
     EXPECT_FALSE(writeSettingsAtClose(QStringLiteral("Angolario.cfg"), true));
     EXPECT_FALSE(QFileInfo::exists(scratch.file("nowhere.cfg")));
+}
+
+// Holds both ends of a FIFO open, so that nothing opening it can block, and counts the opens of
+// it by anyone else.
+struct FifoOpens {
+    const QByteArray path;
+    const int ends[3] = {::open(path.constData(), O_RDONLY | O_NONBLOCK),
+                         ::open(path.constData(), O_WRONLY | O_NONBLOCK), ::inotify_init1(IN_NONBLOCK)};
+    const int watch = ::inotify_add_watch(ends[2], path.constData(), IN_OPEN);
+    ~FifoOpens() { std::for_each(std::begin(ends), std::end(ends), ::close); }
+    int count() const
+    {
+        alignas(inotify_event) char events[4096];
+        return int(std::max<ssize_t>(0, ::read(ends[2], events, sizeof events)) / sizeof(inotify_event));
+    }
+};
+
+// Runs a command answering its dialogs as a user would: the worksheet dialog with OK or Print…,
+// the print dialog with `path` as its PDF file, Qt's question whether to replace a file with Yes.
+// Returns the message shown, if any. Buttons are clicked after this timer's slot has returned, so
+// that it answers the dialogs they open too.
+QString runAnswering(const std::function<void()>& command, const QString& path, bool print = false)
+{
+    QString message;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->property("answered").toBool())
+            return;
+        modal->setProperty("answered", true);
+        QAbstractButton* button = nullptr;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            button = box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok);
+            message = box->button(QMessageBox::Yes) ? message : box->text();
+        } else if (print && modal->objectName() == QLatin1String("WorksheetDialog")) {
+            button = modal->findChild<QPushButton*>("printSheet");
+        } else {
+            if (qobject_cast<QPrintDialog*>(modal))
+                modal->findChild<QLineEdit*>("filename")->setText(path);
+            button = modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        }
+        QTimer::singleShot(0, button, &QAbstractButton::click);
+    });
+    watch.start(5);
+    command();
+    return message;
+}
+
+// The six ways a user writes a file of their naming: the worksheet's OK and its Print… into a PDF
+// file, and Save picture as PNG, PNG at twice the resolution, SVG and PDF. Where a symbolic link
+// to a file, a link to nowhere, a FIFO, or an old file on a full disk stands at the name, a message
+// names the file and what stands there (the system's reason for the full disk), that stays as it
+// was, nothing new is left and nothing opens the FIFO. On free ground each writes its file whole.
+TEST(HostileFiles, EveryWriterRefusesLinksAndFifosAndSurvivesAFullDisk)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    auto* practice = qobject_cast<practice::PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
+    ChildWindow* solver = main->openTopicWindow(6);
+    ASSERT_TRUE(practice && solver);
+    const auto save = [&](FileType type) {
+        return [&, type](const QString& path) {
+            PictureExport::setFileChooser([&](ChildWindow*, const QString&, FileType& chosen) {
+                return chosen = type, path;
+            });
+            return runAnswering([&] { PictureExport::savePictureCommand(solver); }, path);
+        };
+    };
+    const auto sheet = [&](bool print) {
+        return [&, print](const QString& path) {
+            practice->chooseWorksheetFile = [path] { return path; };
+            return runAnswering([&] { practice->worksheetClick(); }, path, print);
+        };
+    };
+    const QString picture = "The picture could not be saved in\n", worksheet = "The worksheet could not be saved in\n";
+    const struct {
+        const char* name;
+        QString heading;
+        std::function<QString(const QString&)> write;
+    } writers[] = {{"sheet.pdf", worksheet, sheet(false)},   {"printed.pdf", worksheet, sheet(true)},
+                   {"once.png", picture, save(FileType::Png)}, {"twice.png", picture, save(FileType::PngTwice)},
+                   {"drawing.svg", picture, save(FileType::Svg)}, {"page.pdf", picture, save(FileType::Pdf)}};
+    const QString link = "It is a symbolic link: nothing is written through a link.";
+    const QString fifo = "It is a FIFO (named pipe): nothing is written into a FIFO.";
+    const auto listing = [](const QString& folder) {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const SmallDisk disk(scratch.file("disk"));
+    for (const auto& writer : writers) {
+        SCOPED_TRACE(writer.name);
+        const QString folder = scratch.file(QString::fromLatin1(writer.name).section('.', 0, 0));
+        const QString name = QString::fromLatin1(writer.name), path = folder + '/' + name;
+        ASSERT_TRUE(QDir().mkpath(folder) && writeBytes(folder + "/notes.txt", "notes"));
+        ASSERT_TRUE(QFile::link("notes.txt", path));
+        EXPECT_EQ(writer.write(path), writer.heading + path + "\n\n" + link);
+        EXPECT_TRUE(fileBytes(folder + "/notes.txt") == "notes" && QFileInfo(path).isSymLink());
+        ASSERT_TRUE(QFile::remove(folder + "/notes.txt"));
+        EXPECT_EQ(writer.write(path), writer.heading + path + "\n\n" + link);
+        EXPECT_TRUE(listing(folder) == QStringList(name) && QFileInfo(path).isSymLink());
+        ASSERT_TRUE(QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        {
+            const FifoOpens opens{QFile::encodeName(path)};
+            EXPECT_EQ(writer.write(path), writer.heading + path + "\n\n" + fifo);
+            EXPECT_EQ(opens.count(), 0);
+        }
+        EXPECT_TRUE(listing(folder) == QStringList(name) && !QFileInfo(path).isFile());
+        // Free ground: the file whole.
+        ASSERT_TRUE(QFile::remove(path));
+        EXPECT_EQ(writer.write(path), QString());
+        EXPECT_EQ(listing(folder), QStringList(name));
+        const QByteArray bytes = fileBytes(path);
+        if (name.endsWith(".png"))
+            EXPECT_FALSE(QImage::fromData(bytes, "PNG").isNull());
+        else if (name.endsWith(".svg"))
+            EXPECT_TRUE(bytes.trimmed().endsWith("</svg>"));
+        else
+            EXPECT_TRUE(pdfText(path).contains(writer.heading == worksheet ? "Answer key" : solver->windowTitle()));
+        // An old file on a full disk.
+        if (!disk.unavailable.empty())
+            continue;
+        const QString old = scratch.file("disk/") + name;
+        ASSERT_TRUE(writeBytes(old, "an earlier file"));
+        disk.fill();
+        EXPECT_EQ(writer.write(old), writer.heading + old + "\n\n" + QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        EXPECT_EQ(fileBytes(old), QByteArray("an earlier file"));
+        EXPECT_EQ(listing(scratch.file("disk")).size(), 2);  // the old file and the filler
+        ASSERT_TRUE(QFile::remove(scratch.file("disk/filler")) && QFile::remove(old));
+    }
+    PictureExport::setFileChooser(nullptr);
+    if (!disk.unavailable.empty())
+        GTEST_SKIP() << "no full disk: " << disk.unavailable;
 }
 
 TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)

@@ -11,7 +11,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -49,14 +48,6 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The text of a PDF as pdftotext lays it out (a form feed ends each page); empty without pdftotext.
-QString pdfText(const QString& path)
-{
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    return text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
 }
 
 // Saves through the File menu's command with `path` as the dialog's answer; returns the message
