@@ -12,6 +12,7 @@
 
 #include "graphs/function_texts.h"
 #include "graphs/graphs_drawing.h"
+#include "app/topic_windows.h"
 #include "graphs/tftrigon.h"
 #include "platform/updown.h"
 #include "shell/shared_state.h"
@@ -51,7 +52,7 @@ struct GraphsWindowAtFullSize {
 
     Tftrigon* open()
     {
-        auto* w = new Tftrigon;
+        auto* w = new Tftrigon(*topicForClass("Tftrigon"));
         area.addSubWindow(w);
         w->create();
         w->show();

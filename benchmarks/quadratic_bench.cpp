@@ -33,7 +33,7 @@ void coefficientClick(benchmark::State& state, int function, bool shown)
         },
         shown,
         [function](Window* window) {
-            window->funzt->setCurrentIndex(function);
+            window->template findChild<QComboBox*>("funzt")->setCurrentIndex(function);
             window->aggiornaClick();
         });
 }

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <vector>
 
+#include "app/topic_windows.h"
 #include "shell/shared_state.h"
 
 namespace window_click {
@@ -54,6 +55,14 @@ inline double secondsPerCopy()
     return rounds[rounds.size() / 2];
 }
 
+// The record of a window class: the one of its name without the namespace.
+template <class Window>
+const TopicWindow& topicOf()
+{
+    const QByteArray name = QByteArray(Window::staticMetaObject.className()).split(':').last();
+    return *topicForClass(name.constData());
+}
+
 // A solver window whose client area is 1920 x 1050, opened and activated as from the menu.
 template <class Window>
 struct OpenWindow {
@@ -67,14 +76,14 @@ struct OpenWindow {
         app::BarPanelHeight = 18;
         app::BarPanelTop = 5;
         // The frame around the client: measured on a first window.
-        auto* probe = new Window();
+        auto* probe = new Window(topicOf<Window>());
         area.addSubWindow(probe);
         probe->setBounds(0, 0, 1000, 800);
         app::WorkAreaWidth = ClientWidth + 1000 - probe->clientWidth();
         app::WorkAreaHeight = ClientHeight + 800 - probe->clientHeight();
         delete probe;
 
-        window = new Window();
+        window = new Window(topicOf<Window>());
         area.addSubWindow(window);
         window->create();
         area.show();

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include "expr/calculator.h"
@@ -67,10 +68,10 @@ void pressTraccia(ChildWindow* window)
         traccia->click();
 }
 
-// Extra states of topic windows worth a picture: the window's slot, the file name and what to
-// do in the window before the picture is taken.
+// Extra states of topic windows worth a picture: the window's class name, the file name and
+// what to do in the window before the picture is taken.
 struct ExtraShot {
-    int slot;
+    const char* window;
     const char* name;
     std::function<void(ChildWindow*)> prepare;
 };
@@ -83,12 +84,13 @@ std::function<void(ChildWindow*)> elementaryState(int function, int steps)
         auto* solver = qobject_cast<solvers::ElementarySolverWindow*>(window);
         if (!solver)
             return;
-        solver->funzt->setCurrentIndex(function);
+        solver->findChild<QComboBox*>("funzt")->setCurrentIndex(function);
         solver->aggiornaClick();
+        auto* sposta = solver->findChild<UpDown*>("sposta");
         for (int i = 0; i < steps; ++i)
-            solver->sposta->stepUp();
+            sposta->stepUp();
         for (int i = 0; i > steps; --i)
-            solver->sposta->stepDown();
+            sposta->stepDown();
     };
 }
 
@@ -99,7 +101,7 @@ std::function<void(ChildWindow*)> quadraticState(int function, long double a, lo
         auto* solver = qobject_cast<solvers::QuadraticSolverWindow*>(window);
         if (!solver)
             return;
-        solver->funzt->setCurrentIndex(function);
+        solver->findChild<QComboBox*>("funzt")->setCurrentIndex(function);
         solver->aggiornaClick();
         solver->setCoefficients({a, b, c});
     };
@@ -153,28 +155,28 @@ std::function<void(ChildWindow*)> practiceState(std::array<int, 4> choices, cons
 const std::vector<ExtraShot>& extraShots()
 {
     static const std::vector<ExtraShot> shots = {
-        {6, "Tequa_sin_step", elementaryState(0, 5)},
-        {6, "Tequa_cos", elementaryState(1, 0)},
-        {6, "Tequa_cos_step", elementaryState(1, 95)},
-        {6, "Tequa_tan", elementaryState(2, 0)},
-        {6, "Tequa_tan_step", elementaryState(2, 110)},
-        {9, "Tdisequatr_sin_step", elementaryState(0, -55)},
-        {9, "Tdisequatr_cos", elementaryState(1, 0)},
-        {9, "Tdisequatr_cos_step", elementaryState(1, 35)},
-        {9, "Tdisequatr_tan", elementaryState(2, 0)},  // the first tangent picture, before any step
-        {9, "Tdisequatr_tan_step", elementaryState(2, -70)},
-        {28, "Tequasecondogrado_sin_symmetric", quadraticState(0, 1, 0, -0.25L)},
-        {28, "Tequasecondogrado_cos", quadraticState(1, 2, -1, -1)},
-        {28, "Tequasecondogrado_tan", quadraticState(2, 1, 0, -1)},
-        {29, "Tdisequasecondogrado_sin_negative", quadraticState(0, -1, 0, 0.25L)},
-        {29, "Tdisequasecondogrado_cos", quadraticState(1, -1, 0, 0.25L)},
-        {29, "Tdisequasecondogrado_tan", quadraticState(2, 1, 0, -1)},
-        {13, "Tftrigon_one_function", [](ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
-        {13, "Tftrigon_two_functions", [](ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
+        {"Tequa", "Tequa_sin_step", elementaryState(0, 5)},
+        {"Tequa", "Tequa_cos", elementaryState(1, 0)},
+        {"Tequa", "Tequa_cos_step", elementaryState(1, 95)},
+        {"Tequa", "Tequa_tan", elementaryState(2, 0)},
+        {"Tequa", "Tequa_tan_step", elementaryState(2, 110)},
+        {"Tdisequatr", "Tdisequatr_sin_step", elementaryState(0, -55)},
+        {"Tdisequatr", "Tdisequatr_cos", elementaryState(1, 0)},
+        {"Tdisequatr", "Tdisequatr_cos_step", elementaryState(1, 35)},
+        {"Tdisequatr", "Tdisequatr_tan", elementaryState(2, 0)},  // the first tangent picture, before any step
+        {"Tdisequatr", "Tdisequatr_tan_step", elementaryState(2, -70)},
+        {"Tequasecondogrado", "Tequasecondogrado_sin_symmetric", quadraticState(0, 1, 0, -0.25L)},
+        {"Tequasecondogrado", "Tequasecondogrado_cos", quadraticState(1, 2, -1, -1)},
+        {"Tequasecondogrado", "Tequasecondogrado_tan", quadraticState(2, 1, 0, -1)},
+        {"Tdisequasecondogrado", "Tdisequasecondogrado_sin_negative", quadraticState(0, -1, 0, 0.25L)},
+        {"Tdisequasecondogrado", "Tdisequasecondogrado_cos", quadraticState(1, -1, 0, 0.25L)},
+        {"Tdisequasecondogrado", "Tdisequasecondogrado_tan", quadraticState(2, 1, 0, -1)},
+        {"Tftrigon", "Tftrigon_one_function", [](ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
+        {"Tftrigon", "Tftrigon_two_functions", [](ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
         // The angle reduction window after the first press of traccia (alfa drawn), then after
         // the second with the octant chosen for alfa = 300 (the reduction drawn over it).
-        {21, "Triduci_drawn", [](ChildWindow* window) { pressTraccia(window); }},
-        {21, "Triduci_reduced",
+        {"Triduci", "Triduci_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+        {"Triduci", "Triduci_reduced",
          [](ChildWindow* window) {
              pressTraccia(window);  // back to an angle to draw
              window->findChild<QComboBox*>("quadrante")->setCurrentIndex(1);
@@ -184,16 +186,16 @@ const std::vector<ExtraShot>& extraShots()
              pressTraccia(window);
          }},
         // The associated angles window after a press: a = 50 and 90° - a.
-        {3, "Tarchi_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+        {"Tarchi", "Tarchi_drawn", [](ChildWindow* window) { pressTraccia(window); }},
         // The linear windows with a line touching the circle and with a line missing it.
-        {30, "Tequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
-        {30, "Tequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
-        {31, "Tdisequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
-        {31, "Tdisequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
+        {"Tequazionilineari", "Tequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
+        {"Tequazionilineari", "Tequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
+        {"Tdisequazionilineari", "Tdisequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
+        {"Tdisequazionilineari", "Tdisequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
         // Large coefficients with the line close to touching: sin x = -0.99989, 269° and 271°.
-        {30, "Tequazionilineari_large", linearState(90.0L, 0.0L, 89.99L)},
+        {"Tequazionilineari", "Tequazionilineari_large", linearState(90.0L, 0.0L, 89.99L)},
         // A quadratic inequality of level 1 answered with one end wrong and one left open.
-        {practice::PracticeWindow::Slot, "PracticeWindow_checked", practiceState({1, 1, 0, 0}, "2718", "[π/6, 5π/6)")},
+        {"PracticeWindow", "PracticeWindow_checked", practiceState({1, 1, 0, 0}, "2718", "[π/6, 5π/6)")},
     };
     return shots;
 }
@@ -252,7 +254,7 @@ int main(int argc, char** argv)
             }
         }
         for (const ExtraShot& shot : extraShots()) {
-            if (shot.slot != topic.slot)
+            if (std::strcmp(shot.window, topic.className) != 0)
                 continue;
             shot.prepare(window);
             save(&main, QString::fromLatin1(shot.name));

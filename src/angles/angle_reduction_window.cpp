@@ -14,10 +14,7 @@ namespace {
 
 constexpr int Panel1Height = 25;
 
-const angles::AngleWindowDesign Design{.slot = 21,
-                                      .className = "Triduci",
-                                      .controlBarName = "barrasotto",
-                                      .helpContext = 302,
+const angles::AngleWindowDesign Design{.controlBarName = "barrasotto",
                                       .titleRow = app::Title::AngleReduction,
                                       .quadranteWidth = 175,
                                       .symbolFont = false,
@@ -30,7 +27,7 @@ const angles::AngleWindowDesign Design{.slot = 21,
 
 }  // namespace
 
-Triduci::Triduci() : AngleWindow(Design)
+Triduci::Triduci(const TopicWindow& topic) : AngleWindow(topic, Design)
 {
     Panel1 = new QFrame(client());
     Panel1->setObjectName("Panel1");

@@ -8,7 +8,7 @@ class QFrame;
 class Triduci : public angles::AngleWindow {
     Q_OBJECT
 public:
-    Triduci();
+    explicit Triduci(const TopicWindow& topic);
 
     void tracciaClick() override;
     // The paint handler: the background picture again, which erases any angle drawn.

@@ -1,12 +1,10 @@
 #include "angles/angle_window.h"
 
-#include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
@@ -20,7 +18,6 @@
 #include "platform/cursors.h"
 #include "platform/desktop.h"
 #include "platform/fonts.h"
-#include "platform/help.h"
 #include "platform/hints.h"
 #include "platform/keyboard.h"
 #include "platform/symbol_font.h"
@@ -65,11 +62,11 @@ int screenWidth()
 
 }  // namespace
 
-AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.slot, design.className), m_design(design)
+AngleWindow::AngleWindow(const TopicWindow& topic, const AngleWindowDesign& design)
+    : ChildWindow(topic), m_design(design)
 {
     // The two-press drawings build the picture step by step: kept while the window is seen.
     setKeeping(Keeping::WhileSeen);
-    Help::setHelpContext(this, design.helpContext);
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
 
@@ -109,8 +106,7 @@ AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.s
 
     traccia = makeToolButton(ToolBar1, "traccia", ImageList::Draw);
     connect(traccia, &QToolButton::clicked, this, [this] { tracciaClick(); });
-    aiuto = makeToolButton(ToolBar1, "aiuto", ImageList::ToolHelp);
-    connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
+    QToolButton* aiuto = makeHelpButton(ToolBar1);
 
     ToolBar1->addWidget(quadrante);
     ToolBar1->addSeparator();
@@ -121,16 +117,8 @@ AngleWindow::AngleWindow(const AngleWindowDesign& design) : ChildWindow(design.s
     ToolBar1->addSeparator();
     ToolBar1->addWidget(aiuto);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    mostra = PopupMenu1->addAction(QString::fromUtf8(design.mostraCaption));
-    mostra->setObjectName("mostra");
-    mostra->setCheckable(true);
-    mostra->setChecked(true);
-    connect(mostra, &QAction::triggered, this, [this] { mostraClick(); });
-    controlBar->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(controlBar, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(controlBar->mapToGlobal(at)); });
+    makeHintSwitch(design.mostraCaption);
+    opensHintSwitch(controlBar);
 
     sotto = new QFrame(area);
     sotto->setObjectName("sotto");
@@ -184,7 +172,7 @@ void AngleWindow::placeInBevel1(QLabel* label, int numerator, int denominator)
 void AngleWindow::createLayout(int label2Numerator, int label2Denominator)
 {
     setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
-    for (QWidget* control : {static_cast<QWidget*>(aiuto), static_cast<QWidget*>(pangolo),
+    for (QWidget* control : {static_cast<QWidget*>(helpButton()), static_cast<QWidget*>(pangolo),
                              static_cast<QWidget*>(quadrante), static_cast<QWidget*>(traccia)})
         control->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
     sotto->setFixedHeight(std::max(app::BottomBarHeight, 0));
@@ -203,13 +191,11 @@ void AngleWindow::createLayout(int label2Numerator, int label2Denominator)
 
     AngleRadius = screenWidth() / 5;
     quadrante->setCurrentIndex(0);
-    mostra->setChecked(showsHints());
 
     setWindowTitle(app::titleText(m_design.titleRow));
     Hints::setHint(angolo, app::commonText(app::Common::Angle));
     Hints::setHint(pangolo, app::commonText(app::Common::Angle));
     Hints::setHint(traccia, app::commonText(app::Common::Draw));
-    Hints::setHint(aiuto, app::commonText(app::Common::Help));
 }
 
 QString AngleWindow::sineName()
@@ -220,17 +206,6 @@ QString AngleWindow::sineName()
 AnglePicture AngleWindow::picture() const
 {
     return {clientWidth(), clientHeight(), AngleRadius, m_design.axisDivisor};
-}
-
-void AngleWindow::aiutoClick()
-{
-    Help::showContext(m_design.helpContext);
-}
-
-void AngleWindow::mostraClick()
-{
-    setShowsHints(!showsHints());
-    mostra->setChecked(showsHints());
 }
 
 void AngleWindow::drawBackground()

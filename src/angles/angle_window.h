@@ -8,12 +8,10 @@
 #include "angles/angle_picture.h"
 #include "shell/child_window.h"
 
-class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QToolBar;
 class QToolButton;
 class QWidget;
@@ -23,10 +21,7 @@ namespace angles {
 
 // What tells the two windows apart.
 struct AngleWindowDesign {
-    int slot = 0;
-    const char* className = "";
     const char* controlBarName = "";  // objectName of the control bar
-    int helpContext = 0;
     int titleRow = 0;                 // TitleTexts row of the caption
     int quadranteWidth = 0;
     bool symbolFont = false;          // quadrante and the labels of Bevel1 in the Symbol font
@@ -43,8 +38,6 @@ class AngleWindow : public ChildWindow {
 public:
     // One press of traccia.
     virtual void tracciaClick() = 0;
-    void aiutoClick();
-    void mostraClick();
 
     // R, the radius of the circle (screen width div 5).
     int angleRadius() const { return AngleRadius; }
@@ -63,7 +56,6 @@ public:
     QLineEdit* angolo;
     UpDown* pangolo;
     QToolButton* traccia;
-    QToolButton* aiuto;
     QFrame* sotto;
     QFrame* Bevel1;
     QFrame* Bevel2;
@@ -72,11 +64,9 @@ public:
     QLabel* Label4;
     QLabel* Label5;
     QLabel* Label6;
-    QMenu* PopupMenu1;
-    QAction* mostra;
 
 protected:
-    explicit AngleWindow(const AngleWindowDesign& design);
+    AngleWindow(const TopicWindow& topic, const AngleWindowDesign& design);
 
     // The creation steps both windows share: bounds, cursors, bevels and their labels (Label2
     // at Bevel1's height times label2Numerator div label2Denominator), the radius, the hints

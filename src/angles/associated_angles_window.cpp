@@ -11,10 +11,7 @@
 
 namespace {
 
-const angles::AngleWindowDesign Design{.slot = 3,
-                                      .className = "Tarchi",
-                                      .controlBarName = "ControlBar1",
-                                      .helpContext = 303,
+const angles::AngleWindowDesign Design{.controlBarName = "ControlBar1",
                                       .titleRow = app::Title::AssociatedAngles,
                                       .quadranteWidth = 95,
                                       .symbolFont = true,
@@ -27,7 +24,7 @@ const angles::AngleWindowDesign Design{.slot = 3,
 
 }  // namespace
 
-Tarchi::Tarchi() : AngleWindow(Design)
+Tarchi::Tarchi(const TopicWindow& topic) : AngleWindow(topic, Design)
 {
     for (int item = 0; item < angles::AssociatedItemCount; ++item)
         quadrante->addItem(angles::associatedItemText(item));

@@ -6,7 +6,7 @@
 class Tarchi : public angles::AngleWindow {
     Q_OBJECT
 public:
-    Tarchi();
+    explicit Tarchi(const TopicWindow& topic);
 
     void tracciaClick() override;
 

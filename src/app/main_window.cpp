@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <map>
 
 #include "expr/calculator.h"
 #include "platform/accessibility.h"
@@ -50,14 +51,13 @@ QPointer<Tangolario>& theMainWindow()
     return window;
 }
 
-// Menu items in the order of the MenuTexts rows 0 to 31.
+// Menu items in the order of the MenuTexts rows 0 to 31; the rows 16 to 24, the captions of the
+// topic windows' items, are named by their records.
 const char* const kMenuRows[32] = {
     "Ambiente1", "Mostrasuggerimenti1", "Calcolatrice1", "Lingua1", "Francese1", "Inglese1", "Italiano1",
     "Uscita1", "Finestre1", "Precedente1", "Successiva1", "Chiudetutte1", "N1", "Guida1", "Informazioni1",
-    "Angolario1", "Funzioni1", "Riduzionequadrante1", "Archiassociati1", "Equazionielementari1",
-    "Equazionidi2secondogrado1", "Disequazionielementari1", "Disquazionidisecondogrado1", "Equazionilineari1",
-    "Disequazionilineari1", "eMail1", "Sito1", "Equazioni1", "Disequazioni1", "Caricaunaltraversione1",
-    "Linguapredefinita1", "altra"};
+    "Angolario1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    "eMail1", "Sito1", "Equazioni1", "Disequazioni1", "Caricaunaltraversione1", "Linguapredefinita1", "altra"};
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -140,8 +140,9 @@ Tangolario::Tangolario()
 
     buildMenu();
     menuBar()->hide();
-    practice::setTopicOpener([window = QPointer<Tangolario>(this)](int slot) -> ChildWindow* {
-        return window ? window->openTopicWindow(slot) : nullptr;
+    practice::setSolverOpener([window = QPointer<Tangolario>(this)](practice::Family family, bool inequality) {
+        const TopicWindow* topic = topicForExercises(int(family), inequality);
+        return window && topic ? window->openTopicWindow(topic->slot) : nullptr;
     });
 
     Timer3->setInterval(1);
@@ -248,25 +249,17 @@ void Tangolario::buildMenu()
     uscita->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(uscita, &QAction::triggered, this, &Tangolario::Uscita1Click);
 
-    QMenu* angolario = addMenu(nullptr, "Angolario1");
-    QMenu* equazioni = addMenu(nullptr, "Equazioni1");
-    QMenu* disequazioni = addMenu(nullptr, "Disequazioni1");
+    // The topic windows' items, each in its menu as its record says.
+    const std::map<TopicMenu, QMenu*> topicMenus = {{TopicMenu::Topics, addMenu(nullptr, "Angolario1")},
+                                                    {TopicMenu::Equations, addMenu(nullptr, "Equazioni1")},
+                                                    {TopicMenu::Inequalities, addMenu(nullptr, "Disequazioni1")}};
     for (const TopicWindow& topic : topicWindows()) {
-        QMenu* parent = disequazioni;
-        if (topic.slot == 13 || topic.slot == 21 || topic.slot == 3)
-            parent = angolario;
-        if (topic.slot == practice::PracticeWindow::Slot) {
-            // The practice window closes the topic menu, after a line.
-            parent = angolario;
-            angolario->addSeparator();
-        }
-        else if (topic.slot == 6 || topic.slot == 28 || topic.slot == 30)
-            parent = equazioni;
+        QMenu* parent = topicMenus.at(topic.menu);
+        if (topic.lineBefore)
+            parent->addSeparator();
         QAction* item = addItem(parent, topic.menuItem, topic.helpContext);
         const int slot = topic.slot;
         connect(item, &QAction::triggered, this, [this, slot] { openTopicWindow(slot); });
-        if (slot == 13)
-            angolario->addSeparator();
     }
 
     QMenu* finestre = addMenu(nullptr, "Finestre1");
@@ -388,9 +381,12 @@ void Tangolario::ApplyLanguageTexts()
     Help::setApplicationHelpFile(
         (app::TitleTexts.text(app::Title::HelpBaseName, language) + QStringLiteral(".hlp")).left(64));
     for (int row = 0; row < 32; ++row)
-        if (QAction* item = m_items.value(QString::fromLatin1(kMenuRows[row])))
+        if (QAction* item = kMenuRows[row] ? m_items.value(QString::fromLatin1(kMenuRows[row])) : nullptr)
             item->setText(app::MenuTexts.text(row, language));
-    m_items.value(QStringLiteral("Practice1"))->setText(app::programText(app::ProgramText::Practice) + QStringLiteral("…"));
+    for (const TopicWindow& topic : topicWindows())
+        m_items.value(QString::fromLatin1(topic.menuItem))
+            ->setText(topic.menuRow >= 0 ? app::MenuTexts.text(topic.menuRow, language)
+                                         : app::programText(topic.menuText) + QStringLiteral("…"));
     m_items.value("SavePictureItem")->setText(app::programText(app::ProgramText::SavePicture));
     m_items.value("PrintItem")->setText(app::programText(app::ProgramText::PrintPicture));
     m_items.value("CopyItem")->setText(app::programText(app::ProgramText::CopyPicture));
@@ -505,7 +501,7 @@ ChildWindow* Tangolario::openTopicWindow(int slot)
         }
         return nullptr;
     }
-    ChildWindow* window = topic->create();
+    ChildWindow* window = topic->create(*topic);
     m_mdi->addSubWindow(window);
     window->create();
     window->show();

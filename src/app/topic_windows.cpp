@@ -1,8 +1,13 @@
 #include "app/topic_windows.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "angles/angle_reduction_window.h"
 #include "angles/associated_angles_window.h"
 #include "graphs/tftrigon.h"
+#include "platform/help.h"
+#include "practice/exercise.h"
 #include "practice/practice_window.h"
 #include "shell/child_window.h"
 #include "solvers/elementary/elementary_window.h"
@@ -10,26 +15,61 @@
 #include "solvers/quadratic/quadratic_window.h"
 
 namespace {
+
 template <class Window>
-ChildWindow* make()
+ChildWindow* make(const TopicWindow& topic)
 {
-    return new Window();
+    return new Window(topic);
 }
+
+constexpr int family(practice::Family f)
+{
+    return int(f);
+}
+
 }  // namespace
 
 const std::vector<TopicWindow>& topicWindows()
 {
+    using practice::Family;
+    using enum TopicMenu;
     static const std::vector<TopicWindow> topics = {
-        {13, "Funzioni1", 301, make<Tftrigon>},
-        {21, "Riduzionequadrante1", 302, make<Triduci>},
-        {3, "Archiassociati1", 303, make<Tarchi>},
-        {6, "Equazionielementari1", 305, make<solvers::Tequa>},
-        {28, "Equazionidi2secondogrado1", 306, make<solvers::Tequasecondogrado>},
-        {30, "Equazionilineari1", 307, make<solvers::Tequazionilineari>},
-        {9, "Disequazionielementari1", 304, make<solvers::Tdisequatr>},
-        {29, "Disquazionidisecondogrado1", 308, make<solvers::Tdisequasecondogrado>},
-        {31, "Disequazionilineari1", 309, make<solvers::Tdisequazionilineari>},
-        {practice::PracticeWindow::Slot, "Practice1", practice::PracticeWindow::HelpContext, make<practice::PracticeWindow>},
+        {.slot = 13, .className = "Tftrigon", .helpContext = 301,
+         .menu = Topics, .menuItem = "Funzioni1", .menuRow = 16,
+         .create = make<Tftrigon>},
+        {.slot = 21, .className = "Triduci", .helpContext = 302,
+         .menu = Topics, .menuItem = "Riduzionequadrante1", .lineBefore = true, .menuRow = 17,
+         .create = make<Triduci>},
+        {.slot = 3, .className = "Tarchi", .helpContext = 303,
+         .menu = Topics, .menuItem = "Archiassociati1", .menuRow = 18,
+         .create = make<Tarchi>},
+        {.slot = 6, .className = "Tequa", .helpContext = 305,
+         .menu = Equations, .menuItem = "Equazionielementari1", .menuRow = 19,
+         .exerciseFamily = family(Family::Elementary), .inequalities = false,
+         .create = make<solvers::Tequa>},
+        {.slot = 28, .className = "Tequasecondogrado", .helpContext = 306,
+         .menu = Equations, .menuItem = "Equazionidi2secondogrado1", .menuRow = 20,
+         .exerciseFamily = family(Family::Quadratic), .inequalities = false,
+         .create = make<solvers::Tequasecondogrado>},
+        {.slot = 30, .className = "Tequazionilineari", .helpContext = 307,
+         .menu = Equations, .menuItem = "Equazionilineari1", .menuRow = 23,
+         .exerciseFamily = family(Family::Linear), .inequalities = false,
+         .create = make<solvers::Tequazionilineari>},
+        {.slot = 9, .className = "Tdisequatr", .helpContext = 304,
+         .menu = Inequalities, .menuItem = "Disequazionielementari1", .menuRow = 21,
+         .exerciseFamily = family(Family::Elementary), .inequalities = true,
+         .create = make<solvers::Tdisequatr>},
+        {.slot = 29, .className = "Tdisequasecondogrado", .helpContext = 308,
+         .menu = Inequalities, .menuItem = "Disquazionidisecondogrado1", .menuRow = 22,
+         .exerciseFamily = family(Family::Quadratic), .inequalities = true,
+         .create = make<solvers::Tdisequasecondogrado>},
+        {.slot = 31, .className = "Tdisequazionilineari", .helpContext = 309,
+         .menu = Inequalities, .menuItem = "Disequazionilineari1", .menuRow = 24,
+         .exerciseFamily = family(Family::Linear), .inequalities = true,
+         .create = make<solvers::Tdisequazionilineari>},
+        {.slot = 33, .className = "PracticeWindow", .helpContext = 320,
+         .menu = Topics, .menuItem = "Practice1", .lineBefore = true, .menuText = app::ProgramText::Practice,
+         .create = make<practice::PracticeWindow>},
     };
     return topics;
 }
@@ -40,4 +80,30 @@ const TopicWindow* topicForSlot(int slot)
         if (topic.slot == slot)
             return &topic;
     return nullptr;
+}
+
+const TopicWindow* topicForClass(const char* className)
+{
+    for (const TopicWindow& topic : topicWindows())
+        if (className && std::strcmp(topic.className, className) == 0)
+            return &topic;
+    return nullptr;
+}
+
+const TopicWindow* topicForExercises(int family, bool inequalities)
+{
+    for (const TopicWindow& topic : topicWindows())
+        if (topic.exerciseFamily >= 0 && topic.exerciseFamily == family && topic.inequalities == inequalities)
+            return &topic;
+    return nullptr;
+}
+
+std::vector<int> helpContexts()
+{
+    std::vector<int> contexts = Help::contextNumbers();
+    for (const TopicWindow& topic : topicWindows())
+        contexts.push_back(topic.helpContext);
+    std::sort(contexts.begin(), contexts.end());
+    contexts.erase(std::unique(contexts.begin(), contexts.end()), contexts.end());
+    return contexts;
 }

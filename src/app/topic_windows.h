@@ -1,17 +1,18 @@
 #pragma once
-// The ten topic windows: each with its registry slot, the menu item that opens it, that item's
-// help context and the function that creates the window. A topic window plugs itself in here.
+// The ten topic windows: one record each (shell/topic_window.h), in the order of their menus,
+// with the function that makes the window. A topic window plugs itself in here.
 #include <vector>
 
-class ChildWindow;
-
-struct TopicWindow {
-    int slot;                 // WindowClosed slot
-    const char* menuItem;     // objectName of the menu item that opens it
-    int helpContext;          // help context of that menu item
-    ChildWindow* (*create)(); // constructs the window; null while the topic does not exist yet
-};
+#include "shell/topic_window.h"
 
 const std::vector<TopicWindow>& topicWindows();
 // The topic of a slot, or null.
 const TopicWindow* topicForSlot(int slot);
+// The topic of a window class (its objectName), or null.
+const TopicWindow* topicForClass(const char* className);
+// The solver window whose "Show me" shows the equations (or inequalities) of a practice::Family
+// given by its number, or null.
+const TopicWindow* topicForExercises(int family, bool inequalities);
+// Every help context the program opens, in increasing order: the program's own
+// (Help::contextNumbers()) and the topic windows'.
+std::vector<int> helpContexts();

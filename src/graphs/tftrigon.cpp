@@ -1,12 +1,10 @@
 #include "graphs/tftrigon.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QSlider>
 #include <QTimer>
@@ -20,7 +18,6 @@
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
-#include "platform/help.h"
 #include "platform/hints.h"
 #include "platform/keyboard.h"
 #include "platform/updown.h"
@@ -74,7 +71,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 }  // namespace
 
-Tftrigon::Tftrigon() : ChildWindow(Slot, "Tftrigon")
+Tftrigon::Tftrigon(const TopicWindow& topic) : ChildWindow(topic)
 {
     // The animation builds its picture step by step: the window keeps it while it is seen.
     setKeeping(Keeping::WhileSeen);
@@ -130,9 +127,7 @@ void Tftrigon::buildControls()
     aggiorna = toolButton(ToolBar1, "aggiorna");
     aggiorna->setToolButtonStyle(Qt::ToolButtonIconOnly);
     aggiorna->setIcon(ImageList::mainList().icon(ImageList::NewFunction));
-    aiuto = toolButton(ToolBar1, "aiuto");
-    aiuto->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    aiuto->setIcon(ImageList::mainList().icon(ImageList::ToolHelp));
+    QToolButton* aiuto = makeHelpButton(ToolBar1);
 
     ToolBar1->addWidget(paus);
     ToolBar1->addWidget(veloci);
@@ -151,14 +146,8 @@ void Tftrigon::buildControls()
     ToolBar1->addSeparator();
     ToolBar1->addWidget(aiuto);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    mostra = PopupMenu1->addAction(QStringLiteral("&mostra suggerimenti"));
-    mostra->setObjectName("mostra");
-    mostra->setCheckable(true);
-    ToolBar1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ToolBar1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(ToolBar1->mapToGlobal(at)); });
+    makeHintSwitch();
+    opensHintSwitch(ToolBar1);
 
     sotto = new QFrame(area);
     sotto->setObjectName("sotto");
@@ -198,8 +187,6 @@ void Tftrigon::buildControls()
     // Enter on a closed function list starts the animation of the functions chosen.
     Keyboard::appliesWithEnter(tipofunz1, aggiorna);
     Keyboard::appliesWithEnter(tipofunz2, aggiorna);
-    connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
-    connect(mostra, &QAction::triggered, this, [this] { mostraClick(); });
     connect(cadenza, &QTimer::timeout, this, [this] { cadenzaTimer(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }
@@ -209,7 +196,7 @@ void Tftrigon::FormCreate()
     // 1. Speed, cursors.
     veloci->setValue(kStartSpeed);
     const QCursor hand = ScreenCursors::cursor(ScreenCursors::PointingHand);
-    for (QWidget* control : std::initializer_list<QWidget*>{paus, veloci, aiuto, aggiorna, pnumfunz, tipofunz1,
+    for (QWidget* control : std::initializer_list<QWidget*>{paus, veloci, helpButton(), aggiorna, pnumfunz, tipofunz1,
                                                              tipofunz2, normale, passo, continua})
         control->setCursor(hand);
 
@@ -229,7 +216,6 @@ void Tftrigon::FormCreate()
 
     // 3. Hints, texts, list items, modes.
     setShowsHints(app::ShowHints);
-    mostra->setChecked(app::ShowHints);
     applyTexts();
     tipofunz1->setCurrentIndex(0);
     tipofunz2->setCurrentIndex(0);
@@ -240,8 +226,6 @@ void Tftrigon::FormCreate()
         normale->setChecked(true);
     }
     continua->setEnabled(false);
-    Help::setHelpContext(this, HelpContext);
-    Help::setHelpContext(aiuto, HelpContext);
     m_hintWatcher = new ApplicationHintWatcher(this);
     connect(m_hintWatcher, &ApplicationHintWatcher::hintChanged, this,
             [this](const QString& hint) { ApplicationHintChange(hint); });
@@ -282,14 +266,13 @@ void Tftrigon::applyTexts()
     Hints::setHint(passo, app::commonText(StepByStep));
     Hints::setHint(continua, app::commonText(Continue));
     Hints::setHint(aggiorna, app::commonText(New));
-    Hints::setHint(aiuto, app::commonText(app::Common::Help));
     // The mode buttons carry their names as captions too.
     paus->setText(Hints::shortHint(app::commonText(Pause)));
     normale->setText(Hints::shortHint(app::commonText(Normal)));
     passo->setText(Hints::shortHint(app::commonText(StepByStep)));
     continua->setText(Hints::shortHint(app::commonText(Continue)));
     aggiorna->setText(Hints::shortHint(app::commonText(New)));
-    aiuto->setText(Hints::shortHint(app::commonText(app::Common::Help)));
+    helpButton()->setText(Hints::shortHint(app::commonText(app::Common::Help)));
     for (QComboBox* list : {tipofunz1, tipofunz2}) {
         list->clear();
         for (int row = Sine; row <= Cotangent; ++row)
@@ -595,18 +578,6 @@ void Tftrigon::FormActivate()
 void Tftrigon::FormDeactivate()
 {
     cadenza->stop();
-}
-
-void Tftrigon::aiutoClick()
-{
-    Help::showContext(HelpContext);
-}
-
-void Tftrigon::mostraClick()
-{
-    const bool on = !showsHints();
-    setShowsHints(on);
-    mostra->setChecked(on);
 }
 
 void Tftrigon::ApplicationHintChange(const QString& hint)

@@ -10,13 +10,11 @@
 #include "graphs/graphs_drawing.h"
 #include "shell/child_window.h"
 
-class QAction;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QSlider;
 class QTimer;
 class QToolBar;
@@ -30,10 +28,7 @@ class ApplicationHintWatcher;
 class Tftrigon : public ChildWindow {
     Q_OBJECT
 public:
-    static constexpr int Slot = 13;
-    static constexpr int HelpContext = 301;
-
-    Tftrigon();
+    explicit Tftrigon(const TopicWindow& topic);
     ~Tftrigon() override;
 
     // Handlers.
@@ -51,8 +46,6 @@ public:
     void passoClick();
     void pnumfunzClick();
     void velociChange();
-    void aiutoClick();
-    void mostraClick();
     // The application's hint changed: step mode shows it in Label1.
     void ApplicationHintChange(const QString& hint);
 
@@ -111,7 +104,6 @@ private:
     QToolButton* passo = nullptr;
     QToolButton* continua = nullptr;
     QToolButton* aggiorna = nullptr;
-    QToolButton* aiuto = nullptr;
     QFrame* sotto = nullptr;
     QLabel* Panel4 = nullptr;
     QLabel* Panel2 = nullptr;
@@ -119,7 +111,5 @@ private:
     QLabel* Label1 = nullptr;
     QTimer* cadenza = nullptr;
     QTimer* Timer1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* mostra = nullptr;
     graphs::ApplicationHintWatcher* m_hintWatcher = nullptr;
 };

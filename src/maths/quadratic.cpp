@@ -148,8 +148,8 @@ QuadraticEquationFindings solveQuadraticEquation(int function, long double a, lo
         const WrittenRoot& root = f.written[i];
         if (!root.admissible)
             continue;
-        const long double m = f.written.size() == 1 ? 0.0L : i == 0 ? 0.2L : 0.6L;
-        f.drawn.push_back({principalAngle(function, root.t), root.t, m});
+        const RootOrder order = f.written.size() == 1 ? RootOrder::Single : i == 0 ? RootOrder::First : RootOrder::Second;
+        f.drawn.push_back({principalAngle(function, root.t), root.t, order});
         const int n = root.degrees;
         addPoint(points, n, period);
         if (function == Sine)

@@ -56,12 +56,16 @@ struct WrittenRoot {
     int degrees = 0;
 };
 
-// One root drawn on the circle and the graph: its principal angle θ (radians), the value t and
-// the style m (0.2 the first of two roots, 0.6 the second, 0 a single root).
-struct RootDrawing {
+// Which root a root f takes is: the single one written (a double root, or the root of a linear
+// equation), or the first or the second of two.
+enum class RootOrder { Single, First, Second };
+
+// A root f takes, shown on the circle and the graph: its principal angle θ (radians), the value t
+// and which root it is.
+struct RootTaken {
     long double theta;
     long double t;
-    long double m;
+    RootOrder order;
 };
 
 struct QuadraticEquationFindings {
@@ -70,7 +74,7 @@ struct QuadraticEquationFindings {
     // x1 (and x2): the two roots, or the single one of a double root or of a linear equation.
     std::vector<WrittenRoot> written;
     // The roots f takes, drawn.
-    std::vector<RootDrawing> drawn;
+    std::vector<RootTaken> drawn;
     // Where the equation holds, in whole degrees of one period: both solutions of each root
     // that f takes (one for the tangent); every x (c = 0) or none when a = b = 0.
     SolutionSet solutions;

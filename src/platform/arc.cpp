@@ -3,12 +3,14 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "maths/angles.h"
+
 ArcAngles counterClockwiseArcAngles(QPointF centre, QPoint start, QPoint end)
 {
     const double sx = start.x() - centre.x(), sy = centre.y() - start.y();
     const double ex = end.x() - centre.x(), ey = centre.y() - end.y();
-    const double startDeg = std::atan2(sy, sx) * 180.0 / M_PI;
-    const double endDeg = std::atan2(ey, ex) * 180.0 / M_PI;
+    const double startDeg = std::atan2(sy, sx) * 180.0 / double(Pi);
+    const double endDeg = std::atan2(ey, ex) * 180.0 / double(Pi);
     // The same direction (parallel and pointing the same way) gives the whole circle.
     const double cross = sx * ey - sy * ex;
     const double dot = sx * ex + sy * ey;

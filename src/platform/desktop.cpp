@@ -14,11 +14,6 @@ Opener& opener()
     static Opener o = [](const QString& address) { (void)QDesktopServices::openUrl(QUrl(address)); };
     return o;
 }
-QString& lastUrl()
-{
-    static QString url;
-    return url;
-}
 int& beeps()
 {
     static int n = 0;
@@ -28,7 +23,6 @@ int& beeps()
 
 void openUrl(const QString& address)
 {
-    lastUrl() = address;
     if (opener())
         opener()(address);
 }
@@ -38,11 +32,6 @@ Opener setOpener(Opener o)
     Opener previous = opener();
     opener() = std::move(o);
     return previous;
-}
-
-QString lastOpenedUrl()
-{
-    return lastUrl();
 }
 
 void messageBeep()

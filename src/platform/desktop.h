@@ -15,7 +15,6 @@ void openUrl(const QString& address);
 // Replaces the opener (the default one asks the desktop); returns the previous one.
 using Opener = std::function<void(const QString&)>;
 Opener setOpener(Opener opener);
-QString lastOpenedUrl();
 
 // The system default beep.
 void messageBeep();

@@ -149,7 +149,7 @@ Viewer defaultViewer()
 
 const std::vector<int>& contextNumbers()
 {
-    static const std::vector<int> numbers = {4, 101, 102, 103, 105, 301, 302, 303, 304, 305, 306, 307, 308, 309, 320, 804};
+    static const std::vector<int> numbers = {4, 101, 102, 103, 105, 804};
     return numbers;
 }
 

@@ -39,8 +39,8 @@ int requestCount();
 void setHelpContext(QObject* object, int context);
 int helpContext(const QObject* object);
 
-// Every context number the program opens: the menu items (4, 101, 102, 103), the topic
-// windows (301 to 309) and the coefficient entry (804).
+// The context numbers of the program's own pages: the menu items (4, 101, 102, 103, 105) and
+// the coefficient entry (804). Each topic window's page is in its record (app/topic_windows).
 const std::vector<int>& contextNumbers();
 
 // The language of the pages for a help file name, by its base name without regard to case:

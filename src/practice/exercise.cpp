@@ -253,7 +253,7 @@ std::vector<Root> anyAngleRoots(int function, bool inequality)
         }
         const long double v = function == solvers::Sine ? std::sin(radians(theta)) : std::cos(radians(theta));
         const int sign = v < 0 ? -1 : 1;
-        const int beta = int(std::lround(std::asin(std::fabs(double(v))) * 180.0 / double(Pi)));
+        const int beta = wholeDegrees(std::asin(std::fabs(double(v))));
         roots.push_back({Number{0, sign, 1, Unit::Sin, beta}, theta});
         roots.push_back({Number{0, sign, 1, Unit::Cos, 90 - beta}, theta});
     }

@@ -23,20 +23,15 @@
 #include "platform/bars.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
-#include "platform/help.h"
 #include "platform/hints.h"
 #include "platform/keyboard.h"
 #include "platform/safe_file.h"
 #include "practice/answer.h"
 #include "practice/practice_texts.h"
 #include "practice/worksheet.h"
-#include "shell/image_list.h"
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
-#include "solvers/elementary/elementary_window.h"
-#include "solvers/linear/linear_window.h"
-#include "solvers/quadratic/quadratic_window.h"
-#include "platform/updown.h"
+#include "solvers/frame/solver_window.h"
 #include "texts/angle_notation.h"
 #include "texts/text_tables.h"
 
@@ -46,9 +41,9 @@ namespace {
 
 using app::ProgramText;
 
-std::function<ChildWindow*(int)>& topicOpener()
+std::function<ChildWindow*(Family, bool)>& solverOpener()
 {
-    static std::function<ChildWindow*(int)> opener;
+    static std::function<ChildWindow*(Family, bool)> opener;
     return opener;
 }
 
@@ -105,18 +100,6 @@ std::uint32_t newSeed()
     return QRandomGenerator::global()->bounded(1000000u);
 }
 
-// The slot of the solver window that solves an exercise.
-int solverSlot(const Exercise& e)
-{
-    const bool inequality = e.isInequality();
-    switch (e.family) {
-    case Family::Elementary: return inequality ? 9 : 6;
-    case Family::Quadratic: return inequality ? 29 : 28;
-    case Family::Linear: return inequality ? 31 : 30;
-    }
-    return 0;
-}
-
 // An editable box that paints only where it can: on a screen of no size (a scale factor of 0)
 // the widget gives no paint engine, and the toolkit's line edit would then draw its text
 // cursor through an inactive painter and crash.
@@ -142,14 +125,13 @@ constexpr int TextPixels = 15;
 
 }  // namespace
 
-void setTopicOpener(std::function<ChildWindow*(int slot)> opener)
+void setSolverOpener(std::function<ChildWindow*(Family family, bool inequality)> opener)
 {
-    topicOpener() = std::move(opener);
+    solverOpener() = std::move(opener);
 }
 
-PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
+PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic)
 {
-    Help::setHelpContext(this, HelpContext);
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
 
@@ -170,12 +152,7 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     seed->setMaxLength(10);
     worksheet = new QPushButton(app::programText(ProgramText::PracticeWorksheet), ToolBar1);
     worksheet->setObjectName("worksheet");
-    aiuto = new QToolButton(ToolBar1);
-    aiuto->setObjectName("aiuto");
-    aiuto->setIcon(ImageList::mainList().icon(ImageList::ToolHelp));
-    aiuto->setIconSize(QSize(16, 16));
-    aiuto->setAutoRaise(true);
-    Keyboard::makeReachable(aiuto);
+    QToolButton* aiuto = makeHelpButton(ToolBar1);
     auto* seedLabel = new QLabel(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), ToolBar1);
     seedLabel->setTextFormat(Qt::PlainText);
     for (QWidget* w : {static_cast<QWidget*>(kind), static_cast<QWidget*>(relation), static_cast<QWidget*>(function),
@@ -221,7 +198,6 @@ PracticeWindow::PracticeWindow() : ChildWindow(Slot, "PracticeWindow")
     connect(newExercise, &QPushButton::clicked, this, [this] { newExerciseClick(); });
     connect(seed, &QLineEdit::returnPressed, this, [this] { seedEntered(); });
     connect(worksheet, &QPushButton::clicked, this, [this] { worksheetClick(); });
-    connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
     connect(answer, &QLineEdit::returnPressed, this, [this] { checkClick(); });
     connect(check, &QPushButton::clicked, this, [this] { checkClick(); });
     connect(showMe, &QPushButton::clicked, this, [this] { showMeClick(); });
@@ -242,7 +218,6 @@ void PracticeWindow::FormCreate()
 {
     setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
     setWindowTitle(app::programText(ProgramText::Practice));
-    Hints::setHint(aiuto, app::commonText(app::Common::Help));
     // The four lists say what they choose, for the hints and for screen readers.
     const QString relationName =
         app::programText(ProgramText::PracticeEquation) + QStringLiteral(" / ") + app::programText(ProgramText::PracticeInequality);
@@ -339,24 +314,11 @@ void PracticeWindow::checkClick()
 
 ChildWindow* PracticeWindow::showMeClick()
 {
-    if (!topicOpener())
+    if (!solverOpener())
         return nullptr;
-    ChildWindow* window = topicOpener()(solverSlot(m_exercise));
-    auto* solver = qobject_cast<solvers::SolverWindow*>(window);
-    if (!solver)
-        return window;
-    // The opening picture first, so that it does not take the exercise's state back.
-    solver->formactivate();
-    if (solver->funzt && m_exercise.family != Family::Linear && solver->funzt->currentIndex() != m_exercise.function) {
-        solver->funzt->setCurrentIndex(m_exercise.function);
-        solver->aggiornaClick();
-    }
-    if (auto* elementary = qobject_cast<solvers::ElementarySolverWindow*>(solver)) {
-        elementary->sposta->setPosition(m_exercise.alphaDeg);
-        elementary->spostaClick();
-    } else {
-        solver->setCoefficients(m_exercise.values());
-    }
+    ChildWindow* window = solverOpener()(m_exercise.family, m_exercise.isInequality());
+    if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
+        solver->showExercise(m_exercise.function, m_exercise.values(), m_exercise.alphaDeg);
     return window;
 }
 
@@ -444,11 +406,6 @@ void PracticeWindow::worksheetClick()
         return;
     if (const SafeFile::Result written = writeWorksheet(path, settings); !written)
         warn(app::notWrittenMessage(ProgramText::PracticeSheetNotSaved, path, written));
-}
-
-void PracticeWindow::aiutoClick()
-{
-    Help::showContext(HelpContext);
 }
 
 void PracticeWindow::redraw()

@@ -15,22 +15,19 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QToolBar;
-class QToolButton;
 class QWidget;
 
 namespace practice {
 
-// Opens (or brings forward) the topic window of a slot and gives it back; the main window sets
-// it, so that "Show me" can open a solver window.
-void setTopicOpener(std::function<ChildWindow*(int slot)> opener);
+// Opens (or brings forward) the solver window of the equations or inequalities of a family and
+// gives it back; the main window sets it from the topic windows' records, so that "Show me" can
+// open a solver window.
+void setSolverOpener(std::function<ChildWindow*(Family family, bool inequality)> opener);
 
 class PracticeWindow : public ChildWindow {
     Q_OBJECT
 public:
-    static constexpr int Slot = 33;
-    static constexpr int HelpContext = 320;
-
-    PracticeWindow();
+    explicit PracticeWindow(const TopicWindow& topic);
 
     QWidget* controlBar;
     QToolBar* ToolBar1;
@@ -41,7 +38,6 @@ public:
     QPushButton* newExercise;
     QLineEdit* seed;
     QPushButton* worksheet;
-    QToolButton* aiuto;
     QWidget* answerBar;
     QLineEdit* answer;
     QPushButton* check;
@@ -59,7 +55,6 @@ public:
     void checkClick();                // reads `answer` and gives the verdict
     ChildWindow* showMeClick();       // the solver window of the exercise, or null
     void worksheetClick();            // asks for the sheet, then for the file
-    void aiutoClick();
 
     // The request of the tool bar's choices.
     Request request() const;

@@ -18,13 +18,17 @@
 
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
+#include "platform/help.h"
 #include "platform/hints.h"
+#include "platform/keyboard.h"
 #include "platform/updown.h"
 #include "platform/symbol_font.h"
+#include "shell/image_list.h"
 #include "shell/picture_export.h"
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
+#include "texts/text_tables.h"
 
 // The client area: shows the window's surface, and resizes it with itself.
 class ClientArea : public QWidget {
@@ -58,15 +62,16 @@ private:
     ChildWindow* m_owner;
 };
 
-ChildWindow::ChildWindow(int slot, const char* className)
-    : m_slot(slot), m_client(new ClientArea(this)), m_pictureMenu(new QMenu(this))
+ChildWindow::ChildWindow(const TopicWindow& topic)
+    : m_topic(topic), m_client(new ClientArea(this)), m_pictureMenu(new QMenu(this))
 {
     Accessibility::installInterfaces();
     // The picture for screen readers lies under every control of the client area.
     m_picture = new Accessibility::PictureElement(m_client);
     m_picture->setObjectName("picture");
     m_picture->lower();
-    setObjectName(QString::fromLatin1(className));
+    setObjectName(QString::fromLatin1(topic.className));
+    Help::setHelpContext(this, topic.helpContext);
     setAttribute(Qt::WA_DeleteOnClose);
     // Only a close box in the title bar.
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -74,9 +79,9 @@ ChildWindow::ChildWindow(int slot, const char* className)
     setFont(Fonts::windowDefault());
     setWidget(m_client);
     Hints::setWindowHints(this, app::ShowHints);
-    if (slot >= 1 && slot <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(slot)] = false;
-        app::setOpenChildWindow(slot, this);
+    if (slot() >= 1 && slot() <= app::WindowSlotCount) {
+        app::WindowClosed[std::size_t(slot())] = false;
+        app::setOpenChildWindow(slot(), this);
     }
     connect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
 
@@ -104,9 +109,9 @@ ChildWindow::~ChildWindow()
     // of this window no longer exist.
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
     // A window destroyed without closing (the main window going away) still frees its slot.
-    if (!m_closed && m_slot >= 1 && m_slot <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(m_slot)] = true;
-        app::setOpenChildWindow(m_slot, nullptr);
+    if (!m_closed && slot() >= 1 && slot() <= app::WindowSlotCount) {
+        app::WindowClosed[std::size_t(slot())] = true;
+        app::setOpenChildWindow(slot(), nullptr);
     }
 }
 
@@ -144,6 +149,50 @@ bool ChildWindow::showsHints() const
 void ChildWindow::setShowsHints(bool on)
 {
     Hints::setWindowHints(this, on);
+    if (mostra)
+        mostra->setChecked(on);
+}
+
+void ChildWindow::mostraClick()
+{
+    setShowsHints(!showsHints());
+}
+
+void ChildWindow::aiutoClick()
+{
+    Help::showContext(helpContext());
+}
+
+QToolButton* ChildWindow::makeHelpButton(QWidget* parent)
+{
+    m_aiuto = new QToolButton(parent);
+    m_aiuto->setObjectName(QStringLiteral("aiuto"));
+    m_aiuto->setIcon(ImageList::mainList().icon(ImageList::ToolHelp));
+    m_aiuto->setIconSize(QSize(16, 16));
+    m_aiuto->setAutoRaise(true);
+    Keyboard::makeReachable(m_aiuto);
+    Help::setHelpContext(m_aiuto, helpContext());
+    Hints::setHint(m_aiuto, app::commonText(app::Common::Help));
+    connect(m_aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
+    return m_aiuto;
+}
+
+void ChildWindow::makeHintSwitch(const char* caption)
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    mostra = PopupMenu1->addAction(QString::fromUtf8(caption));
+    mostra->setObjectName(QStringLiteral("mostra"));
+    mostra->setCheckable(true);
+    mostra->setChecked(showsHints());
+    connect(mostra, &QAction::triggered, this, [this] { mostraClick(); });
+}
+
+void ChildWindow::opensHintSwitch(QWidget* bar)
+{
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bar, &QWidget::customContextMenuRequested, this,
+            [this, bar](QPoint at) { PopupMenu1->popup(bar->mapToGlobal(at)); });
 }
 
 void ChildWindow::create()
@@ -440,9 +489,9 @@ void ChildWindow::closeEvent(QCloseEvent* event)
     }
     FormClose();
     m_closed = true;
-    if (m_slot >= 1 && m_slot <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(m_slot)] = true;
-        app::setOpenChildWindow(m_slot, nullptr);
+    if (slot() >= 1 && slot() <= app::WindowSlotCount) {
+        app::WindowClosed[std::size_t(slot())] = true;
+        app::setOpenChildWindow(slot(), nullptr);
     }
     scheduleReview();
     QMdiSubWindow::closeEvent(event);  // with WA_DeleteOnClose the window is destroyed after the close

@@ -1,27 +1,34 @@
 #pragma once
-// The base of the nine topic windows: a child of the main window's multiple-document area with
-// a client area, a retained picture surface, its own hint switch and the open/close protocol of
-// the window registry. Each window overrides the form events with its own handlers.
+// The base of the ten topic windows: a child of the main window's multiple-document area with
+// a client area, a retained picture surface, its hint switch and help button and the open/close
+// protocol of the window registry, made from the window's record (shell/topic_window.h). Each
+// window overrides the form events with its own handlers.
 #include <QImage>
 #include <QRegion>
 #include <QMdiSubWindow>
 #include <QStringList>
 
+#include "shell/topic_window.h"
+
 class ClientArea;
 namespace Accessibility {
 class PictureElement;
 }
+class QAction;
 class QLabel;
 class QMenu;
+class QToolButton;
 
 class ChildWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // slot: the window's WindowClosed slot; className: the window's class name (its objectName).
-    ChildWindow(int slot, const char* className);
+    // The window of a record: its slot, its class name as objectName, its help page.
+    explicit ChildWindow(const TopicWindow& topic);
     ~ChildWindow() override;
 
-    int slot() const { return m_slot; }
+    int slot() const { return m_topic.slot; }
+    // The window's help page, which `aiuto` opens.
+    int helpContext() const { return m_topic.helpContext; }
     // The client area, on which the controls sit and the surface is shown.
     QWidget* client() const;
     int clientWidth() const;
@@ -48,9 +55,15 @@ public:
     // the client area at once, so the client size is known right away.
     void setBounds(int left, int top, int width, int height);
 
-    // The window's own hint switch (the global setting is copied at creation).
+    // The window's own hint switch (the global setting is copied at creation); `mostra`, where
+    // the window has it, shows its state.
     bool showsHints() const;
     void setShowsHints(bool on);
+
+    // The handlers of the hint switch (`mostra` turns the window's hints on or off) and of the
+    // help button (`aiuto` opens the window's help page).
+    void mostraClick();
+    void aiutoClick();
 
     // Runs the creation handler; the main window calls it once, right after construction.
     void create();
@@ -94,6 +107,16 @@ protected:
     QStringList labelLines(const QList<const QLabel*>& labels) const;
 
     void setKeeping(Keeping keeping);
+
+    // The help button `aiuto` on `parent`: the help icon, raised under the mouse, reached with
+    // Tab, with its hint; a click opens the window's help page.
+    QToolButton* makeHelpButton(QWidget* parent = nullptr);
+    QToolButton* helpButton() const { return m_aiuto; }
+    // The hint switch: the menu `PopupMenu1` with its item `mostra` (the caption of the window's
+    // form), checked while the window shows hints. A right click on a bar given to
+    // opensHintSwitch() opens it.
+    void makeHintSwitch(const char* caption = "&mostra suggerimenti");
+    void opensHintSwitch(QWidget* bar);
     // Whether the window has a picture to show yet; without one a window that keeps no surface
     // shows black.
     virtual bool hasPicture() const { return true; }
@@ -148,10 +171,13 @@ private:
     void review();
     QImage newSurface() const;
 
-    int m_slot;
+    TopicWindow m_topic;
     ClientArea* m_client;
     Accessibility::PictureElement* m_picture;
     QMenu* m_pictureMenu;
+    QToolButton* m_aiuto = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* mostra = nullptr;
     QImage m_surface;
     Keeping m_keeping = Keeping::Always;
     bool m_cachesHeld = true;

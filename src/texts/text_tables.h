@@ -43,7 +43,6 @@ extern const std::array<std::array<const char*, 3>, AboutTextRows> AboutTextLine
 // Shorthands: a row of a table in the language in use.
 inline QString commonText(int row) { return CommonTexts.text(row); }
 inline QString titleText(int row) { return TitleTexts.text(row); }
-inline QString menuText(int row) { return MenuTexts.text(row); }
 
 // Rows of CommonTexts with a name, for the windows that use them.
 namespace Common {

@@ -19,6 +19,7 @@
 #include "shell/image_list.h"
 #include "shell/languages.h"
 #include "app/main_window.h"
+#include "app/topic_windows.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 
@@ -77,6 +78,12 @@ std::unique_ptr<Tangolario> makeMainWindow()
     window->finishSplash();
     processEvents();
     return window;
+}
+
+int topicSlot(const char* className)
+{
+    const TopicWindow* topic = topicForClass(className);
+    return topic ? topic->slot : 0;
 }
 
 void whenModalShown(std::function<void(QWidget*)> answer)

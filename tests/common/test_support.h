@@ -52,6 +52,9 @@ private:
 // A main window past its splash (created in the current directory).
 std::unique_ptr<Tangolario> makeMainWindow();
 
+// The slot of a topic window by its class name, from its record (0 for no such window).
+int topicSlot(const char* className);
+
 // Calls `answer` with the next modal dialog as soon as it is shown (then the caller's
 // exec() returns once the dialog is done). Fails the test after 5 s without a dialog.
 void whenModalShown(std::function<void(QWidget*)> answer);

@@ -46,7 +46,7 @@ protected:
 
     void open()
     {
-        window = qobject_cast<Tftrigon*>(main->openTopicWindow(Tftrigon::Slot));
+        window = qobject_cast<Tftrigon*>(main->openTopicWindow(topicSlot("Tftrigon")));
         ASSERT_NE(window, nullptr);
         processEvents();
         // The tests run the ticks themselves; the real timers never fire.
@@ -429,7 +429,7 @@ TEST_F(FunctionGraphsWindow, DelayedDrawingOfANewWindow)
 {
     main->Chiudetutte1Click();
     processEvents();
-    window = qobject_cast<Tftrigon*>(main->openTopicWindow(Tftrigon::Slot));
+    window = qobject_cast<Tftrigon*>(main->openTopicWindow(topicSlot("Tftrigon")));
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(timer("Timer1")->isActive());
     // When it fires it draws the axes and the circle again, and stops.
@@ -444,7 +444,7 @@ TEST_F(FunctionGraphsWindow, NewAnimationBeforeTheDelayedDrawingKeepsTheGraph)
 {
     main->Chiudetutte1Click();
     processEvents();
-    window = qobject_cast<Tftrigon*>(main->openTopicWindow(Tftrigon::Slot));
+    window = qobject_cast<Tftrigon*>(main->openTopicWindow(topicSlot("Tftrigon")));
     ASSERT_NE(window, nullptr);
     startAnimation();
     // The delayed drawing would wipe the graph that has just begun: it no longer comes.
@@ -511,28 +511,28 @@ TEST(FunctionGraphsWindowLifetime, DestroyedWhileActiveAndAnimating)
     // The window destroyed without being closed first, open, active and animating.
     ScratchDirectory scratch;
     auto main = makeMainWindow();
-    auto* window = qobject_cast<Tftrigon*>(main->openTopicWindow(Tftrigon::Slot));
+    auto* window = qobject_cast<Tftrigon*>(main->openTopicWindow(topicSlot("Tftrigon")));
     ASSERT_NE(window, nullptr);
     window->aggiornaClick();
     window->cadenzaTimer();
     ASSERT_EQ(main->mdiArea()->activeSubWindow(), window);
     delete window;
-    EXPECT_TRUE(app::WindowClosed[Tftrigon::Slot]);
-    EXPECT_EQ(app::openChildWindow(Tftrigon::Slot), nullptr);
+    EXPECT_TRUE(app::WindowClosed[topicSlot("Tftrigon")]);
+    EXPECT_EQ(app::openChildWindow(topicSlot("Tftrigon")), nullptr);
 }
 
 TEST_F(FunctionGraphsWindow, OpensFromTheMenuOnce)
 {
     main->Chiudetutte1Click();
     processEvents();
-    EXPECT_TRUE(app::WindowClosed[Tftrigon::Slot]);
+    EXPECT_TRUE(app::WindowClosed[topicSlot("Tftrigon")]);
     main->menuItem("Funzioni1")->trigger();
     processEvents();
-    window = qobject_cast<Tftrigon*>(app::openChildWindow(Tftrigon::Slot));
+    window = qobject_cast<Tftrigon*>(app::openChildWindow(topicSlot("Tftrigon")));
     ASSERT_NE(window, nullptr);
     main->menuItem("Funzioni1")->trigger();
     processEvents();
-    EXPECT_EQ(app::openChildWindow(Tftrigon::Slot), window);
+    EXPECT_EQ(app::openChildWindow(topicSlot("Tftrigon")), window);
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
     EXPECT_TRUE(main->backgroundPicture()->isHidden());
 }

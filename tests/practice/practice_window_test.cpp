@@ -105,7 +105,7 @@ TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
     key(Qt::Key_Space);
     auto* solver = qobject_cast<solvers::Tdisequasecondogrado*>(main->mdiArea()->activeSubWindow());
     ASSERT_TRUE(solver);
-    EXPECT_EQ(solver->funzt->currentIndex(), e.function);
+    EXPECT_EQ(solver->findChild<QComboBox*>("funzt")->currentIndex(), e.function);
     EXPECT_EQ(solver->findings().greater, solvers::solveQuadraticInequality(e.function, e.values()[0], e.values()[1], e.values()[2]).greater);
     EXPECT_EQ(solver->coefficients()->values(), e.values());
 }
@@ -114,7 +114,7 @@ TEST(PracticeWindow, ShowMeSetsEachSolverWindowToTheExercise)
 {
     ScratchDirectory scratch;
     std::unique_ptr<Tangolario> main = makeMainWindow();
-    auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(PracticeWindow::Slot));
+    auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
     ASSERT_TRUE(window);
     const char* solvers[3][2] = {{"Tequa", "Tdisequatr"}, {"Tequasecondogrado", "Tdisequasecondogrado"},
                                  {"Tequazionilineari", "Tdisequazionilineari"}};
@@ -130,7 +130,7 @@ TEST(PracticeWindow, ShowMeSetsEachSolverWindowToTheExercise)
             ASSERT_TRUE(solver);
             EXPECT_EQ(solver->objectName(), QLatin1String(solvers[family][inequality]));
             if (auto* elementary = qobject_cast<solvers::ElementarySolverWindow*>(solver)) {
-                EXPECT_EQ(elementary->funzt->currentIndex(), e.function);
+                EXPECT_EQ(elementary->findChild<QComboBox*>("funzt")->currentIndex(), e.function);
                 EXPECT_EQ(elementary->angleDeg(), e.alphaDeg);
             } else {
                 EXPECT_EQ(solver->coefficients()->values(), e.values());

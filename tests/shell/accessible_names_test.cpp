@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -122,7 +123,7 @@ TEST_F(AccessibleNames, SolverPicturesSayWhatTheFindingsAre)
         window->setCoefficients(c.coefficients);
         EXPECT_EQ(window->pictureDescription(), QString::fromUtf8(c.words)) << c.item;
         // The results panel reads its labels top to bottom, left to right, as resultTexts().
-        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(window->Panel1);
+        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(window->findChild<QFrame*>("Panel1"));
         QStringList read;
         for (int i = 0; i < panel->childCount(); ++i)
             if (auto* label = qobject_cast<QLabel*>(panel->child(i)->object()); !label->text().isEmpty())

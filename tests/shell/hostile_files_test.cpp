@@ -301,7 +301,7 @@ TEST(HostileFiles, EveryWriterRefusesLinksAndFifosAndSurvivesAFullDisk)
 {
     ScratchDirectory scratch;
     auto main = makeMainWindow();
-    auto* practice = qobject_cast<practice::PracticeWindow*>(main->openTopicWindow(practice::PracticeWindow::Slot));
+    auto* practice = qobject_cast<practice::PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
     ChildWindow* solver = main->openTopicWindow(6);
     ASSERT_TRUE(practice && solver);
     const auto save = [&](FileType type) {

@@ -12,8 +12,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <map>
 
 #include "common/test_support.h"
 #include "language_samples.h"
@@ -32,6 +34,7 @@
 #include "texts/text_tables.h"
 #include "app/topic_windows.h"
 #include "shell/window_registry.h"
+#include "solvers/frame/solver_window.h"
 
 using namespace app;
 
@@ -40,7 +43,10 @@ namespace {
 // A child window standing in for a topic window.
 class StandIn : public ChildWindow {
 public:
-    explicit StandIn(int slot) : ChildWindow(slot, "StandIn") { setWindowTitle(QStringLiteral("stand-in %1").arg(slot)); }
+    explicit StandIn(int slot) : ChildWindow(TopicWindow{.slot = slot, .className = "StandIn"})
+    {
+        setWindowTitle(QStringLiteral("stand-in %1").arg(slot));
+    }
 };
 
 StandIn* openStandIn(Tangolario& main, int slot)
@@ -310,6 +316,47 @@ TEST(ChildWindows, EveryTopicCommandKeepsOneInstance)
     EXPECT_TRUE(allChildWindowsClosed());
     if (topics == 0)
         GTEST_SKIP() << "no topic window exists yet";
+}
+
+TEST(ChildWindows, EachRecordMakesItsWindowCaptionsItsItemAndShowsItsExercises)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    main->Inglese1Click();
+    // The items' captions in English, in the order of their menus.
+    const std::map<TopicMenu, QStringList> captions = {
+        {TopicMenu::Topics, {"&Functions", "&Corresponding acute angle", "&Associate angles", "Practice…"}},
+        {TopicMenu::Equations, {"&Base equations", "&Quadratic equations", "&Linear equations"}},
+        {TopicMenu::Inequalities, {"&Base inequalities", "&Quadratic inequalities", "L&inear inequalities"}}};
+    std::map<TopicMenu, QStringList> shown;
+    QSet<int> takenSlots;
+    QSet<QString> names;
+    for (const TopicWindow& topic : topicWindows()) {
+        SCOPED_TRACE(topic.className);
+        EXPECT_FALSE(takenSlots.contains(topic.slot));
+        EXPECT_FALSE(names.contains(QLatin1String(topic.className)));
+        takenSlots.insert(topic.slot);
+        names.insert(QLatin1String(topic.className));
+        EXPECT_EQ(topicForClass(topic.className), &topic);
+        shown[topic.menu].append(main->menuItem(QString::fromLatin1(topic.menuItem))->text());
+        ChildWindow* window = main->openTopicWindow(topic.slot);
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->objectName(), QLatin1String(topic.className));
+        EXPECT_EQ(window->slot(), topic.slot);
+        EXPECT_EQ(window->helpContext(), topic.helpContext);
+        main->Chiudetutte1Click();
+        processEvents();
+    }
+    EXPECT_EQ(shown, captions);
+    // Each kind of practice exercise, equation or inequality, has its one solver window.
+    for (int family = 0; family < 3; ++family)
+        for (bool inequalities : {false, true}) {
+            const TopicWindow* topic = topicForExercises(family, inequalities);
+            ASSERT_TRUE(topic) << family << inequalities;
+            EXPECT_TRUE(qobject_cast<solvers::SolverWindow*>(main->openTopicWindow(topic->slot))) << topic->className;
+        }
+    EXPECT_EQ(topicForExercises(3, false), nullptr);
+    main->Chiudetutte1Click();
 }
 
 TEST(Hints, TheOptionFollowsItsCheckMarkAndLeavesOpenWindowsAlone)

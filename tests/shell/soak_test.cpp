@@ -1,4 +1,4 @@
-// Long use and extreme input, bounded in steps rather than time: the nine topic windows opened
+// Long use and extreme input, bounded in steps rather than time: the ten topic windows opened
 // and closed again and again with language changes between, every angle and coefficient
 // up-down held through its whole range, the function graphs run to the end at full speed, and
 // typed extreme coefficients. Run in the sanitizer build too, where leaks and undefined
@@ -199,7 +199,7 @@ TEST_F(SoakTest, EveryAngleAndCoefficientHeldThroughItsRange)
 
 TEST_F(SoakTest, FunctionGraphsRunToTheEndAtFullSpeed)
 {
-    auto* graphs = qobject_cast<Tftrigon*>(main->openTopicWindow(Tftrigon::Slot));
+    auto* graphs = qobject_cast<Tftrigon*>(main->openTopicWindow(topicSlot("Tftrigon")));
     ASSERT_NE(graphs, nullptr);
     processEvents();
     auto* veloci = graphs->findChild<QSlider*>(QStringLiteral("veloci"));

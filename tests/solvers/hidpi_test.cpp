@@ -19,8 +19,10 @@
 #include "solvers/elementary/elementary_drawing.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/frame/solver_geometry.h"
+#include "solvers/solver_controls.h"
 
 using namespace solvers;
+using namespace solver_controls;
 
 namespace {
 
@@ -47,8 +49,8 @@ TEST(HiDpi, SolverWindowDrawsSharpAtRatioTwo)
     const int W = window->clientWidth(), H = window->clientHeight();
 
     // The layout in logical pixels is the one of a normal screen.
-    EXPECT_EQ(window->Panel1->geometry(), QRect(W - (W / 2 + 2), H - app::BottomBarHeight - H / 2, W / 2 + 2, H / 2));
-    EXPECT_EQ(window->sotto->height(), app::BottomBarHeight);
+    EXPECT_EQ(frame(window, "Panel1")->geometry(), QRect(W - (W / 2 + 2), H - app::BottomBarHeight - H / 2, W / 2 + 2, H / 2));
+    EXPECT_EQ(frame(window, "sotto")->height(), app::BottomBarHeight);
 
     // The pictures hold device pixels.
     const QImage& surface = window->surface();
@@ -93,8 +95,8 @@ TEST(TextScale, ResultLabelsGrowWithinTheirPanel)
         processEvents();
         auto* window = qobject_cast<SolverWindow*>(main->mdiArea()->activeSubWindow());
         ASSERT_NE(window, nullptr) << item;
-        for (const QLabel* label : window->Panel1->findChildren<QLabel*>()) {
-            EXPECT_TRUE(window->Panel1->rect().contains(label->geometry())) << item << " " << label->objectName().toStdString();
+        for (const QLabel* label : frame(window, "Panel1")->findChildren<QLabel*>()) {
+            EXPECT_TRUE(frame(window, "Panel1")->rect().contains(label->geometry())) << item << " " << label->objectName().toStdString();
             EXPECT_GT(label->font().pixelSize(), 13) << item;
         }
         window->close();

@@ -25,8 +25,10 @@
 #include "solvers/linear/linear_drawing.h"
 #include "solvers/linear/linear_window.h"
 #include "solvers/picture_reading.h"
+#include "solvers/solver_controls.h"
 
 using namespace solvers;
+using namespace solver_controls;
 using namespace picture_reading;
 
 namespace {
@@ -83,14 +85,14 @@ TEST_F(LinearWindowTest, BothOpenFromTheMenuInTheirStartState)
     EXPECT_EQ(e->windowTitle(), app::titleText(app::Title::LinearEquations));
     EXPECT_EQ(d->windowTitle(), app::titleText(app::Title::LinearInequalities));
     EXPECT_FALSE(app::WindowClosed[30] || app::WindowClosed[31]);
-    ASSERT_NE(e->Panel2, nullptr);
-    EXPECT_EQ(e->Panel2->text(), QStringLiteral("a sin x + b cos x + c = 0"));
-    EXPECT_EQ(d->Panel2, nullptr);
+    ASSERT_NE(Panel2(e), nullptr);
+    EXPECT_EQ(Panel2(e)->text(), QStringLiteral("a sin x + b cos x + c = 0"));
+    EXPECT_EQ(Panel2(d), nullptr);
 
     for (LinearSolverWindow* w : {static_cast<LinearSolverWindow*>(e), static_cast<LinearSolverWindow*>(d)}) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_FALSE(w->backdropPending());
-        EXPECT_TRUE(w->ToolBar1->isVisible());
+        EXPECT_TRUE(ToolBar1(w)->isVisible());
         for (const char* name : {"ToolBar3", "a", "pa", "b", "pb", "c", "pc", "dati", "aiuto", "Label2", "Label8",
                                  "Label4", "Label11"})
             EXPECT_NE(w->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
@@ -116,9 +118,9 @@ TEST_F(LinearWindowTest, BothOpenFromTheMenuInTheirStartState)
     EXPECT_EQ(text(d, "Label8"), QStringLiteral("40° + k 360°' < = x <= 252° + k 360°"));
     EXPECT_EQ(text(d, "Label11"), QStringLiteral("-108° + k 360°' <= x <= 40° + k 360°"));
 
-    QTest::mouseClick(e->aiuto, Qt::LeftButton);
+    QTest::mouseClick(aiuto(e), Qt::LeftButton);
     EXPECT_EQ(Help::lastRequest().context, 307);
-    QTest::mouseClick(d->aiuto, Qt::LeftButton);
+    QTest::mouseClick(aiuto(d), Qt::LeftButton);
     EXPECT_EQ(Help::lastRequest().context, 309);
     EXPECT_EQ(main->openTopicWindow(30), e);
 }

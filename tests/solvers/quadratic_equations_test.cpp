@@ -11,6 +11,7 @@
 #include "solvers/quadratic_coefficient_grid.h"
 #include "texts/text_tables.h"
 #include "solvers/label_reading.h"
+#include "solvers/quadratic/quadratic_drawing.h"
 #include "solvers/quadratic/quadratic_texts.h"
 
 using namespace solvers;
@@ -46,9 +47,9 @@ TEST_F(QuadraticEquationLabels, DefaultEquation)
     const QuadraticEquationFindings r = solveQuadraticEquation(Sine, 1, -1.5L, 0.5L);
     ASSERT_EQ(r.drawn.size(), 2u);
     EXPECT_EQ(r.drawn[0].t, 1);
-    EXPECT_EQ(r.drawn[0].m, 0.2L);
+    EXPECT_EQ(rootDrawing(r.drawn[0]).m, 0.2L);
     EXPECT_EQ(r.drawn[1].t, 0.5L);
-    EXPECT_EQ(r.drawn[1].m, 0.6L);
+    EXPECT_EQ(rootDrawing(r.drawn[1]).m, 0.6L);
     EXPECT_EQ(quadraticEquationText(Sine), "a (sin x)^2 + b sin x + c = 0");
     EXPECT_EQ(quadraticEquationText(Tangent), "a (tan x)^2 + b tan x + c = 0");
 }
@@ -93,7 +94,7 @@ TEST_F(QuadraticEquationLabels, SingleRootsAtTheSpecialAngles)
                   {5, " x1 = 300° + k 360° "}, {10, "x1 = "}, {9, "5p/3 + 2Kp"}});
     const QuadraticEquationFindings r = solveQuadraticEquation(Cosine, 0, 2, -1);
     ASSERT_EQ(r.drawn.size(), 1u);
-    EXPECT_EQ(r.drawn[0].m, 0);
+    EXPECT_EQ(rootDrawing(r.drawn[0]).m, 0);
 }
 
 TEST_F(QuadraticEquationLabels, TangentRoots)
@@ -118,7 +119,7 @@ TEST_F(QuadraticEquationLabels, RootsOutOfRange)
                   {11, "p/2 + 2Kp"}, {12, " x2 = 90° + k 360° "}, {13, "x2 = "}, {14, "p/2 + 2Kp"}});
     const QuadraticEquationFindings r = solveQuadraticEquation(Sine, 1, -3, 2);
     ASSERT_EQ(r.drawn.size(), 1u);
-    EXPECT_EQ(r.drawn[0].m, 0.6L);
+    EXPECT_EQ(rootDrawing(r.drawn[0]).m, 0.6L);
     expectLabels(Cosine, 0, 2, -3, {{1, "cos x1 out of range"}});
     expectLabels(Cosine, 1, 0, -4, {{1, "cos x1 out of range"}, {3, "cos x2 out of range"}});
     EXPECT_TRUE(solveQuadraticEquation(Cosine, 1, 0, -4).drawn.empty());
@@ -154,7 +155,7 @@ TEST_F(QuadraticEquationLabels, DoubleRootIsShownAsOneRoot)
                   {5, " x1 = 150° + k 360° "}, {10, "x1 = "}, {9, "5p/6 + 2Kp"}});
     const QuadraticEquationFindings r = solveQuadraticEquation(Sine, 1, -1, 0.25L);
     ASSERT_EQ(r.drawn.size(), 1u);
-    EXPECT_EQ(r.drawn[0].m, 0);
+    EXPECT_EQ(rootDrawing(r.drawn[0]).m, 0);
     // Zero only up to rounding: (t + 0.1)².
     expectLabels(Tangent, 1, 0.2L, 0.01L,
                  {{1, " tan x1 = -0.1000 "}, {2, " x1= -6° + k 180° "}, {7, "x1 = "}, {8, "-p/30 + Kp"}});

@@ -23,11 +23,13 @@
 #include "texts/text_tables.h"
 #include "shell/window_registry.h"
 #include "solvers/picture_reading.h"
+#include "solvers/solver_controls.h"
 #include "solvers/quadratic/quadratic_drawing.h"
 #include "solvers/quadratic/quadratic_texts.h"
 #include "solvers/quadratic/quadratic_window.h"
 
 using namespace solvers;
+using namespace solver_controls;
 using namespace picture_reading;
 using namespace Colors;
 
@@ -51,7 +53,7 @@ protected:
     {
         QStringList list;
         for (std::size_t n = 1; n <= 14; ++n)
-            list << w->Label[n]->text();
+            list << resultLabel(w, int(n))->text();
         return list;
     }
     static QStringList expectedTexts(int function, long double a, long double b, long double c)
@@ -63,14 +65,14 @@ protected:
     {
         QStringList list;
         for (std::size_t n : {1, 2, 5, 14, 3, 4, 12, 16})
-            list << w->Label[n]->text();
+            list << resultLabel(w, int(n))->text();
         return list;
     }
 
     static void choose(QuadraticSolverWindow* w, int function)
     {
-        w->funzt->setCurrentIndex(function);
-        QTest::mouseClick(w->aggiorna, Qt::LeftButton);
+        funzt(w)->setCurrentIndex(function);
+        QTest::mouseClick(aggiorna(w), Qt::LeftButton);
         processEvents();
     }
 
@@ -119,8 +121,8 @@ TEST_F(QuadraticWindowTest, EquationWindowOpensWithTheDefaultEquationSolved)
     for (const char* name : {"ToolBar3", "a", "pa", "b", "pb", "c", "pc", "dati", "ToolBar1", "funzt", "aggiorna",
                              "aiuto", "Panel1", "Panel2", "Panel3", "sotto", "barrasotto", "Label1", "Label14"})
         EXPECT_NE(w->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
-    EXPECT_EQ(w->Panel2->text(), QStringLiteral("a (sin x)^2 + b sin x + c = 0"));
-    EXPECT_EQ(w->Panel2->width(), 189);
+    EXPECT_EQ(Panel2(w)->text(), QStringLiteral("a (sin x)^2 + b sin x + c = 0"));
+    EXPECT_EQ(Panel2(w)->width(), 189);
     CoefficientControls* k = w->coefficients();
     EXPECT_EQ(k->a->text(), QStringLiteral("1.00"));
     EXPECT_EQ(k->b->text(), QStringLiteral("-1.50"));
@@ -129,19 +131,19 @@ TEST_F(QuadraticWindowTest, EquationWindowOpensWithTheDefaultEquationSolved)
     EXPECT_EQ(k->pb->minimum(), -900);
     EXPECT_EQ(k->pb->maximum(), 900);
     EXPECT_EQ(k->dati->toolTip(), QStringLiteral("data enter"));
-    EXPECT_TRUE(w->ToolBar1->isVisible());
+    EXPECT_TRUE(ToolBar1(w)->isVisible());
     EXPECT_FALSE(w->backdropPending());
     EXPECT_EQ(texts(w), expectedTexts(Sine, 1, -1.5L, 0.5L));
-    EXPECT_EQ(w->Label[4]->text(), QStringLiteral(" x2 = 30° + k 360°"));
+    EXPECT_EQ(resultLabel(w, 4)->text(), QStringLiteral(" x2 = 30° + k 360°"));
 
     QImage expected(w->solverBitmap().size(), QImage::Format_RGB32);
     SolverBackdrop(expected, w->geometry(), quadraticBackdropStyle(Sine));
     EXPECT_EQ(w->solverBitmap(), expected);
 
-    QTest::mouseClick(w->aiuto, Qt::LeftButton);
+    QTest::mouseClick(aiuto(w), Qt::LeftButton);
     EXPECT_EQ(Help::lastRequest().context, 306);
     const Qt::CursorShape pointing = ScreenCursors::cursor(ScreenCursors::PointingHand).shape();
-    for (QWidget* control : std::initializer_list<QWidget*>{k->pa, k->pb, k->pc, k->dati, w->funzt, w->aggiorna, w->aiuto})
+    for (QWidget* control : std::initializer_list<QWidget*>{k->pa, k->pb, k->pc, k->dati, funzt(w), aggiorna(w), aiuto(w)})
         EXPECT_EQ(control->cursor().shape(), pointing) << control->objectName().toStdString();
 }
 
@@ -216,7 +218,7 @@ TEST_F(QuadraticWindowTest, DialogValuesAreKeptByRepaintsActivationsAndOtherWind
     EXPECT_EQ(k->b->text(), QStringLiteral("-6.29"));
     EXPECT_EQ(k->c->text(), QStringLiteral("2.45"));
     EXPECT_EQ(k->pb->position(), -629);
-    const QStringList solved = {w->Label[2]->text(), w->Label[5]->text(), w->Label[4]->text(), w->Label[12]->text()};
+    const QStringList solved = {resultLabel(w, 2)->text(), resultLabel(w, 5)->text(), resultLabel(w, 4)->text(), resultLabel(w, 12)->text()};
     EXPECT_EQ(solved, QStringList({" x1 = 60° + k 360°", " x1 = 120° + k 360° ", " x2 = 45° + k 360°",
                                    " x2 = 135° + k 360° "}));
     const QStringList shown = texts(w);
@@ -260,7 +262,7 @@ TEST_F(QuadraticWindowTest, DialogCancelAndValuesBeyondTheRange)
     EXPECT_EQ(k->pa->position(), 900);
     EXPECT_EQ(k->a->text(), QStringLiteral("12.00"));
     EXPECT_EQ(texts(w), expectedTexts(Sine, 12, -1, 0));
-    EXPECT_EQ(w->Label[1]->text(), QStringLiteral(" sin x1 = 0.08333 "));
+    EXPECT_EQ(resultLabel(w, 1)->text(), QStringLiteral(" sin x1 = 0.08333 "));
     repaint(w);
     EXPECT_EQ(w->coefficients()->values()[0], 12);
     EXPECT_EQ(texts(w), expectedTexts(Sine, 12, -1, 0));
@@ -276,18 +278,18 @@ TEST_F(QuadraticWindowTest, EquationFunctionChangeAndReopening)
 {
     Tequasecondogrado* w = openEquation();
     ASSERT_NE(w, nullptr);
-    w->funzt->setCurrentIndex(Tangent);
+    funzt(w)->setCurrentIndex(Tangent);
     processEvents();
     EXPECT_EQ(w->functionIndex(), Sine);  // only aggiorna applies it
 
     choose(w, Tangent);
     EXPECT_EQ(w->functionIndex(), Tangent);
-    EXPECT_EQ(w->Panel2->text(), QStringLiteral("a (tan x)^2 + b tan x + c = 0"));
+    EXPECT_EQ(Panel2(w)->text(), QStringLiteral("a (tan x)^2 + b tan x + c = 0"));
     for (int n : SecondFamilyLabels)
-        EXPECT_FALSE(w->Label[std::size_t(n)]->isVisible()) << n;
-    EXPECT_EQ(w->Label[1]->text(), QStringLiteral(" tan x1 = 1.00000 "));
-    EXPECT_EQ(w->Label[2]->text(), QStringLiteral(" x1= 45° + k 180° "));
-    EXPECT_EQ(w->Label[4]->text(), QStringLiteral(" x2= 27° + k 180° "));
+        EXPECT_FALSE(resultLabel(w, int(n))->isVisible()) << n;
+    EXPECT_EQ(resultLabel(w, 1)->text(), QStringLiteral(" tan x1 = 1.00000 "));
+    EXPECT_EQ(resultLabel(w, 2)->text(), QStringLiteral(" x1= 45° + k 180° "));
+    EXPECT_EQ(resultLabel(w, 4)->text(), QStringLiteral(" x2= 27° + k 180° "));
     QImage expected(w->solverBitmap().size(), QImage::Format_RGB32);
     SolverBackdrop(expected, w->geometry(), quadraticBackdropStyle(Tangent));
     EXPECT_EQ(w->solverBitmap(), expected);
@@ -298,7 +300,7 @@ TEST_F(QuadraticWindowTest, EquationFunctionChangeAndReopening)
 
     choose(w, Cosine);
     for (int n : SecondFamilyLabels)
-        EXPECT_TRUE(w->Label[std::size_t(n)]->isVisible()) << n;
+        EXPECT_TRUE(resultLabel(w, int(n))->isVisible()) << n;
     EXPECT_EQ(texts(w), expectedTexts(Cosine, 1, -1.5L, 0.5L));
     w->coefficients()->pa->stepUp();
 
@@ -308,11 +310,11 @@ TEST_F(QuadraticWindowTest, EquationFunctionChangeAndReopening)
     Tequasecondogrado* again = openEquation();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->functionIndex(), Sine);
-    EXPECT_EQ(again->funzt->currentIndex(), 0);
+    EXPECT_EQ(funzt(again)->currentIndex(), 0);
     EXPECT_EQ(again->coefficients()->a->text(), QStringLiteral("1.00"));
     EXPECT_EQ(again->coefficients()->values(), (std::array<long double, 3>{1, -1.5L, 0.5L}));
     EXPECT_EQ(texts(again), expectedTexts(Sine, 1, -1.5L, 0.5L));
-    EXPECT_TRUE(again->Label[5]->isVisible());
+    EXPECT_TRUE(resultLabel(again, 5)->isVisible());
 }
 
 // ---- Inequality window ---------------------------------------------------------------------------
@@ -324,8 +326,8 @@ TEST_F(QuadraticWindowTest, InequalityWindowOpensWithTheDefaultInequalitySolved)
     EXPECT_EQ(w->objectName(), QStringLiteral("Tdisequasecondogrado"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quadratic inequalities"));
     EXPECT_FALSE(app::WindowClosed[29]);
-    EXPECT_EQ(w->Panel2, nullptr);
-    EXPECT_EQ(w->Panel1->palette().color(QPalette::Window), clNavy);
+    EXPECT_EQ(Panel2(w), nullptr);
+    EXPECT_EQ(frame(w, "Panel1")->palette().color(QPalette::Window), clNavy);
     CoefficientControls* k = w->coefficients();
     EXPECT_EQ(k->a->width(), 45);
     EXPECT_EQ(k->pa->minimum(), -9000);
@@ -336,7 +338,7 @@ TEST_F(QuadraticWindowTest, InequalityWindowOpensWithTheDefaultInequalitySolved)
                                      "30° + k 360°  < x < 90° + k 360° ", "90° + k 360°  < x < 150° + k 360° "}));
     const SolverGeometry g = w->geometry();
     EXPECT_EQ(w->bitmaps().RingBitmap.size(), QSize(2 * g.U + 20, 2 * g.U + 20));
-    QTest::mouseClick(w->aiuto, Qt::LeftButton);
+    QTest::mouseClick(aiuto(w), Qt::LeftButton);
     EXPECT_EQ(Help::lastRequest().context, 308);
 }
 
@@ -416,7 +418,7 @@ TEST_F(QuadraticWindowTest, InequalityStepsAccelerateTwice)
     const SolverGeometry g = w->geometry();
     for (const QRect part : {QRect(0, 0, g.W / 2 - 2, g.H), QRect(g.W / 2, 0, g.W / 2, g.H / 2)})
         EXPECT_EQ(w->surface().copy(part), stepped.copy(part));
-    EXPECT_EQ(w->Label[2]->text(), quadraticInequalityTexts(solveQuadraticInequality(Sine, 2.35L, -1.5L, 0.5L)).Label2);
+    EXPECT_EQ(resultLabel(w, 2)->text(), quadraticInequalityTexts(solveQuadraticInequality(Sine, 2.35L, -1.5L, 0.5L)).Label2);
     w->coefficients()->paMouseUp();
     EXPECT_EQ(k->pa->increment(), 1);
     k->pa->stepDown();
@@ -446,8 +448,8 @@ TEST_F(QuadraticWindowTest, InequalityNeverShowsTextsOfAnEarlierInput)
     };
     for (const auto& step : sequence) {
         w->setCoefficients({step.a, step.b, step.c});
-        const QStringList shown = {w->Label[2]->text(),  w->Label[5]->text(),  w->Label[14]->text(),
-                                   w->Label[4]->text(), w->Label[12]->text(), w->Label[16]->text()};
+        const QStringList shown = {resultLabel(w, 2)->text(),  resultLabel(w, 5)->text(),  resultLabel(w, 14)->text(),
+                                   resultLabel(w, 4)->text(), resultLabel(w, 12)->text(), resultLabel(w, 16)->text()};
         EXPECT_EQ(shown, step.texts) << double(step.a) << " " << double(step.b) << " " << double(step.c);
     }
 }
@@ -457,10 +459,10 @@ TEST_F(QuadraticWindowTest, InequalityFunctionChangeRepaintAndReopening)
     Tdisequasecondogrado* w = openInequality();
     ASSERT_NE(w, nullptr);
     choose(w, Tangent);
-    EXPECT_EQ(w->Label[1]->text(), QStringLiteral("a (tan x)^2 + b tan x + c >= 0"));
-    EXPECT_EQ(w->Label[3]->text(), QStringLiteral("a (tan x)^2 + b tan x + c < 0"));
-    EXPECT_EQ(w->Label[2]->text(), QStringLiteral("tan x <= 0.50  U  tan x >= 1.00"));
-    EXPECT_EQ(w->Label[5]->text(), QStringLiteral("-135° + k 180°  <= x <= 27° + k 180° "));
+    EXPECT_EQ(resultLabel(w, 1)->text(), QStringLiteral("a (tan x)^2 + b tan x + c >= 0"));
+    EXPECT_EQ(resultLabel(w, 3)->text(), QStringLiteral("a (tan x)^2 + b tan x + c < 0"));
+    EXPECT_EQ(resultLabel(w, 2)->text(), QStringLiteral("tan x <= 0.50  U  tan x >= 1.00"));
+    EXPECT_EQ(resultLabel(w, 5)->text(), QStringLiteral("-135° + k 180°  <= x <= 27° + k 180° "));
     QImage expected(w->solverBitmap().size(), QImage::Format_RGB32);
     SolverBackdrop(expected, w->geometry(), quadraticBackdropStyle(Tangent));
     EXPECT_EQ(w->solverBitmap(), expected);
@@ -481,8 +483,8 @@ TEST_F(QuadraticWindowTest, InequalityFunctionChangeRepaintAndReopening)
     Tdisequasecondogrado* again = openInequality();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->functionIndex(), Sine);
-    EXPECT_EQ(again->Label[1]->text(), QStringLiteral("a (sin x)^2 + b sin x + c >= 0"));
-    EXPECT_EQ(again->Label[2]->text(), QStringLiteral("sin x <= 0.50   U   sin x = 1.00"));
+    EXPECT_EQ(resultLabel(again, 1)->text(), QStringLiteral("a (sin x)^2 + b sin x + c >= 0"));
+    EXPECT_EQ(resultLabel(again, 2)->text(), QStringLiteral("sin x <= 0.50   U   sin x = 1.00"));
     EXPECT_EQ(again->coefficients()->values(), (std::array<long double, 3>{1, -1.5L, 0.5L}));
 }
 

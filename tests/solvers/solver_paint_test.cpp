@@ -19,8 +19,10 @@
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/frame/solver_window.h"
 #include "solvers/quadratic/quadratic_window.h"
+#include "solvers/solver_controls.h"
 
 using namespace solvers;
+using namespace solver_controls;
 
 namespace {
 
@@ -68,9 +70,10 @@ SolverWindow* openSolver(Tangolario& main, const char* menuItem, int slot)
 // The window's function chosen and applied, where it has a choice.
 void applyFunction(SolverWindow* window, int function)
 {
-    if (!window->funzt)
+    QComboBox* choice = funzt(window);
+    if (!choice)
         return;
-    window->funzt->setCurrentIndex(function);
+    choice->setCurrentIndex(function);
     window->aggiornaClick();
 }
 
@@ -100,7 +103,7 @@ TEST_P(SolverPaintTest, APictureRecordedWithoutBitmapsIsTheWindowsPicture)
         window->setCoefficients(shot.coefficients);
     if (auto* elementary = qobject_cast<ElementarySolverWindow*>(window))
         for (int i = 0; i < shot.steps; ++i)
-            elementary->sposta->stepUp();
+            sposta(elementary)->stepUp();
     processEvents();
     const SolverGeometry g = window->geometry();
     const QImage shown = window->surface().copy(0, 0, g.W, g.H);
@@ -147,7 +150,7 @@ TEST_P(SolverStepsTest, TheScreenShowsThePictureOfTheLastStep)
     auto* upDown = window->findChild<UpDown*>(QString::fromLatin1(steps.upDown));
     ASSERT_NE(upDown, nullptr);
     const SolverGeometry g = window->geometry();
-    for (int function = 0; function < (window->funzt ? 3 : 1); ++function) {
+    for (int function = 0; function < (funzt(window) ? 3 : 1); ++function) {
         applyFunction(window, function);
         for (int position : steps.positions) {
             upDown->clickTo(position);

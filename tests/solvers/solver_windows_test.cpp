@@ -24,8 +24,10 @@
 #include "solvers/elementary/elementary_drawing.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/picture_reading.h"
+#include "solvers/solver_controls.h"
 
 using namespace solvers;
+using namespace solver_controls;
 using namespace picture_reading;
 
 namespace {
@@ -53,8 +55,8 @@ protected:
 
     static void choose(ElementarySolverWindow* window, int function)
     {
-        window->funzt->setCurrentIndex(function);
-        QTest::mouseClick(window->aggiorna, Qt::LeftButton);
+        funzt(window)->setCurrentIndex(function);
+        QTest::mouseClick(aggiorna(window), Qt::LeftButton);
         processEvents();
     }
 
@@ -81,32 +83,32 @@ TEST_F(SolverWindowTest, EquationWindowOpensFromTheMenuLaidOutOnTheSharedGeometr
                              "sposta", "aggiorna", "aiuto", "PopupMenu1", "Label1", "Label2", "Label5", "Label7",
                              "Label8", "Label9", "Label10"})
         EXPECT_NE(w->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
-    EXPECT_EQ(w->mostra->objectName(), QStringLiteral("mostra"));
+    EXPECT_EQ(mostra(w)->objectName(), QStringLiteral("mostra"));
 
     // Laid out on the shared geometry.
     const int W = w->clientWidth(), H = w->clientHeight();
     EXPECT_EQ(w->geometry().W, W);
     EXPECT_EQ(w->geometry().H, H);
     EXPECT_EQ(w->scaleUnit(), w->screen()->geometry().width() / 8);
-    EXPECT_EQ(w->sotto->height(), app::BottomBarHeight);
-    EXPECT_EQ(w->sotto->geometry().bottom(), H - 1);
-    EXPECT_EQ(w->Panel1->geometry(), QRect(W - (W / 2 + 2), H - app::BottomBarHeight - H / 2, W / 2 + 2, H / 2));
-    EXPECT_EQ(w->Panel2->height(), app::BarPanelHeight);
-    EXPECT_EQ(w->Panel2->y(), app::BarPanelTop);
-    EXPECT_EQ(w->Panel3->y(), w->barrasotto->geometry().bottom() + 1);
-    EXPECT_EQ(w->Panel3->size(), QSize(393, 25));
+    EXPECT_EQ(frame(w, "sotto")->height(), app::BottomBarHeight);
+    EXPECT_EQ(frame(w, "sotto")->geometry().bottom(), H - 1);
+    EXPECT_EQ(frame(w, "Panel1")->geometry(), QRect(W - (W / 2 + 2), H - app::BottomBarHeight - H / 2, W / 2 + 2, H / 2));
+    EXPECT_EQ(Panel2(w)->height(), app::BarPanelHeight);
+    EXPECT_EQ(Panel2(w)->y(), app::BarPanelTop);
+    EXPECT_EQ(frame(w, "Panel3")->y(), frame(w, "barrasotto")->geometry().bottom() + 1);
+    EXPECT_EQ(frame(w, "Panel3")->size(), QSize(393, 25));
 
     // The first activation built the picture and showed the tool bar.
     EXPECT_FALSE(w->backdropPending());
-    EXPECT_TRUE(w->ToolBar1->isVisible());
-    EXPECT_EQ(w->Panel3->palette().color(QPalette::Window), Colors::clBlack);
+    EXPECT_TRUE(ToolBar1(w)->isVisible());
+    EXPECT_EQ(frame(w, "Panel3")->palette().color(QPalette::Window), Colors::clBlack);
     EXPECT_EQ(w->solverBitmap().size(), QSize(W / 2, H / 2));
 
     // Start state: the sine at 25°.
-    EXPECT_EQ(w->sposta->position(), 25);
-    EXPECT_EQ(w->sposta->minimum(), -90);
-    EXPECT_EQ(w->sposta->maximum(), 90);
-    EXPECT_EQ(w->Panel2->text(), QStringLiteral("sin x"));
+    EXPECT_EQ(sposta(w)->position(), 25);
+    EXPECT_EQ(sposta(w)->minimum(), -90);
+    EXPECT_EQ(sposta(w)->maximum(), 90);
+    EXPECT_EQ(Panel2(w)->text(), QStringLiteral("sin x"));
     EXPECT_EQ(labelText(w, "Label1"), QStringLiteral(" sin x = 0.42262 "));
     EXPECT_EQ(labelText(w, "Label7"), QStringLiteral(" x ="));
     EXPECT_EQ(labelText(w, "Label10"), QStringLiteral(" x ="));
@@ -135,7 +137,7 @@ TEST_F(SolverWindowTest, EveryArrowClickRedrawsAtOnce)
     ASSERT_NE(w, nullptr);
     const SolverGeometry g = w->geometry();
     for (int i = 0; i < 5; ++i)
-        w->sposta->stepUp();
+        sposta(w)->stepUp();
     EXPECT_EQ(w->angleDeg(), 30);
     EXPECT_EQ(labelText(w, "Label1"), QStringLiteral(" sin x = 0.50000 "));
     EXPECT_EQ(labelText(w, "Label2"), QStringLiteral(" x = 30° + k 360°"));
@@ -155,7 +157,7 @@ TEST_F(SolverWindowTest, EveryArrowClickRedrawsAtOnce)
 
     // The range holds the angle: down to -90 and no further.
     for (int i = 0; i < 200; ++i)
-        w->sposta->stepDown();
+        sposta(w)->stepDown();
     EXPECT_EQ(w->angleDeg(), -90);
     EXPECT_EQ(labelText(w, "Label2"), QStringLiteral(" x = 270° + k 360°"));
     EXPECT_EQ(labelText(w, "Label5"), QStringLiteral(" x = 270° + k 360° "));
@@ -165,20 +167,20 @@ TEST_F(SolverWindowTest, NewFunctionAppliesOnlyWithAggiornaAndRebuildsTheGraph)
 {
     Tequa* w = openEquations();
     ASSERT_NE(w, nullptr);
-    w->sposta->stepUp();
-    w->funzt->setCurrentIndex(Tangent);
+    sposta(w)->stepUp();
+    funzt(w)->setCurrentIndex(Tangent);
     processEvents();
     EXPECT_EQ(w->functionIndex(), Sine);
-    EXPECT_EQ(w->Panel2->text(), QStringLiteral("sin x"));
+    EXPECT_EQ(Panel2(w)->text(), QStringLiteral("sin x"));
 
-    QTest::mouseClick(w->aggiorna, Qt::LeftButton);
+    QTest::mouseClick(aggiorna(w), Qt::LeftButton);
     processEvents();
     EXPECT_EQ(w->functionIndex(), Tangent);
-    EXPECT_EQ(w->Panel2->text(), QStringLiteral("tan x"));
+    EXPECT_EQ(Panel2(w)->text(), QStringLiteral("tan x"));
     EXPECT_EQ(w->angleDeg(), 25);
-    EXPECT_EQ(w->sposta->position(), 25);
-    EXPECT_EQ(w->sposta->minimum(), 0);
-    EXPECT_EQ(w->sposta->maximum(), 180);
+    EXPECT_EQ(sposta(w)->position(), 25);
+    EXPECT_EQ(sposta(w)->minimum(), 0);
+    EXPECT_EQ(sposta(w)->maximum(), 180);
     EXPECT_EQ(labelText(w, "Label1"), QStringLiteral(" tan x = 0.46631 "));
     EXPECT_EQ(labelText(w, "Label8"), QStringLiteral("5p/36 + Kp"));
     for (const char* hidden : {"Label5", "Label9", "Label10"})
@@ -190,13 +192,13 @@ TEST_F(SolverWindowTest, NewFunctionAppliesOnlyWithAggiornaAndRebuildsTheGraph)
     EXPECT_EQ(w->solverBitmap(), expected);
 
     for (int i = 0; i < 65; ++i)
-        w->sposta->stepUp();
+        sposta(w)->stepUp();
     EXPECT_EQ(labelText(w, "Label1"), QStringLiteral("tan = inf"));
     EXPECT_EQ(labelText(w, "Label8"), QStringLiteral("p/2 + Kp"));
 
     choose(w, Cosine);
-    EXPECT_EQ(w->Panel2->text(), QStringLiteral("cos x"));
-    EXPECT_EQ(w->sposta->minimum(), 0);
+    EXPECT_EQ(Panel2(w)->text(), QStringLiteral("cos x"));
+    EXPECT_EQ(sposta(w)->minimum(), 0);
     for (const char* shown : {"Label5", "Label9", "Label10"})
         EXPECT_TRUE(child<QLabel>(w, shown)->isVisible()) << shown;
     EXPECT_EQ(labelText(w, "Label5"), QStringLiteral(" x = 335° + k 360° "));
@@ -206,7 +208,7 @@ TEST_F(SolverWindowTest, ARepaintDrawsTheCurrentStateAgain)
 {
     Tequa* w = openEquations();
     ASSERT_NE(w, nullptr);
-    w->sposta->stepDown();
+    sposta(w)->stepDown();
     processEvents();
     const QImage drawn = w->surface().copy();
     w->surface().fill(Qt::red);  // as if the window had been covered
@@ -225,7 +227,7 @@ TEST_F(SolverWindowTest, ClosingAndReopeningStartsAgain)
     Tequa* w = openEquations();
     ASSERT_NE(w, nullptr);
     choose(w, Tangent);
-    w->sposta->stepUp();
+    sposta(w)->stepUp();
     w->close();
     processEvents();
     EXPECT_TRUE(app::WindowClosed[6]);
@@ -236,11 +238,11 @@ TEST_F(SolverWindowTest, ClosingAndReopeningStartsAgain)
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(app::WindowClosed[6]);
     EXPECT_EQ(again->functionIndex(), Sine);
-    EXPECT_EQ(again->funzt->currentIndex(), 0);
+    EXPECT_EQ(funzt(again)->currentIndex(), 0);
     EXPECT_EQ(again->angleDeg(), 25);
-    EXPECT_EQ(again->sposta->minimum(), -90);
-    EXPECT_EQ(again->Panel2->text(), QStringLiteral("sin x"));
-    EXPECT_TRUE(again->Label5->isVisible());
+    EXPECT_EQ(sposta(again)->minimum(), -90);
+    EXPECT_EQ(Panel2(again)->text(), QStringLiteral("sin x"));
+    EXPECT_TRUE(resultLabel(again, 5)->isVisible());
     EXPECT_EQ(labelText(again, "Label1"), QStringLiteral(" sin x = 0.42262 "));
     QImage expected(again->solverBitmap().size(), QImage::Format_RGB32);
     SolverBackdrop(expected, again->geometry(), equationBackdropStyle(Sine));
@@ -253,29 +255,29 @@ TEST_F(SolverWindowTest, HintSwitchHelpAndCursorsBelongToTheWindow)
     Tdisequatr* inequalities = openInequalities();
     ASSERT_TRUE(equations && inequalities);
     EXPECT_TRUE(equations->showsHints());
-    EXPECT_TRUE(equations->mostra->isChecked());
-    equations->mostra->trigger();
+    EXPECT_TRUE(mostra(equations)->isChecked());
+    mostra(equations)->trigger();
     EXPECT_FALSE(equations->showsHints());
-    EXPECT_FALSE(equations->mostra->isChecked());
+    EXPECT_FALSE(mostra(equations)->isChecked());
     EXPECT_TRUE(app::ShowHints);
     EXPECT_TRUE(inequalities->showsHints());
-    equations->mostra->trigger();
+    mostra(equations)->trigger();
     EXPECT_TRUE(equations->showsHints());
 
-    EXPECT_EQ(equations->aiuto->toolTip(), QStringLiteral("help"));
-    EXPECT_EQ(equations->aggiorna->toolTip(), QStringLiteral("new"));
-    EXPECT_EQ(equations->funzt->toolTip(), QStringLiteral("function"));
-    EXPECT_EQ(equations->sposta->toolTip(), QStringLiteral("angle"));
+    EXPECT_EQ(aiuto(equations)->toolTip(), QStringLiteral("help"));
+    EXPECT_EQ(aggiorna(equations)->toolTip(), QStringLiteral("new"));
+    EXPECT_EQ(funzt(equations)->toolTip(), QStringLiteral("function"));
+    EXPECT_EQ(sposta(equations)->toolTip(), QStringLiteral("angle"));
 
-    QTest::mouseClick(equations->aiuto, Qt::LeftButton);
+    QTest::mouseClick(aiuto(equations), Qt::LeftButton);
     EXPECT_EQ(Help::lastRequest().context, 305);
-    QTest::mouseClick(inequalities->aiuto, Qt::LeftButton);
+    QTest::mouseClick(aiuto(inequalities), Qt::LeftButton);
     EXPECT_EQ(Help::lastRequest().context, 304);
     EXPECT_EQ(Help::helpContext(equations), 304);
 
     const Qt::CursorShape pointing = ScreenCursors::cursor(ScreenCursors::PointingHand).shape();
-    for (QWidget* control : {static_cast<QWidget*>(equations->sposta), static_cast<QWidget*>(equations->funzt),
-                             static_cast<QWidget*>(equations->aggiorna), static_cast<QWidget*>(equations->aiuto)})
+    for (QWidget* control : {static_cast<QWidget*>(sposta(equations)), static_cast<QWidget*>(funzt(equations)),
+                             static_cast<QWidget*>(aggiorna(equations)), static_cast<QWidget*>(aiuto(equations))})
         EXPECT_EQ(control->cursor().shape(), pointing) << control->objectName().toStdString();
 }
 
@@ -285,7 +287,7 @@ TEST_F(SolverWindowTest, ASettingOfShowHintsOffReachesNewWindows)
     Tequa* w = openEquations();
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->showsHints());
-    EXPECT_FALSE(w->mostra->isChecked());
+    EXPECT_FALSE(mostra(w)->isChecked());
 }
 
 TEST_F(SolverWindowTest, InequalityWindowThroughItsFunctions)
@@ -297,43 +299,43 @@ TEST_F(SolverWindowTest, InequalityWindowThroughItsFunctions)
     EXPECT_EQ(w->solverBitmap().size(), QSize(w->geometry().W / 2, (w->geometry().H / 2) * 2));
     EXPECT_EQ(labelText(w, "Label1"), QStringLiteral(" sin x > = 0.42262 "));
     EXPECT_EQ(labelText(w, "Label5"), QStringLiteral(" k 360° <= x <= 25° + k 360° "));
-    EXPECT_TRUE(w->Label[14]->isVisible());
+    EXPECT_TRUE(resultLabel(w, 14)->isVisible());
 
     for (int i = 0; i < 115; ++i)
-        w->sposta->stepDown();
+        sposta(w)->stepDown();
     EXPECT_EQ(w->angleDeg(), -90);
     EXPECT_EQ(labelText(w, "Label2"), QStringLiteral(" R"));
     EXPECT_EQ(labelText(w, "Label4"), QStringLiteral(" Ø"));
     for (int n = 5; n <= 14; ++n)
-        EXPECT_FALSE(w->Label[std::size_t(n)]->isVisible()) << n;
-    w->sposta->stepUp();
+        EXPECT_FALSE(resultLabel(w, int(n))->isVisible()) << n;
+    sposta(w)->stepUp();
     for (int n = 6; n <= 11; ++n)
-        EXPECT_TRUE(w->Label[std::size_t(n)]->isVisible()) << n;
+        EXPECT_TRUE(resultLabel(w, int(n))->isVisible()) << n;
     for (int n : {5, 12, 13, 14})
-        EXPECT_FALSE(w->Label[std::size_t(n)]->isVisible()) << n;
+        EXPECT_FALSE(resultLabel(w, int(n))->isVisible()) << n;
 
     choose(w, Cosine);
     EXPECT_EQ(w->angleDeg(), 25);
-    EXPECT_EQ(w->sposta->maximum(), 180);
+    EXPECT_EQ(sposta(w)->maximum(), 180);
     for (int n : {5, 12, 13, 14})
-        EXPECT_FALSE(w->Label[std::size_t(n)]->isVisible()) << n;
+        EXPECT_FALSE(resultLabel(w, int(n))->isVisible()) << n;
     EXPECT_EQ(labelText(w, "Label2"), QStringLiteral(" -25° + k 360° <= x <= 25° + k 360° "));
 
     choose(w, Tangent);
-    EXPECT_EQ(w->sposta->minimum(), -89);
-    EXPECT_EQ(w->sposta->maximum(), 89);
-    EXPECT_FALSE(w->Label[4]->isVisible());
-    EXPECT_TRUE(w->Label[5]->isVisible());
+    EXPECT_EQ(sposta(w)->minimum(), -89);
+    EXPECT_EQ(sposta(w)->maximum(), 89);
+    EXPECT_FALSE(resultLabel(w, 4)->isVisible());
+    EXPECT_TRUE(resultLabel(w, 5)->isVisible());
     QImage expected(w->solverBitmap().size(), QImage::Format_RGB32);
     SolverBackdrop(expected, w->geometry(), inequalityBackdropStyle(Tangent));
     EXPECT_EQ(w->solverBitmap(), expected);
     for (int i = 0; i < 100; ++i)
-        w->sposta->stepUp();
+        sposta(w)->stepUp();
     EXPECT_EQ(w->angleDeg(), 89);
 
     // After the tangent, the sine shows Label4 again.
     choose(w, Sine);
-    EXPECT_TRUE(w->Label[4]->isVisible());
+    EXPECT_TRUE(resultLabel(w, 4)->isVisible());
     EXPECT_EQ(labelText(w, "Label4"), QStringLiteral(" 155° + k 360° <= x <= k 360°"));
 }
 
@@ -341,7 +343,7 @@ TEST_F(SolverWindowTest, InequalityStepShowsTheYellowCurveBelowTheLevel)
 {
     Tdisequatr* w = openInequalities();
     ASSERT_NE(w, nullptr);
-    w->sposta->stepUp();  // 26°
+    sposta(w)->stepUp();  // 26°
     const SolverGeometry g = w->geometry();
     const int y = levelRow(w);
     const QImage& surface = w->surface();

@@ -18,8 +18,9 @@ namespace solvers {
 
 // ---- Shared part ---------------------------------------------------------------------------------
 
-ElementarySolverWindow::ElementarySolverWindow(const SolverFrame& frame, const ElementaryDesign& design)
-    : SolverWindow(frame), m_design(design)
+ElementarySolverWindow::ElementarySolverWindow(const TopicWindow& topic, const SolverFrame& frame,
+                                               const ElementaryDesign& design)
+    : SolverWindow(topic, frame), m_design(design)
 {
     createFunctionChoice();
     sposta = new UpDown();
@@ -53,6 +54,13 @@ void ElementarySolverWindow::FormCreate()
 void ElementarySolverWindow::spostaClick()
 {
     redraw();
+}
+
+void ElementarySolverWindow::showExercise(int function, const std::array<long double, 3>& coefficients, int angleDeg)
+{
+    SolverWindow::showExercise(function, coefficients, angleDeg);
+    sposta->setPosition(angleDeg);
+    spostaClick();
 }
 
 void ElementarySolverWindow::solveAngle()
@@ -105,8 +113,8 @@ void ElementarySolverWindow::aggiornaClick()
 
 // ---- Equations -----------------------------------------------------------------------------------
 
-Tequa::Tequa()
-    : ElementarySolverWindow({6, "Tequa", app::Title::ElementaryEquations, 305},
+Tequa::Tequa(const TopicWindow& topic)
+    : ElementarySolverWindow(topic, {app::Title::ElementaryEquations},
                              {{equationAngleRange(Sine), equationAngleRange(Cosine), equationAngleRange(Tangent)},
                               equationBackdropStyle(Sine)})
 {
@@ -170,8 +178,8 @@ constexpr LabelPlace kPlaces[] = {
 
 }  // namespace
 
-Tdisequatr::Tdisequatr()
-    : ElementarySolverWindow({9, "Tdisequatr", app::Title::ElementaryInequalities, 304, 60, 2},
+Tdisequatr::Tdisequatr(const TopicWindow& topic)
+    : ElementarySolverWindow(topic, {app::Title::ElementaryInequalities, 60, 2},
                              {{inequalityAngleRange(Sine), inequalityAngleRange(Cosine), inequalityAngleRange(Tangent)},
                               inequalityBackdropStyle(Sine)})
 {

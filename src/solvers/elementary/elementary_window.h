@@ -27,8 +27,6 @@ struct ElementaryDesign {
 class ElementarySolverWindow : public SolverWindow {
     Q_OBJECT
 public:
-    UpDown* sposta;
-
     int angleDeg() const { return AngleDeg; }
     // What the window found for its function and angle.
     const ElementaryFindings& findings() const { return Findings; }
@@ -37,9 +35,11 @@ public:
     void spostaClick();
     // Applies the function chosen in funzt: range, caption of Panel2, a new graph, α back to 25.
     void aggiornaClick() override;
+    // The function, then the angle α of the exercise (the coefficients are f(α) and are not taken).
+    void showExercise(int function, const std::array<long double, 3>& coefficients, int angleDeg) override;
 
 protected:
-    ElementarySolverWindow(const SolverFrame& frame, const ElementaryDesign& design);
+    ElementarySolverWindow(const TopicWindow& topic, const SolverFrame& frame, const ElementaryDesign& design);
 
     void FormCreate() override;
     void prepareOpeningPicture() override;
@@ -50,6 +50,7 @@ protected:
     // Where the picture takes its graph from.
     GraphSource graphSource(const QPainter& painter, QSize size) const;
 
+    UpDown* sposta;
     int AngleDeg = StartAngle;
     ElementaryFindings Findings;
 
@@ -61,7 +62,16 @@ private:
 class Tequa : public ElementarySolverWindow {
     Q_OBJECT
 public:
-    Tequa();
+    explicit Tequa(const TopicWindow& topic);
+
+    void paint(QPainter& painter, QSize size) const override;
+
+protected:
+    void solve() override;
+    QString pictureWords() const override;
+
+private:
+    void WriteSolutionLabels();
 
     QLabel* Label1;
     QLabel* Label2;
@@ -70,24 +80,12 @@ public:
     QLabel* Label5;
     QLabel* Label10;
     QLabel* Label9;
-
-    void paint(QPainter& painter, QSize size) const override;
-
-protected:
-    void solve() override;
-    QString pictureWords() const override;
-
-private:
-    void WriteSolutionLabels();
 };
 
 class Tdisequatr : public ElementarySolverWindow {
     Q_OBJECT
 public:
-    Tdisequatr();
-
-    // Label1 ... Label14 by their number (index 0 unused).
-    std::array<QLabel*, 15> Label{};
+    explicit Tdisequatr(const TopicWindow& topic);
 
     void paint(QPainter& painter, QSize size) const override;
 
@@ -97,6 +95,9 @@ protected:
 
 private:
     void WriteSolutionLabels();
+
+    // Label1 ... Label14 by their number (index 0 unused).
+    std::array<QLabel*, 15> Label{};
 };
 
 }  // namespace solvers

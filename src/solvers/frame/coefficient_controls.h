@@ -70,10 +70,7 @@ public:
     // rewritten, exact values kept. No changed() signal.
     void setValues(const std::array<long double, 3>& values);
 
-    // The step handlers (the up-down has already moved) and the mouse release.
-    void paClick() { stepped(0); }
-    void pbClick() { stepped(1); }
-    void pcClick() { stepped(2); }
+    // The mouse released over an up-down: the step count and the increments back to their start.
     void paMouseUp();
     // The data button: the dialog with this window's expressions and values; on OK the window
     // takes the exact values. True when confirmed (changed() was then emitted).

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPaintEngine>
 #include <QRegularExpression>
 #include <QScreen>
@@ -54,14 +53,14 @@ public:
 
 }  // namespace
 
-SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, frame.className), m_frame(frame)
+SolverWindow::SolverWindow(const TopicWindow& topic, const SolverFrame& frame) : ChildWindow(topic), m_frame(frame)
 {
     setKeeping(Keeping::None);
     QWidget* area = client();
     area->installEventFilter(this);
     Help::setHelpContext(this, SolverWindowHelpContext);
     // F1 on a control of the window opens the window's own page, the one aiuto opens.
-    Help::setHelpContext(area, frame.helpContext);
+    Help::setHelpContext(area, helpContext());
 
     sotto = new QFrame(area);
     sotto->setObjectName("sotto");
@@ -99,18 +98,11 @@ SolverWindow::SolverWindow(const SolverFrame& frame) : ChildWindow(frame.slot, f
     m_barLayout->addWidget(ToolBar1);
     m_barLayout->addStretch(1);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    mostra = PopupMenu1->addAction(QStringLiteral("&mostra suggerimenti"));
-    mostra->setObjectName("mostra");
-    mostra->setCheckable(true);
-    mostra->setChecked(true);
-    connect(mostra, &QAction::triggered, this, [this] { mostraClick(); });
-    opensPopupMenu(barrasotto);
-    opensPopupMenu(ToolBar1);
+    makeHintSwitch();
+    opensHintSwitch(barrasotto);
+    opensHintSwitch(ToolBar1);
 
-    aiuto = makeToolButton("aiuto", ImageList::ToolHelp);
-    connect(aiuto, &QToolButton::clicked, this, [this] { aiutoClick(); });
+    makeHelpButton();
 
     Panel3 = new QFrame(area);
     Panel3->setObjectName("Panel3");
@@ -138,6 +130,17 @@ void SolverWindow::setCoefficients(const std::array<long double, 3>& values)
         return;
     m_coefficients->setValues(values);
     redraw();
+}
+
+void SolverWindow::showExercise(int function, const std::array<long double, 3>& coefficients, int /*angleDeg*/)
+{
+    // The opening picture first, so that it does not take the exercise's state back.
+    formactivate();
+    if (funzt && funzt->currentIndex() != function) {
+        funzt->setCurrentIndex(function);
+        aggiornaClick();
+    }
+    setCoefficients(coefficients);
 }
 
 void SolverWindow::createFunctionChoice()
@@ -173,15 +176,8 @@ QToolButton* SolverWindow::makeToolButton(const char* name, int image)
 void SolverWindow::addLeadingToolBar(QToolBar* bar)
 {
     bar->setParent(barrasotto);
-    opensPopupMenu(bar);
+    opensHintSwitch(bar);
     m_barLayout->insertWidget(0, bar);
-}
-
-void SolverWindow::opensPopupMenu(QWidget* bar)
-{
-    bar->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(bar, &QWidget::customContextMenuRequested, this,
-            [this, bar](QPoint at) { PopupMenu1->popup(bar->mapToGlobal(at)); });
 }
 
 QLabel* SolverWindow::makeResultLabel(const char* name, int x, int y, int width, const QColor& colour,
@@ -209,7 +205,7 @@ void SolverWindow::giveToolCursor(QWidget* control)
 void SolverWindow::SolverFrameLayout()
 {
     // The help button closes the tool bar, after the window's own controls.
-    ToolBar1->addWidget(aiuto);
+    ToolBar1->addWidget(helpButton());
     // Tab goes through the tool bars' controls left to right.
     QList<QToolBar*> bars;
     for (int i = 0; i < m_barLayout->count(); ++i)
@@ -242,7 +238,6 @@ void SolverWindow::SolverFrameLayout()
     growResultLabels();
 
     setShowsHints(app::ShowHints);
-    mostra->setChecked(app::ShowHints);
 
     m_geometry.W = W;
     m_geometry.H = H;
@@ -256,7 +251,6 @@ void SolverWindow::SolverFrameLayout()
     m_geometry.U = ScaleUnit;
 
     setWindowTitle(app::titleText(m_frame.captionRow));
-    Hints::setHint(aiuto, app::commonText(app::Common::Help));
     if (funzt)
         Hints::setHint(funzt, app::commonText(app::Common::Function));
     if (aggiorna)
@@ -437,17 +431,6 @@ void SolverWindow::formactivate()
         ToolBar1->setVisible(true);
     }
     paintGround(Panel3, Colors::clBlack);
-}
-
-void SolverWindow::aiutoClick()
-{
-    Help::showContext(m_frame.helpContext);
-}
-
-void SolverWindow::mostraClick()
-{
-    setShowsHints(!showsHints());
-    mostra->setChecked(showsHints());
 }
 
 void SolverWindow::SolverClose()

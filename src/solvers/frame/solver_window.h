@@ -2,10 +2,10 @@
 // The frame shared by the six solver windows (elementary, quadratic and linear equations and
 // inequalities): layout from the shared geometry, the bottom bar `sotto` with its equation
 // panel `Panel2`, the control bar `barrasotto` with `ToolBar1` (hidden until the first picture
-// is ready) and its popup menu `PopupMenu1`/`mostra` (the window's own hint switch), the help
-// button `aiuto`, the strip `Panel3`, the result panel `Panel1`, the coefficient controls of
-// the coefficient windows, the off-screen graph `SolverBitmap` built at the first activation
-// (`BackdropPending`), and closing into the registry.
+// is ready), whose right click opens the window's hint switch `PopupMenu1`/`mostra`, the help
+// button `aiuto` (both from ChildWindow), the strip `Panel3`, the result panel `Panel1`, the
+// coefficient controls of the coefficient windows, the off-screen graph `SolverBitmap` built at
+// the first activation (`BackdropPending`), and closing into the registry.
 //
 // Every change the user makes, and every repaint the window did not ask for, runs the frame's
 // redraw(): the window's solve() (its findings from its input, then the result labels); the
@@ -14,9 +14,10 @@
 // any paint device: the window's surface, an image, a printer, an SVG generator.
 //
 // How a solver window plugs in (docs/DESIGN.md tells the whole of it):
-//  1. Derive from SolverWindow and pass a SolverFrame: registry slot, class name, TitleTexts row
-//     of the caption, help context of `aiuto`, width of `Panel2` (0: none), whether the bitmap
-//     holds two copies of the graph, whether the first activation moves the pointer.
+//  1. Derive from SolverWindow; the constructor takes the window's record (TopicWindow) and
+//     passes it on with a SolverFrame: TitleTexts row of the caption, width of `Panel2` (0:
+//     none), whether the bitmap holds two copies of the graph, whether the first activation
+//     moves the pointer.
 //  2. Constructor: createFunctionChoice() for `funzt` and `aggiorna`, addCoefficientControls()
 //     for `a`, `b`, `c`; the window's controls on ToolBar1 in their order (the frame appends
 //     `aiuto` last); the result labels on Panel1 with makeResultLabel().
@@ -26,7 +27,9 @@
 //     than drawing (a start state, the graph into SolverBitmap).
 //  5. aggiornaClick() (windows with `funzt`): apply the function, set BackdropPending and call
 //     formactivate() to rebuild the graph.
-//  6. SolverClose(): override only to free further bitmaps, calling the frame's too.
+//  6. showExercise(): override only where the window takes more than the function and the
+//     coefficients (the elementary windows take the angle).
+//  7. SolverClose(): override only to free further bitmaps, calling the frame's too.
 // Angle texts come from texts/angle_notation.h, the solution abscissas from maths/elementary.h,
 // the geometry from solver_geometry.h, the picture pieces (backdrop with ticks every π or π/2,
 // unit circle, rays, arcs, level line, markers) from solver_drawing.h.
@@ -40,28 +43,24 @@
 #include "solvers/frame/solver_drawing.h"
 #include "solvers/frame/solver_geometry.h"
 
-class QAction;
 class QComboBox;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
-class QMenu;
 class QToolBar;
 class QToolButton;
 
 namespace solvers {
 
 struct SolverFrame {
-    int slot;                      // WindowClosed slot
-    const char* className;         // the window's class name and objectName
     int captionRow;                // TitleTexts row of the caption
-    int helpContext;               // context opened by aiuto
     int equationPanelWidth = 60;   // width of Panel2 in the bottom bar; 0 when there is none
     int bitmapHalves = 1;          // 2 when SolverBitmap holds two copies of the graph (W div 2 x H)
     bool movesPointer = true;      // whether the first activation moves the mouse pointer
 };
 
-// The help context every solver window carries as its own (F1 on the window).
+// The help context every solver window carries as its own (F1 on the window itself; its
+// controls open the window's page).
 inline constexpr int SolverWindowHelpContext = 304;
 
 class SolverWindow : public ChildWindow {
@@ -69,19 +68,6 @@ class SolverWindow : public ChildWindow {
 public:
     ~SolverWindow() override;
 
-    // The shared controls.
-    QFrame* sotto;
-    QFrame* Bevel1;
-    QLabel* Panel2 = nullptr;  // the equation panel, where the window has one
-    QFrame* barrasotto;
-    QToolBar* ToolBar1;
-    QFrame* Panel3;
-    QFrame* Panel1;
-    QMenu* PopupMenu1;
-    QAction* mostra;
-    QToolButton* aiuto;
-    QComboBox* funzt = nullptr;       // windows with a function choice
-    QToolButton* aggiorna = nullptr;  // windows with a function choice
     // The coefficients a, b, c of the coefficient windows (`ToolBar3`); null in the others.
     CoefficientControls* coefficients() const { return m_coefficients; }
 
@@ -113,14 +99,25 @@ public:
     // Takes the coefficients as if confirmed in the dialog (tests, pictures), then redraws.
     void setCoefficients(const std::array<long double, 3>& values);
 
+    // Shows an equation or inequality of the window's kind, as "Show me" of the practice window
+    // does: after the opening picture, the function of `funzt` (sin, cos, tan: where the window
+    // has the choice), then the coefficients a, b, c (coefficient windows) or the angle α of
+    // `sposta` (elementary windows, whose a is f(α)), solved and drawn.
+    virtual void showExercise(int function, const std::array<long double, 3>& coefficients, int angleDeg);
+
     // Handlers shared by every solver window.
-    void aiutoClick();
-    void mostraClick();
     void formactivate();
     virtual void aggiornaClick() {}
 
 protected:
-    explicit SolverWindow(const SolverFrame& frame);
+    SolverWindow(const TopicWindow& topic, const SolverFrame& frame);
+
+    // The shared controls the windows fill and write.
+    QLabel* Panel2 = nullptr;  // the equation panel, where the window has one
+    QToolBar* ToolBar1;
+    QFrame* Panel1;
+    QComboBox* funzt = nullptr;       // windows with a function choice
+    QToolButton* aggiorna = nullptr;  // windows with a function choice
 
     // Creation steps shared by every solver window: bounds, cursor 5 on the tool bars' controls,
     // bottom bar and panels, hint switch, SolverBitmap, funzt at its first item, ScaleUnit,
@@ -189,12 +186,15 @@ protected:
     bool BackdropPending = false;
 
 private:
+    QFrame* sotto;
+    QFrame* Bevel1;
+    QFrame* barrasotto;
+    QFrame* Panel3;
+
     void placeBars();
     // The result labels and their texts grow with the desktop's text scale, as far as Panel1
     // holds them.
     void growResultLabels();
-    // A right click on the bar opens PopupMenu1.
-    void opensPopupMenu(QWidget* bar);
     // Tells screen readers what solve() found: the result labels' names (π where a Symbol-font
     // label shows p), the results panel's description, the picture's description.
     void tellFindings();

@@ -50,7 +50,8 @@ QString linearExpressionWords(const Coefficients& k)
 
 // ---- Shared part ---------------------------------------------------------------------------------
 
-LinearSolverWindow::LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup) : SolverWindow(frame)
+LinearSolverWindow::LinearSolverWindow(const TopicWindow& topic, const SolverFrame& frame, const CoefficientSetup& setup)
+    : SolverWindow(topic, frame)
 {
     addCoefficientControls(setup);
 }
@@ -76,8 +77,8 @@ void LinearSolverWindow::paintLinear(QPainter& painter, QSize size, const QStrin
 
 // ---- Linear equations ----------------------------------------------------------------------------
 
-Tequazionilineari::Tequazionilineari()
-    : LinearSolverWindow({30, "Tequazionilineari", app::Title::LinearEquations, 307, equationPanelWidth()},
+Tequazionilineari::Tequazionilineari(const TopicWindow& topic)
+    : LinearSolverWindow(topic, {app::Title::LinearEquations, equationPanelWidth()},
                          linearSetup({{10, 5}, {25, 10}}))
 {
     using namespace Colors;
@@ -119,8 +120,8 @@ QString Tequazionilineari::pictureWords() const
 
 // ---- Linear inequalities -------------------------------------------------------------------------
 
-Tdisequazionilineari::Tdisequazionilineari()
-    : LinearSolverWindow({31, "Tdisequazionilineari", app::Title::LinearInequalities, 309, 0, 1, false},
+Tdisequazionilineari::Tdisequazionilineari(const TopicWindow& topic)
+    : LinearSolverWindow(topic, {app::Title::LinearInequalities, 0, 1, false},
                          linearSetup({{10, 5}, {25, 10}, {50, 20}}))
 {
     using namespace Colors;

@@ -20,7 +20,7 @@ public:
     const LinearFindings& findings() const { return Findings; }
 
 protected:
-    LinearSolverWindow(const SolverFrame& frame, const CoefficientSetup& setup);
+    LinearSolverWindow(const TopicWindow& topic, const SolverFrame& frame, const CoefficientSetup& setup);
 
     void FormCreate() override;
     QRegion changingArea() const override;
@@ -33,14 +33,7 @@ protected:
 class Tequazionilineari : public LinearSolverWindow {
     Q_OBJECT
 public:
-    Tequazionilineari();
-
-    QLabel* Label2;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label4;
-    QLabel* Label6;
-    QLabel* Label11;
+    explicit Tequazionilineari(const TopicWindow& topic);
 
     void paint(QPainter& painter, QSize size) const override;
 
@@ -50,17 +43,19 @@ protected:
 
 private:
     void ShowLinearRoots();
+
+    QLabel* Label2;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label4;
+    QLabel* Label6;
+    QLabel* Label11;
 };
 
 class Tdisequazionilineari : public LinearSolverWindow {
     Q_OBJECT
 public:
-    Tdisequazionilineari();
-
-    QLabel* Label2;
-    QLabel* Label8;
-    QLabel* Label4;
-    QLabel* Label11;
+    explicit Tdisequazionilineari(const TopicWindow& topic);
 
     void paint(QPainter& painter, QSize size) const override;
 
@@ -70,6 +65,11 @@ protected:
 
 private:
     void ShowInequalityIntervals();
+
+    QLabel* Label2;
+    QLabel* Label8;
+    QLabel* Label4;
+    QLabel* Label11;
 };
 
 }  // namespace solvers

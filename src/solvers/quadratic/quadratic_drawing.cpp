@@ -53,6 +53,12 @@ int tangentRise(const SolverGeometry& g, long double t)
 
 }  // namespace
 
+RootDrawing rootDrawing(const RootTaken& root)
+{
+    const long double m = root.order == RootOrder::Single ? 0.0L : root.order == RootOrder::First ? 0.2L : 0.6L;
+    return {root.theta, root.t, m};
+}
+
 void DrawRoot(QPainter& painter, const SolverGeometry& g, int function, const RootDrawing& root)
 {
     using namespace Colors;
@@ -137,8 +143,8 @@ void drawQuadraticEquationPicture(QPainter& painter, const SolverGeometry& g, co
     showGraph(painter, g, graph);
     clearCirclePart(painter, g);
     drawCircleFrame(painter, g);
-    for (const RootDrawing& root : f.drawn)
-        DrawRoot(painter, g, f.function, root);
+    for (const RootTaken& root : f.drawn)
+        DrawRoot(painter, g, f.function, rootDrawing(root));
 }
 
 // ---- The inequality window -----------------------------------------------------------------------

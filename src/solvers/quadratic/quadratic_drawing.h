@@ -39,6 +39,15 @@ int heldGraphRow(const SolverGeometry& g, long double t);
 void DrawAngleArc(QPainter& painter, const SolverGeometry& g, int sx, int sy, float f, long double theta,
                   const QColor& colour);
 
+// How one root of the equation is drawn: its principal angle θ (radians), the value t and the
+// style m, from which root it is (0.2 the first of two roots, 0.6 the second, 0 a single root).
+struct RootDrawing {
+    long double theta;
+    long double t;
+    long double m;
+};
+RootDrawing rootDrawing(const RootTaken& root);
+
 // The construction of one root of the equation: its ray, the dotted chord to its partner angle,
 // the partner's ray, two angle arcs, the projection of the value, the line y = t on the graph
 // and the dotted solution markers. Lime with arcs aqua/yellow for the first root (m < 0.5),

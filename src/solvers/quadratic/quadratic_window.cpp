@@ -30,9 +30,9 @@ CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<i
 
 }  // namespace
 
-QuadraticSolverWindow::QuadraticSolverWindow(const SolverFrame& frame, int boxWidth, int limit,
-                                             std::vector<std::pair<int, int>> acceleration)
-    : SolverWindow(frame)
+QuadraticSolverWindow::QuadraticSolverWindow(const TopicWindow& topic, const SolverFrame& frame, int boxWidth,
+                                             int limit, std::vector<std::pair<int, int>> acceleration)
+    : SolverWindow(topic, frame)
 {
     addCoefficientControls(quadraticSetup(boxWidth, limit, std::move(acceleration)));
     createFunctionChoice();
@@ -80,8 +80,8 @@ void QuadraticSolverWindow::aggiornaClick()
 
 // ---- Equations -----------------------------------------------------------------------------------
 
-Tequasecondogrado::Tequasecondogrado()
-    : QuadraticSolverWindow({28, "Tequasecondogrado", app::Title::QuadraticEquations, 306, 189}, 38, 900, {{10, 10}})
+Tequasecondogrado::Tequasecondogrado(const TopicWindow& topic)
+    : QuadraticSolverWindow(topic, {app::Title::QuadraticEquations, 189}, 38, 900, {{10, 10}})
 {
     using namespace Colors;
     struct Place {
@@ -132,9 +132,8 @@ void Tequasecondogrado::WriteSolutionLabels()
 
 // ---- Inequalities --------------------------------------------------------------------------------
 
-Tdisequasecondogrado::Tdisequasecondogrado()
-    : QuadraticSolverWindow({29, "Tdisequasecondogrado", app::Title::QuadraticInequalities, 308, 0}, 45, 9000,
-                            {{10, 5}, {25, 10}})
+Tdisequasecondogrado::Tdisequasecondogrado(const TopicWindow& topic)
+    : QuadraticSolverWindow(topic, {app::Title::QuadraticInequalities, 0}, 45, 9000, {{10, 5}, {25, 10}})
 {
     using namespace Colors;
     QPalette palette = Panel1->palette();
@@ -209,7 +208,7 @@ void Tdisequasecondogrado::SolverClose()
 QString Tequasecondogrado::pictureWords() const
 {
     std::vector<long double> levels;
-    for (const RootDrawing& root : Findings.drawn)
+    for (const RootTaken& root : Findings.drawn)
         levels.push_back(root.t);
     return equationPictureWords(functionName(Findings.function), levels, Findings.solutions);
 }

@@ -28,7 +28,7 @@ public:
 protected:
     // `boxWidth`, `limit` and `acceleration` of the coefficient controls; the window opens on
     // a = 1, b = -1.5, c = 0.5 and the dialog on the example 4t² - 2(√3 + √2)t + √6.
-    QuadraticSolverWindow(const SolverFrame& frame, int boxWidth, int limit,
+    QuadraticSolverWindow(const TopicWindow& topic, const SolverFrame& frame, int boxWidth, int limit,
                           std::vector<std::pair<int, int>> acceleration);
 
     void FormCreate() override;
@@ -42,10 +42,7 @@ protected:
 class Tequasecondogrado : public QuadraticSolverWindow {
     Q_OBJECT
 public:
-    Tequasecondogrado();
-
-    // Label[n] is LabelN, n = 1..14 (Label[0] is not used).
-    std::array<QLabel*, 15> Label{};
+    explicit Tequasecondogrado(const TopicWindow& topic);
 
     // What the window found.
     const QuadraticEquationFindings& findings() const { return Findings; }
@@ -58,16 +55,15 @@ protected:
 
 private:
     void WriteSolutionLabels();
+    // Label[n] is LabelN, n = 1..14 (Label[0] is not used).
+    std::array<QLabel*, 15> Label{};
     QuadraticEquationFindings Findings;
 };
 
 class Tdisequasecondogrado : public QuadraticSolverWindow {
     Q_OBJECT
 public:
-    Tdisequasecondogrado();
-
-    // Label[n] is LabelN for n = 1, 2, 3, 4, 5, 12, 14, 16; the other entries are null.
-    std::array<QLabel*, 17> Label{};
+    explicit Tdisequasecondogrado(const TopicWindow& topic);
 
     // What the window found.
     const QuadraticInequalityFindings& findings() const { return Findings; }
@@ -85,6 +81,8 @@ protected:
 
 private:
     void WriteAngleIntervals();
+    // Label[n] is LabelN for n = 1, 2, 3, 4, 5, 12, 14, 16; the other entries are null.
+    std::array<QLabel*, 17> Label{};
     QuadraticInequalityFindings Findings;
     // The caches of the picture on the window's own surface.
     mutable InequalityBitmaps m_bitmaps;
