@@ -26,10 +26,12 @@ namespace {
 void printHelp(QTextStream& out)
 {
     out << "Usage: " << CommandName << " [--help | --version]\n"
+        << "       " << CommandName << " triangle [--json] [--steps] PART=VALUE...\n"
         << ProgramName << " teaches secondary-school trigonometry with live pictures.\n"
         << "\n"
         << "  --help     show this help and exit\n"
         << "  --version  show the version and exit\n"
+        << "  triangle   solve a triangle from three of a, b, c, A, B, C (see triangle --help)\n"
         << "\n"
         << "Without options the program opens its main window. The standard Qt options\n"
         << "(such as -platform or -style) are accepted too.\n";

@@ -160,6 +160,8 @@ const char* const kProgramTexts[][3] = {
      "Ce n'est pas un fichier ordinaire : rien n'est écrit à sa place."},
     {"Non è stato possibile preparare il contenuto del file.", "The file's content could not be made.",
      "Le contenu du fichier n'a pas pu être préparé."},
+
+    {"Triangoli", "Triangles", "Triangles"},
 };
 static_assert(std::size(kProgramTexts) == std::size_t(ProgramText::Count),
               "every program text needs its row");

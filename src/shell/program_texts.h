@@ -111,6 +111,8 @@ enum class ProgramText {
     FileNotRegular,
     FileNotMade,
 
+    Triangles,  // the Triangles window: its menu item and title
+
     Count  // keeps the table below as long as the list; new texts go above it
 };
 

@@ -159,50 +159,6 @@ QString numberText(double value)
     return QString::number(value, 'g', 6);
 }
 
-QString decimalDegreesText(double degrees)
-{
-    QString text = QString::number(degrees, 'f', 4);
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.')) text.chop(1);
-    if (text == "-0") text = "0";
-    return text + QStringLiteral("°");
-}
-
-QString degreesMinutesText(double degrees)
-{
-    const long long minutes = std::llround(std::fabs(degrees) * 60);
-    return QString(degrees < 0 && minutes ? "-" : "") + QString::number(minutes / 60) + QStringLiteral("°") +
-           QString::number(minutes % 60) + QStringLiteral("′");
-}
-
-QString angleText(double degrees)
-{
-    return decimalDegreesText(degrees) + " (" + degreesMinutesText(degrees) + ")";
-}
-
-Reading readPart(const QString& typed)
-{
-    const QString text = typed.trimmed();
-    if (text.isEmpty()) return {true, std::nan(""), {}};
-    static const QRegularExpression dm(
-        QStringLiteral(R"(^([+-]?)\s*(\d{1,9}(?:\.\d{1,9})?)\s*°\s*(?:(\d{1,9}(?:\.\d{1,9})?)\s*['′])?$)"));
-    const QRegularExpressionMatch m = dm.match(text);
-    if (m.hasMatch()) {
-        const double minutes = m.captured(3).isEmpty() ? 0 : m.captured(3).toDouble();
-        if (minutes >= 60)
-            return {false, 0, pick({"I minuti vanno da 0 a 59.", "Minutes go from 0 to 59.", "Les minutes vont de 0 à 59."})};
-        const double value = m.captured(2).toDouble() + minutes / 60;
-        return {true, m.captured(1) == "-" ? -value : value, {}};
-    }
-    // Degrees whatever unit the calculator is set to: the triangle's angles are in degrees.
-    const app::Evaluation e = app::EvaluateExpression(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())),
-        app::DegreesAngleFactor);
-    if (!e.ok) return {false, 0, QString::fromLatin1(e.message.data(), qsizetype(e.message.size()))};
-    return {true, double(e.value), {}};
-}
-
 QString caseText(Case kind) { return pick(caseRow(kind)); }
 
 QString partNoun(int part)
@@ -298,9 +254,41 @@ QString labelText(Label label)
         {"Raggio inscritto", "Inradius", "Rayon inscrit"},
         {"Caso", "Case", "Cas"},
         {"Passaggi", "Steps", "Étapes"},
-        {"Nessun triangolo", "No triangle", "Aucun triangle"},
+        {"Dati", "Given", "Données"},
     };
     return pick(rows[int(label)]);
+}
+
+QString givenLine(const Parts& given)
+{
+    QStringList parts;
+    for (int i = 0; i < PartCount; ++i)
+        if (triangles::given(given[i])) parts << partValue(i, given[i]);
+    return labelText(Label::Given) + ": " + parts.join(", ");
+}
+
+QString pictureWords(const Solution& s)
+{
+    const auto partsOf = [](const Triangle& t) {
+        QStringList list;
+        for (int i = 0; i < PartCount; ++i)
+            list << partValue(i, t.parts[i]);
+        return list.join(", ");
+    };
+    if (s.count == 0) return problemSentence(s);
+    if (s.count == 1)
+        return pick({"Un triangolo disegnato in scala: %1.", "One triangle drawn to scale: %1.",
+                     "Un triangle dessiné à l'échelle : %1."})
+            .arg(partsOf(s.triangles[0]));
+    const auto name = [](int part) { return QString::fromUtf8(PartNames[part].data(), 1); };
+    const int x = s.used[0], z = 3 - s.used[0] - s.used[2];
+    return pick({"Due triangoli in scala, il primo giallo a tratto pieno, il secondo azzurro tratteggiato; l'arco di "
+                 "raggio %1 attorno al vertice %2 taglia due volte la retta del lato %3. Primo: %4. Secondo: %5.",
+                 "Two triangles drawn to scale, the first yellow and solid, the second aqua and dashed; the arc of "
+                 "radius %1 around the vertex %2 meets the line of the side %3 twice. First: %4. Second: %5.",
+                 "Deux triangles à l'échelle, le premier jaune en trait plein, le second bleu clair en tirets ; l'arc "
+                 "de rayon %1 autour du sommet %2 coupe deux fois la droite du côté %3. Premier : %4. Second : %5."})
+        .arg(name(x), name(opposite(z)), name(z), partsOf(s.triangles[0]), partsOf(s.triangles[1]));
 }
 
 QStringList resultLines(const Solution& s)

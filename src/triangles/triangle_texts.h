@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "maths/triangle.h"
+#include "texts/degrees_minutes.h"
 
 namespace triangles {
 
@@ -17,23 +18,6 @@ int textLanguage();
 
 // A number as the results show it: 6 significant digits, no exponent below 10^6, never "-0".
 QString numberText(double value);
-// An angle in decimal degrees, at most 4 decimals: "30.25°".
-QString decimalDegreesText(double degrees);
-// An angle in degrees and minutes, to the nearest minute: "30°15′".
-QString degreesMinutesText(double degrees);
-// Both: "30.25° (30°15′)".
-QString angleText(double degrees);
-
-// What a typed part reads as: a value, or the message that says why not.
-struct Reading {
-    bool ok = false;
-    double value = 0;
-    QString message;
-};
-// A typed part: empty (not given: ok with NaN), degrees and minutes ("30°15′", "30°15'",
-// "30° 15.5′", "-0°30′") or an expression of the evaluator (angles in degrees).
-Reading readPart(const QString& text);
-
 // The case's name, "two sides and the angle between them (SAS)".
 QString caseText(Case kind);
 // "side a" / "angle A" in the language in use, for labels and hints.
@@ -46,7 +30,13 @@ QStringList resultLines(const Solution& solution);
 QStringList stepLines(const solvers::WorkedSolution& steps);
 
 // Labels: "Triangle %1", "Area", "Perimeter", "Circumradius", "Inradius", "Case".
-enum class Label { Triangle, Area, Perimeter, Circumradius, Inradius, Case, Steps, NoTriangle };
+enum class Label { Triangle, Area, Perimeter, Circumradius, Inradius, Case, Steps, Given };
 QString labelText(Label label);
+
+// The given parts as typed values: "a = 5, b = 7, A = 30°".
+QString givenLine(const Parts& given);
+// What the picture shows, for screen readers: the triangle or the two (told apart by colour and
+// line, with the arc that makes two), or the sentence of no triangle.
+QString pictureWords(const Solution& solution);
 
 }  // namespace triangles
