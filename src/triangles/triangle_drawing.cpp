@@ -76,12 +76,17 @@ void drawTriangles(QPainter& painter, const QRect& area, const Solution& s, cons
     }
     // Fit every vertex into the area with a margin for the labels.
     std::array<std::array<QPointF, 3>, 2> model;
-    QRectF box;
+    double left = 0, right = 0, bottom = 0, top = 0;  // the first vertex lies at the origin
     for (int k = 0; k < s.count; ++k) {
         model[k] = modelVertices(s, k);
-        for (const QPointF& point : model[k])
-            box = box.isNull() ? QRectF(point, QSizeF(0, 0)) : box.united(QRectF(point, QSizeF(0, 0)));
+        for (const QPointF& point : model[k]) {
+            left = std::min(left, point.x());
+            right = std::max(right, point.x());
+            bottom = std::min(bottom, point.y());
+            top = std::max(top, point.y());
+        }
     }
+    const QRectF box(QPointF(left, bottom), QPointF(right, top));
     const QRectF room = QRectF(area).adjusted(48, 40, -48, -40);
     const double scale = std::min(room.width() / std::max(box.width(), 1e-300), room.height() / std::max(box.height(), 1e-300));
     const QPointF origin(room.center().x() - box.center().x() * scale, room.center().y() + box.center().y() * scale);
