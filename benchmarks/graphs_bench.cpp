@@ -43,7 +43,7 @@ struct GraphsWindowAtFullSize {
         app::WorkAreaHeight += kHeight - probe->clientHeight();
         delete probe;
         window = open();
-        window->findChild<UpDown*>("pnumfunz")->stepUp();
+        window->findChild<platform::UpDown*>("pnumfunz")->stepUp();
         window->findChild<QComboBox*>("tipofunz1")->setCurrentIndex(int(graphs::TrigFunction::Tangent));
         window->findChild<QComboBox*>("tipofunz2")->setCurrentIndex(int(graphs::TrigFunction::Cotangent));
         restart();
@@ -52,7 +52,7 @@ struct GraphsWindowAtFullSize {
 
     Tftrigon* open()
     {
-        auto* w = new Tftrigon(*topicForClass("Tftrigon"));
+        auto* w = new Tftrigon(*app::topicForClass("Tftrigon"));
         area.addSubWindow(w);
         w->create();
         w->show();

@@ -57,10 +57,10 @@ inline double secondsPerCopy()
 
 // The record of a window class: the one of its name without the namespace.
 template <class Window>
-const TopicWindow& topicOf()
+const app::TopicWindow& topicOf()
 {
     const QByteArray name = QByteArray(Window::staticMetaObject.className()).split(':').last();
-    return *topicForClass(name.constData());
+    return *app::topicForClass(name.constData());
 }
 
 // A solver window whose client area is 1920 x 1050, opened and activated as from the menu.

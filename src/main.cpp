@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     Help::setApplicationHelpFile(QStringLiteral("Angolario.HLP"));
     Help::installF1Handler(&application);
     Hints::installHintFilter(&application);
-    Tangolario mainWindow;
+    app::Tangolario mainWindow;
     app::ApplicationTitle = QStringLiteral("Angolario");
     mainWindow.show();
     return application.exec();

@@ -41,8 +41,8 @@
 #include "shell/window_registry.h"
 
 namespace app {
+
 QString ApplicationTitle = QStringLiteral("Angolario");
-}  // namespace app
 
 namespace {
 QPointer<Tangolario>& theMainWindow()
@@ -678,3 +678,5 @@ void Tangolario::closeEvent(QCloseEvent* event)
     FormClose();
     QMainWindow::closeEvent(event);
 }
+
+}  // namespace app

@@ -12,6 +12,9 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
+
+namespace app {
+
 class ChildWindow;
 
 // A picture shown centred at the top of its area, taking no mouse input.
@@ -124,7 +127,7 @@ private:
     QString m_settingsPath;
 };
 
-namespace app {
 // The application title (the main window's caption, "Angolario" at start).
 extern QString ApplicationTitle;
+
 }  // namespace app

@@ -11,6 +11,8 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 
+namespace app {
+
 // The calculator's values that outlive the window: the memory and the last result.
 struct CalculatorState {
     long double memory = 0.0L;
@@ -56,3 +58,5 @@ private:
     QPushButton* OKBtn;
     QMap<QString, QAbstractButton*> m_keys;
 };
+
+}  // namespace app

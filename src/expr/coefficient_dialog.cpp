@@ -17,6 +17,8 @@
 #include "platform/hints.h"
 #include "texts/text_tables.h"
 
+namespace app {
+
 namespace {
 
 constexpr int HelpContext = 804;
@@ -223,3 +225,5 @@ CoefficientDialogOutcome runCoefficientDialog(QWidget* owner, const std::array<Q
         outcome.confirmed = dialog.values();
     return outcome;
 }
+
+}  // namespace app

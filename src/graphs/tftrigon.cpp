@@ -71,7 +71,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 }  // namespace
 
-Tftrigon::Tftrigon(const TopicWindow& topic) : ChildWindow(topic)
+Tftrigon::Tftrigon(const app::TopicWindow& topic) : app::ChildWindow(topic)
 {
     // The animation builds its picture step by step: the window keeps it while it is seen.
     setKeeping(Keeping::WhileSeen);
@@ -105,7 +105,7 @@ void Tftrigon::buildControls()
     nfunz->setReadOnly(true);
     nfunz->setAlignment(Qt::AlignCenter);
     nfunz->setFixedWidth(24);
-    pnumfunz = new UpDown(ToolBar1);
+    pnumfunz = new platform::UpDown(ToolBar1);
     pnumfunz->setObjectName("pnumfunz");
     pnumfunz->setRange(1, 2);
     pnumfunz->setPosition(1);
@@ -126,7 +126,7 @@ void Tftrigon::buildControls()
     continua = toolButton(ToolBar1, "continua");
     aggiorna = toolButton(ToolBar1, "aggiorna");
     aggiorna->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    aggiorna->setIcon(ImageList::mainList().icon(ImageList::NewFunction));
+    aggiorna->setIcon(app::ImageList::mainList().icon(app::ImageList::NewFunction));
     QToolButton* aiuto = makeHelpButton(ToolBar1);
 
     ToolBar1->addWidget(paus);
@@ -170,7 +170,7 @@ void Tftrigon::buildControls()
 
     connect(paus, &QToolButton::clicked, this, [this] { pausClick(); });
     connect(veloci, &QSlider::valueChanged, this, [this] { velociChange(); });
-    connect(pnumfunz, &UpDown::clicked, this, [this] {
+    connect(pnumfunz, &platform::UpDown::clicked, this, [this] {
         nfunz->setText(QString::number(pnumfunz->position()));
         pnumfunzClick();
     });
@@ -334,10 +334,10 @@ void Tftrigon::completeSurface(QImage& surface)
 void Tftrigon::showSurface(QPainter& painter, const QRegion& region)
 {
     if (!m_circleStep) {
-        ChildWindow::showSurface(painter, region);
+        app::ChildWindow::showSurface(painter, region);
         return;
     }
-    ChildWindow::showSurface(painter, region - m_geometry.leftHalf());
+    app::ChildWindow::showSurface(painter, region - m_geometry.leftHalf());
     plainPainter(painter);
     for (const QRect& rect : region & m_geometry.leftHalf()) {
         painter.setClipRect(rect);
@@ -538,7 +538,7 @@ void Tftrigon::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    ChildWindow::keyPressEvent(event);
+    app::ChildWindow::keyPressEvent(event);
 }
 
 void Tftrigon::normaleClick()

@@ -13,6 +13,8 @@
 #include "shell/languages.h"
 #include "texts/text_tables.h"
 
+namespace app {
+
 namespace {
 QPixmap warningPicture()
 {
@@ -101,3 +103,5 @@ void Tversione::mousePressEvent(QMouseEvent* event)
     Desktop::messageBeep();
     QDialog::mousePressEvent(event);
 }
+
+}  // namespace app

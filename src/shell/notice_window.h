@@ -6,6 +6,8 @@
 class QLabel;
 class QPushButton;
 
+namespace app {
+
 class Tversione : public QDialog {
     Q_OBJECT
 public:
@@ -27,3 +29,5 @@ private:
     QLabel* Label2;
     QPushButton* BitBtn1;
 };
+
+}  // namespace app

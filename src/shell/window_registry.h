@@ -4,10 +4,11 @@
 #include <QPointer>
 #include <array>
 
-class ChildWindow;
 class QWidget;
 
 namespace app {
+
+class ChildWindow;
 
 inline constexpr int WindowSlotCount = 36;
 // Index 1..36 are the slots; index 0 is unused and stays true.

@@ -74,10 +74,10 @@ protected:
 
     void chooseFunctions(int first, int second = -1)
     {
-        if (second >= 0 && control<UpDown>("pnumfunz")->position() == 1)
-            control<UpDown>("pnumfunz")->stepUp();
-        if (second < 0 && control<UpDown>("pnumfunz")->position() == 2)
-            control<UpDown>("pnumfunz")->stepDown();
+        if (second >= 0 && control<platform::UpDown>("pnumfunz")->position() == 1)
+            control<platform::UpDown>("pnumfunz")->stepUp();
+        if (second < 0 && control<platform::UpDown>("pnumfunz")->position() == 2)
+            control<platform::UpDown>("pnumfunz")->stepDown();
         control<QComboBox>("tipofunz1")->setCurrentIndex(first);
         if (second >= 0)
             control<QComboBox>("tipofunz2")->setCurrentIndex(second);
@@ -105,7 +105,7 @@ protected:
     bool enabled(const char* name) const { return control(name)->isEnabled(); }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
     Tftrigon* window = nullptr;
 };
 
@@ -124,7 +124,7 @@ TEST_F(FunctionGraphsWindow, Creation)
     EXPECT_EQ(timer("cadenza")->interval(), 150);
     EXPECT_FALSE(timer("cadenza")->isActive());
     EXPECT_EQ(timer("Timer1")->interval(), 1000);
-    auto* pnumfunz = control<UpDown>("pnumfunz");
+    auto* pnumfunz = control<platform::UpDown>("pnumfunz");
     EXPECT_EQ(pnumfunz->minimum(), 1);
     EXPECT_EQ(pnumfunz->maximum(), 2);
     EXPECT_EQ(control<QLineEdit>("nfunz")->text(), "1");
@@ -296,7 +296,7 @@ TEST_F(FunctionGraphsWindow, OneFunctionKeepsTheSecondListOff)
 
 TEST_F(FunctionGraphsWindow, NumberOfFunctions)
 {
-    auto* pnumfunz = control<UpDown>("pnumfunz");
+    auto* pnumfunz = control<platform::UpDown>("pnumfunz");
     const struct {
         bool up;
         const char* number;

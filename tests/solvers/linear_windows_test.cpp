@@ -65,14 +65,14 @@ protected:
         });
     }
     // A paint the window did not ask for, as when it is uncovered.
-    static void uncover(ChildWindow* w)
+    static void uncover(app::ChildWindow* w)
     {
         w->surface().fill(Qt::red);
         w->client()->repaint();
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 TEST_F(LinearWindowTest, BothOpenFromTheMenuInTheirStartState)
@@ -396,7 +396,7 @@ TEST_F(LinearWindowTest, HeldArrowsAccelerateAndReleaseResets)
         int lastIncrement;
     } cases[] = {{e, 60, 10}, {d, 60, 20}};
     for (const auto& c : cases) {
-        UpDown* pb = c.window->coefficients()->pb;
+        platform::UpDown* pb = c.window->coefficients()->pb;
         int expected = pb->position();
         for (int step = 1; step <= c.steps; ++step) {
             expected += pb->increment();

@@ -96,7 +96,7 @@ protected:
     }
 
     // Covers and uncovers the window: the surface is spoilt, then the window repaints itself.
-    static void repaint(ChildWindow* w)
+    static void repaint(app::ChildWindow* w)
     {
         processEvents();  // what the window showed itself is on the screen
         w->surface().fill(Qt::magenta);
@@ -106,7 +106,7 @@ protected:
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 // ---- Equation window ---------------------------------------------------------------------------

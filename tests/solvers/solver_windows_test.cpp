@@ -68,7 +68,7 @@ protected:
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 TEST_F(SolverWindowTest, EquationWindowOpensFromTheMenuLaidOutOnTheSharedGeometry)
