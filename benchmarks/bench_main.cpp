@@ -110,8 +110,8 @@ MemoryFigures everyWindowOpen()
     main->show();
     QCoreApplication::processEvents();
     // scripts/bench gives the screen the size whose maximised working area is 1920 x 1050.
-    figures.width = app::WorkAreaWidth;
-    figures.height = app::WorkAreaHeight;
+    figures.width = app::windowMetrics().workAreaWidth;
+    figures.height = app::windowMetrics().workAreaHeight;
     for (const app::TopicWindow& topic : app::topicWindows())
         if (topic.create && main->openTopicWindow(topic.slot))
             ++figures.windows;

@@ -26,7 +26,6 @@ int main(int argc, char* argv[])
     Help::installF1Handler(&application);
     Hints::installHintFilter(&application);
     app::Tangolario mainWindow;
-    app::ApplicationTitle = QStringLiteral("Angolario");
     mainWindow.show();
     return application.exec();
 }

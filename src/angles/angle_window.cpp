@@ -171,11 +171,11 @@ void AngleWindow::placeInBevel1(QLabel* label, int numerator, int denominator)
 
 void AngleWindow::createLayout(int label2Numerator, int label2Denominator)
 {
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     for (QWidget* control : {static_cast<QWidget*>(helpButton()), static_cast<QWidget*>(pangolo),
                              static_cast<QWidget*>(quadrante), static_cast<QWidget*>(traccia)})
         control->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
-    sotto->setFixedHeight(std::max(app::BottomBarHeight, 0));
+    sotto->setFixedHeight(std::max(app::windowMetrics().bottomBarHeight, 0));
     client()->layout()->activate();
 
     const int w = clientWidth();

@@ -59,6 +59,8 @@ public:
     void setLanguageFileChooser(std::function<QString()> chooser) { m_chooseLanguageFile = std::move(chooser); }
     // The settings file read at start and written back at close (app::settingsFileToUse).
     QString settingsPath() const { return m_settingsPath; }
+    // Ticks counted by the splash timers.
+    int splashTicks() const { return m_splashTicks; }
 
     // Menu handlers.
     void Calcolatrice1Click();
@@ -125,9 +127,7 @@ private:
     QRect m_workingBounds;
     std::function<QString()> m_chooseLanguageFile;
     QString m_settingsPath;
+    unsigned char m_splashTicks = 0;
 };
-
-// The application title (the main window's caption, "Angolario" at start).
-extern QString ApplicationTitle;
 
 }  // namespace app

@@ -236,16 +236,16 @@ void TCalcola::FormActivate()
     // Back to degrees; the degree button goes down too, so the buttons never contradict the label.
     gradi->setChecked(true);
     risulta->setText(app::commonText(app::Common::Degrees));
-    app::AngleFactor = app::DegreesAngleFactor;
+    calculatorState().AngleFactor = app::DegreesAngleFactor;
 }
 
 void TCalcola::gradiClick()
 {
     if (gradi->isChecked()) {
-        app::AngleFactor = app::DegreesAngleFactor;
+        calculatorState().AngleFactor = app::DegreesAngleFactor;
         risulta->setText(app::commonText(app::Common::Degrees));
     } else {
-        app::AngleFactor = app::RadiansAngleFactor;
+        calculatorState().AngleFactor = app::RadiansAngleFactor;
         risulta->setText(app::commonText(app::Common::Radians));
     }
 }
@@ -304,7 +304,7 @@ void TCalcola::evaluate(const QString& text)
         erisultato->clear();
         return;
     }
-    const app::Evaluation evaluation = app::EvaluateExpression(text);
+    const app::Evaluation evaluation = app::EvaluateExpression(text, state.AngleFactor);
     if (!evaluation.ok) {
         state.lastSucceeded = false;
         Desktop::messageBeep();

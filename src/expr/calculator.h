@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QMap>
 
+#include "maths/evaluator.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
@@ -13,11 +15,13 @@ class QToolButton;
 
 namespace app {
 
-// The calculator's values that outlive the window: the memory and the last result.
+// The calculator's values that outlive the window: the memory, the last result and the angle
+// unit, whose factor the calculator and the coefficient dialog evaluate typed expressions with.
 struct CalculatorState {
     long double memory = 0.0L;
     long double lastResult = 0.0L;
     bool lastSucceeded = false;
+    float AngleFactor = DegreesAngleFactor;  // degrees from the start
 };
 CalculatorState& calculatorState();
 

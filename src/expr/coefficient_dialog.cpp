@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "expr/button_pictures.h"
+#include "expr/calculator.h"
 #include "expr/typed_expression.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
@@ -154,7 +155,7 @@ void Timmettedati::fieldChange(int field)
     const QString text = m_fields[size_t(field)]->text();
     const app::Evaluation evaluation = text.isEmpty()
                                            ? app::Evaluation{false, 0.0L, app::EvaluatorMessages::EmptyText}
-                                           : app::EvaluateExpression(text);
+                                           : app::EvaluateExpression(text, calculatorState().AngleFactor);
     m_expressions[size_t(field)] = text;
     if (evaluation.ok)
         m_values[size_t(field)] = evaluation.value;

@@ -201,7 +201,7 @@ void Tftrigon::FormCreate()
         control->setCursor(hand);
 
     // 2. Bounds and layout; timer, scale and radius.
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     const int w = clientWidth();
     const int h = clientHeight();
     m_geometry = GraphGeometry::forClient(w, h);
@@ -242,10 +242,10 @@ void Tftrigon::layOutBottomBar()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    const int barHeight = app::BottomBarHeight;
+    const int barHeight = app::windowMetrics().bottomBarHeight;
     sotto->setGeometry(0, h - barHeight, w, barHeight);
-    const int top = app::BarPanelTop;
-    const int height = app::BarPanelHeight;
+    const int top = app::windowMetrics().barPanelTop;
+    const int height = app::windowMetrics().barPanelHeight;
     Panel4->setGeometry(8, top, 170, height);
     Panel2->setGeometry(186, top, 140, height);
     Panel3->setGeometry(334, top, 140, height);

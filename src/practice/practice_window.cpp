@@ -216,7 +216,7 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
 
 void PracticeWindow::FormCreate()
 {
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(app::programText(ProgramText::Practice));
     // The four lists say what they choose, for the hints and for screen readers.
     const QString relationName =

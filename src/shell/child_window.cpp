@@ -82,7 +82,7 @@ ChildWindow::ChildWindow(const TopicWindow& topic)
     setWidget(m_client);
     Hints::setWindowHints(this, app::ShowHints);
     if (slot() >= 1 && slot() <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(slot())] = false;
+        app::setWindowClosed(slot(), false);
         app::setOpenChildWindow(slot(), this);
     }
     connect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
@@ -112,7 +112,7 @@ ChildWindow::~ChildWindow()
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
     // A window destroyed without closing (the main window going away) still frees its slot.
     if (!m_closed && slot() >= 1 && slot() <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(slot())] = true;
+        app::setWindowClosed(slot(), true);
         app::setOpenChildWindow(slot(), nullptr);
     }
 }
@@ -492,7 +492,7 @@ void ChildWindow::closeEvent(QCloseEvent* event)
     FormClose();
     m_closed = true;
     if (slot() >= 1 && slot() <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(slot())] = true;
+        app::setWindowClosed(slot(), true);
         app::setOpenChildWindow(slot(), nullptr);
     }
     scheduleReview();

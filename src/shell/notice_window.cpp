@@ -38,8 +38,8 @@ QString fileNameOnly(const QString& path)
 }
 }  // namespace
 
-Tversione::Tversione(QWidget* owner)
-    : Tversione(owner, app::commonText(app::Common::CannotOpenFile), fileNameOnly(app::RefusedFileName))
+Tversione::Tversione(QWidget* owner, const QString& refusedFile)
+    : Tversione(owner, app::commonText(app::Common::CannotOpenFile), fileNameOnly(refusedFile))
 {
 }
 

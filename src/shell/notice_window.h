@@ -11,8 +11,8 @@ namespace app {
 class Tversione : public QDialog {
     Q_OBJECT
 public:
-    // Names the refused language file (RefusedFileName).
-    explicit Tversione(QWidget* owner);
+    // Names the refused language file.
+    Tversione(QWidget* owner, const QString& refusedFile);
     // Shows a message of its own and the path of the file it is about.
     Tversione(QWidget* owner, const QString& message, const QString& path);
     void BitBtn1Click();

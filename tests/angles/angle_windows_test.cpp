@@ -109,7 +109,7 @@ TEST_F(AngleWindows, OpenOnceFromTheMenuAndCloseTheirSlots)
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->objectName(), QString::fromLatin1(c.className));
         EXPECT_EQ(window->windowTitle(), QString::fromUtf8(c.italianCaption));
-        EXPECT_FALSE(app::WindowClosed[std::size_t(c.slot)]);
+        EXPECT_FALSE(app::windowClosed(c.slot));
         EXPECT_FALSE(main->backgroundPicture()->isVisible());
         int instances = 0;
         for (app::ChildWindow* child : main->findChildren<app::ChildWindow*>())
@@ -117,7 +117,7 @@ TEST_F(AngleWindows, OpenOnceFromTheMenuAndCloseTheirSlots)
         EXPECT_EQ(instances, 1);
         window->close();
         processEvents();
-        EXPECT_TRUE(app::WindowClosed[std::size_t(c.slot)]);
+        EXPECT_TRUE(app::windowClosed(c.slot));
         EXPECT_TRUE(main->backgroundPicture()->isVisible());
     }
 }
@@ -200,7 +200,7 @@ TEST_F(AngleWindows, AssociatedControlsAndFirstTexts)
     EXPECT_TRUE(pangolo->wrap());
     EXPECT_NE(w->findChild<QWidget*>("ControlBar1"), nullptr);
     EXPECT_EQ(w->findChild<QWidget*>("Panel1"), nullptr);
-    EXPECT_EQ(control<QFrame>(w, "sotto")->height(), app::BottomBarHeight);
+    EXPECT_EQ(control<QFrame>(w, "sotto")->height(), app::windowMetrics().bottomBarHeight);
     EXPECT_EQ(control<QMenu>(w, "PopupMenu1")->actions().value(0)->text(), QStringLiteral("mostra suggerimenti"));
     EXPECT_EQ(Help::helpContext(w), 303);
 

@@ -66,7 +66,7 @@ FileSizeLimit::~FileSizeLimit()
 void resetProgramState()
 {
     app::resetLanguageState();
-    app::WindowClosed.fill(true);
+    app::resetWindowSlots();
     app::ImageList::mainList().reset();
     QtTranslations::use(QString());
 }

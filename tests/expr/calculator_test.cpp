@@ -89,7 +89,7 @@ TEST_F(CalculatorTest, RadiansButtonSetsTheFactorAndTheLabel)
 {
     EXPECT_EQ(unitLabel(), QStringLiteral("Degrees"));
     QTest::mouseClick(child<QToolButton>("SpeedButton2"), Qt::LeftButton);
-    EXPECT_EQ(app::AngleFactor, app::RadiansAngleFactor);
+    EXPECT_EQ(app::calculatorState().AngleFactor, app::RadiansAngleFactor);
     EXPECT_EQ(unitLabel(), QStringLiteral("Radians"));
     EXPECT_FALSE(child<QToolButton>("gradi")->isChecked());
     evaluate(QStringLiteral("sin(pi/2)"));
@@ -98,7 +98,7 @@ TEST_F(CalculatorTest, RadiansButtonSetsTheFactorAndTheLabel)
     EXPECT_EQ(result(), QStringLiteral("3.1415926536"));
 
     QTest::mouseClick(child<QToolButton>("gradi"), Qt::LeftButton);
-    EXPECT_EQ(app::AngleFactor, app::DegreesAngleFactor);
+    EXPECT_EQ(app::calculatorState().AngleFactor, app::DegreesAngleFactor);
     EXPECT_EQ(unitLabel(), QStringLiteral("Degrees"));
     evaluate(QStringLiteral("arccos(-1)"));
     EXPECT_EQ(result(), QStringLiteral("180.0000013943"));
@@ -107,9 +107,9 @@ TEST_F(CalculatorTest, RadiansButtonSetsTheFactorAndTheLabel)
 TEST_F(CalculatorTest, ActivationReturnsToDegreesWithTheButtons)
 {
     QTest::mouseClick(child<QToolButton>("SpeedButton2"), Qt::LeftButton);
-    ASSERT_EQ(app::AngleFactor, 1.0f);
+    ASSERT_EQ(app::calculatorState().AngleFactor, 1.0f);
     calculator->FormActivate();
-    EXPECT_EQ(app::AngleFactor, app::DegreesAngleFactor);
+    EXPECT_EQ(app::calculatorState().AngleFactor, app::DegreesAngleFactor);
     EXPECT_EQ(unitLabel(), QStringLiteral("Degrees"));
     EXPECT_TRUE(child<QToolButton>("gradi")->isChecked());
     EXPECT_FALSE(child<QToolButton>("SpeedButton2")->isChecked());

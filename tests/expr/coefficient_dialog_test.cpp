@@ -203,7 +203,7 @@ TEST_F(CoefficientDialogTest, TrigonometricFieldsUseTheAngleFactor)
     EXPECT_LT(dialog->values()[0], 0.5L);
     EXPECT_GT(dialog->values()[0], 0.4999999L);
     EXPECT_GT(dialog->values()[1], 90.0L);
-    app::AngleFactor = app::RadiansAngleFactor;
+    app::calculatorState().AngleFactor = app::RadiansAngleFactor;
     pressOk();
     EXPECT_EQ(dialog->values()[0], std::sin(30.0L));
     EXPECT_EQ(dialog->values()[2], std::cos(Pi));

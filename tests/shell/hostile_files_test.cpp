@@ -96,8 +96,7 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
     app::Tinfo about(main.get());
     app::TCalcola calculator(main.get());
     app::Timmettedati dialog(main.get(), {});
-    RefusedFileName = scratch.file("<img src=none>.lng");
-    app::Tversione notice(main.get());
+    app::Tversione notice(main.get(), scratch.file("<img src=none>.lng"));
     EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("<img src=none>.lng"));
     for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&calculator),
                             static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&notice)})
@@ -424,7 +423,7 @@ TEST(HostileScreen, TheWindowGeometryStaysDrawable)
     const QRect bounds = main.workingBounds();
     EXPECT_TRUE(!bounds.isEmpty() && drawable(bounds.right()) && drawable(bounds.bottom()))
         << bounds.width() << "x" << bounds.height();
-    EXPECT_TRUE(drawable(WorkAreaWidth) && drawable(WorkAreaHeight)) << WorkAreaWidth << "x" << WorkAreaHeight;
+    EXPECT_TRUE(drawable(windowMetrics().workAreaWidth) && drawable(windowMetrics().workAreaHeight)) << windowMetrics().workAreaWidth << "x" << windowMetrics().workAreaHeight;
     for (const app::TopicWindow& topic : app::topicWindows())
         EXPECT_TRUE(main.openTopicWindow(topic.slot)) << topic.menuItem;
     processEvents();

@@ -84,7 +84,7 @@ TEST(Splash, ShowsCreditsAfter41TicksAndEndsAfter25More)
     main.Timer3Timer();
     EXPECT_TRUE(label2->isVisible());
     EXPECT_TRUE(main.findChild<QLabel*>("Label3")->isVisible());
-    EXPECT_EQ(SplashTicks, 41);
+    EXPECT_EQ(main.splashTicks(), 41);
     for (int i = 0; i < 24; ++i)
         main.Timer1Timer();
     EXPECT_FALSE(main.splashFinished());
@@ -103,13 +103,13 @@ TEST(Splash, WorkingWindowGeometryValues)
     const QRect screen = main->screen()->geometry();
     EXPECT_EQ(main->workingBounds(), QRect(0, 0, screen.width(), screen.height() - 28));
     const int textHeight = QFontMetrics(main->font()).height();
-    EXPECT_EQ(BottomBarHeight, 2 * textHeight);
-    EXPECT_EQ(BarPanelHeight, textHeight + 4);
-    EXPECT_EQ(BarPanelTop, (BottomBarHeight - BarPanelHeight) / 2);
+    EXPECT_EQ(windowMetrics().bottomBarHeight, 2 * textHeight);
+    EXPECT_EQ(windowMetrics().barPanelHeight, textHeight + 4);
+    EXPECT_EQ(windowMetrics().barPanelTop, (windowMetrics().bottomBarHeight - windowMetrics().barPanelHeight) / 2);
     const QSize client = main->mdiArea()->viewport()->size();
-    EXPECT_EQ(WorkAreaWidth, client.width() - 4);
-    EXPECT_EQ(WorkAreaHeight, client.height() - 4);
-    EXPECT_EQ(main->backgroundPicture()->size(), QSize(WorkAreaWidth, WorkAreaHeight + 3));
+    EXPECT_EQ(windowMetrics().workAreaWidth, client.width() - 4);
+    EXPECT_EQ(windowMetrics().workAreaHeight, client.height() - 4);
+    EXPECT_EQ(main->backgroundPicture()->size(), QSize(windowMetrics().workAreaWidth, windowMetrics().workAreaHeight + 3));
     EXPECT_FALSE(main->backgroundPicture()->picture().isNull());
 }
 
@@ -195,7 +195,7 @@ TEST(MainMenu, LanguageCommandsRetitleTheMenusAndCloseChildWindows)
         processEvents();
         EXPECT_EQ(CurrentLanguage, c.language);
         EXPECT_EQ(main->languageImage(), c.image);
-        EXPECT_TRUE(WindowClosed[6]);
+        EXPECT_TRUE(windowClosed(6));
         EXPECT_TRUE(main->mdiArea()->subWindowList().isEmpty());
         EXPECT_TRUE(main->backgroundPicture()->isVisible());
         EXPECT_EQ(main->menuItem("Ambiente1")->text(), QString::fromUtf8(c.file));
@@ -217,11 +217,11 @@ TEST(ChildWindows, BackgroundPictureShowsExactlyWhenNoChildIsOpen)
     StandIn* second = openStandIn(*main, 9);
     processEvents();
     EXPECT_FALSE(background->isVisible());
-    EXPECT_FALSE(WindowClosed[6]);
+    EXPECT_FALSE(windowClosed(6));
     EXPECT_EQ(openChildWindow(6), first);
     first->close();
     processEvents();
-    EXPECT_TRUE(WindowClosed[6]);
+    EXPECT_TRUE(windowClosed(6));
     EXPECT_FALSE(background->isVisible());
     second->close();
     processEvents();
@@ -300,7 +300,7 @@ TEST(ChildWindows, EveryTopicCommandKeepsOneInstance)
         processEvents();
         app::ChildWindow* first = openChildWindow(topic.slot);
         ASSERT_TRUE(first) << topic.menuItem;
-        EXPECT_FALSE(WindowClosed[std::size_t(topic.slot)]);
+        EXPECT_FALSE(windowClosed(topic.slot));
         EXPECT_FALSE(main->backgroundPicture()->isVisible());
         main->menuItem(QString::fromLatin1(topic.menuItem))->trigger();
         processEvents();
@@ -446,7 +446,7 @@ TEST(LoadLanguage, AnAcceptedFileBecomesTheLanguageWithItsFlag)
     EXPECT_EQ(app::ImageList::mainList().count(), images + 1);
     EXPECT_EQ(main->loadedLanguageImage(), images);
     EXPECT_EQ(main->languageImage(), images);
-    EXPECT_TRUE(WindowClosed[6]);
+    EXPECT_TRUE(windowClosed(6));
     // Back to Italian, then to the loaded language again.
     main->Italiano1Click();
     EXPECT_EQ(main->menuItem("Ambiente1")->text(), QStringLiteral("&Archivio"));
@@ -527,15 +527,14 @@ TEST(LoadLanguage, ARefusedFileShowsTheNoticeAndKeepsTheLanguage)
     EXPECT_EQ(CurrentLanguage, Italian);
     EXPECT_EQ(main->menuItem("Ambiente1")->text(), QStringLiteral("&Archivio"));
     EXPECT_FALSE(main->menuItem("altra")->isVisible());
-    EXPECT_EQ(RefusedFileName, refused);
+    EXPECT_EQ(refusedFileName(), refused);
 }
 
 TEST(NoticeWindow, NamesOnlyTheFileWhateverTheSeparator)
 {
     ScratchDirectory scratch;
     for (const char* path : {"C:\\Lingue\\prova.lng", "/home/a/prova.lng", "prova.lng"}) {
-        RefusedFileName = QString::fromLatin1(path);
-        app::Tversione notice(nullptr);
+        app::Tversione notice(nullptr, QString::fromLatin1(path));
         EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("prova.lng"));
         EXPECT_EQ(notice.size(), QSize(309, 134));
     }

@@ -84,7 +84,7 @@ protected:
         const QList<QMdiSubWindow*> open = main->mdiArea()->subWindowList();
         for (const app::TopicWindow& topic : app::topicWindows()) {
             app::ChildWindow* window = app::openChildWindow(topic.slot);
-            EXPECT_EQ(app::WindowClosed[size_t(topic.slot)], window == nullptr) << topic.menuItem;
+            EXPECT_EQ(app::windowClosed(topic.slot), window == nullptr) << topic.menuItem;
             if (window)
                 EXPECT_TRUE(open.contains(window)) << topic.menuItem;
         }

@@ -172,7 +172,7 @@ TEST_F(Keyboard, MainWindowKeysMoveBetweenAndCloseTheWindows)
     EXPECT_EQ(focus(), third->client());
 
     type({Qt::CTRL | Qt::Key_W});
-    EXPECT_TRUE(app::WindowClosed[13]);
+    EXPECT_TRUE(app::windowClosed(13));
     type({Qt::CTRL | Qt::Key_F4});
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
     type({Qt::CTRL | Qt::Key_Q});

@@ -217,19 +217,19 @@ void SolverWindow::SolverFrameLayout()
         barHeight = std::max(barHeight, bar->sizeHint().height());
     barrasotto->setFixedHeight(barHeight);
 
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     const int W = clientWidth();
     const int H = clientHeight();
 
     for (QAction* action : ToolBar1->actions())
         giveToolCursor(ToolBar1->widgetForAction(action));
 
-    sotto->resize(W, app::BottomBarHeight);
-    Bevel1->setGeometry(100, 0, 2, app::BottomBarHeight);
+    sotto->resize(W, app::windowMetrics().bottomBarHeight);
+    Bevel1->setGeometry(100, 0, 2, app::windowMetrics().bottomBarHeight);
     Panel1->resize(W / 2 + 2, H / 2);
     if (Panel2) {
-        Panel2->resize(Panel2->width(), app::BarPanelHeight);
-        Panel2->move(Panel2->x(), app::BarPanelTop);
+        Panel2->resize(Panel2->width(), app::windowMetrics().barPanelHeight);
+        Panel2->move(Panel2->x(), app::windowMetrics().barPanelTop);
     }
     placeBars();
     Panel3->move(0, barrasotto->y() + barrasotto->height());
