@@ -265,7 +265,7 @@ TEST(HelpPages, AContextWithoutAPageShowsTheContents)
 
 // ----- the window -----
 
-TEST(platform::HelpWindow, OpensAtTheContextInTheLanguageOfTheHelpFile)
+TEST(HelpWindow, OpensAtTheContextInTheLanguageOfTheHelpFile)
 {
     RealHelpWindow real;
     struct Case {
@@ -301,7 +301,7 @@ TEST(platform::HelpWindow, OpensAtTheContextInTheLanguageOfTheHelpFile)
     EXPECT_EQ(helpWindowCount(), 1);
 }
 
-TEST(platform::HelpWindow, TheHelpCommandsOpenTheWindowInTheLanguageInUse)
+TEST(HelpWindow, TheHelpCommandsOpenTheWindowInTheLanguageInUse)
 {
     RealHelpWindow real;
     Help::setApplicationHelpFile(QStringLiteral("Angulaire.hlp"));
@@ -314,7 +314,7 @@ TEST(platform::HelpWindow, TheHelpCommandsOpenTheWindowInTheLanguageInUse)
     EXPECT_EQ(helpWindowCount(), 1);
 }
 
-TEST(platform::HelpWindow, F1OnAControlOpensItsContext)
+TEST(HelpWindow, F1OnAControlOpensItsContext)
 {
     RealHelpWindow real;
     Help::setApplicationHelpFile(QStringLiteral("Angolario.hlp"));
@@ -331,7 +331,7 @@ TEST(platform::HelpWindow, F1OnAControlOpensItsContext)
     EXPECT_EQ(platform::HelpWindow::instance()->source(), page("it", "303"));
 }
 
-TEST(platform::HelpWindow, IsOneWindowBroughtBackWhenAskedAgain)
+TEST(HelpWindow, IsOneWindowBroughtBackWhenAskedAgain)
 {
     RealHelpWindow real;
     platform::HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 301);
@@ -356,7 +356,7 @@ TEST(platform::HelpWindow, IsOneWindowBroughtBackWhenAskedAgain)
     EXPECT_EQ(helpWindowCount(), 1);
 }
 
-TEST(platform::HelpWindow, BackAndForwardGoThroughThePagesSeen)
+TEST(HelpWindow, BackAndForwardGoThroughThePagesSeen)
 {
     RealHelpWindow real;
     platform::HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 305);
@@ -398,7 +398,7 @@ TEST(platform::HelpWindow, BackAndForwardGoThroughThePagesSeen)
     EXPECT_EQ(window->source(), page("fr", "306"));
 }
 
-TEST(platform::HelpWindow, CanBeReadWhileAModalWindowWaits)
+TEST(HelpWindow, CanBeReadWhileAModalWindowWaits)
 {
     RealHelpWindow real;
     QDialog dialog;
@@ -428,7 +428,7 @@ TEST(platform::HelpWindow, CanBeReadWhileAModalWindowWaits)
     EXPECT_EQ(platform::HelpWindow::instance()->windowHandle()->transientParent(), nullptr);
 }
 
-TEST(platform::HelpWindow, ClosesWithTheProgram)
+TEST(HelpWindow, ClosesWithTheProgram)
 {
     RealHelpWindow real;
     platform::HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 102);

@@ -150,7 +150,7 @@ TEST(Arc, DrawsOnlyTheArcAndWholeCircleWhenDirectionsCoincide)
 
 // ----- up-down -----
 
-TEST(platform::UpDown, StepsWithinItsRangeAndWrapsWhenAsked)
+TEST(UpDown, StepsWithinItsRangeAndWrapsWhenAsked)
 {
     platform::UpDown upDown;
     upDown.setRange(-90, 90);
@@ -180,7 +180,7 @@ TEST(platform::UpDown, StepsWithinItsRangeAndWrapsWhenAsked)
     EXPECT_EQ(upDown.maximum(), 32767);
 }
 
-TEST(platform::UpDown, ArrowClicksStepAndReleaseSignalsMouseUp)
+TEST(UpDown, ArrowClicksStepAndReleaseSignalsMouseUp)
 {
     platform::UpDown upDown;
     upDown.setRange(0, 10);
@@ -199,7 +199,7 @@ TEST(platform::UpDown, ArrowClicksStepAndReleaseSignalsMouseUp)
 
 // Up and Down step like the arrows, a held key repeats, and only the key's real release (or the
 // focus leaving) signals mouseUp; Page Up makes ten steps at once; the buddy box steps it too.
-TEST(platform::UpDown, KeysStepLikeTheArrowsAndTheirReleaseEndsTheRun)
+TEST(UpDown, KeysStepLikeTheArrowsAndTheirReleaseEndsTheRun)
 {
     QWidget window;
     auto* box = new QLineEdit(&window);

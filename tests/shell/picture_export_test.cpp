@@ -71,7 +71,7 @@ QString saveAnswering(app::ChildWindow* window, const QString& path, FileType ty
 
 // The SVG is a drawing (no embedded bitmap) that, rendered at the window's size, shows the rays,
 // level lines, arcs and markers where the window shows them.
-TEST(app::PictureExport, TheSvgOfASolverWindowIsItsPicture)
+TEST(PictureExport, TheSvgOfASolverWindowIsItsPicture)
 {
     ScratchDirectory scratch;
     auto main = makeMainWindow();
@@ -116,7 +116,7 @@ TEST(app::PictureExport, TheSvgOfASolverWindowIsItsPicture)
 
 // Every topic window, after a step of its own, saves its picture as PNG and SVG and its page as
 // PDF with every result line in it; a right click on the picture opens the picture's menu.
-TEST(app::PictureExport, EveryTopicWindowSavesPrintsAndRightClicks)
+TEST(PictureExport, EveryTopicWindowSavesPrintsAndRightClicks)
 {
     const bool canRead = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
     ScratchDirectory scratch;
@@ -159,7 +159,7 @@ TEST(app::PictureExport, EveryTopicWindowSavesPrintsAndRightClicks)
 // Copy (Ctrl+C, or the picture's menu) puts the picture and the lines on the clipboard; the
 // commands are greyed while no topic window is open. Print, in Italian, with no printer: the
 // dialog offers the PDF file at once, and its one page holds the title and every line as text.
-TEST(app::PictureExport, CopyAndPrintCarryTheResultLines)
+TEST(PictureExport, CopyAndPrintCarryTheResultLines)
 {
     ScratchDirectory scratch;
     auto main = makeMainWindow();
@@ -203,7 +203,7 @@ TEST(app::PictureExport, CopyAndPrintCarryTheResultLines)
 
 // A folder without write permission, a full disk and a cancelled dialog: a message for the
 // first two, and no file made or changed.
-TEST(app::PictureExport, AFailedSaveReportsItAndLosesNothing)
+TEST(PictureExport, AFailedSaveReportsItAndLosesNothing)
 {
     ScratchDirectory scratch;
     auto main = makeMainWindow();
