@@ -48,7 +48,7 @@ void BM_TriangleArrowClickShown(benchmark::State& state)
     window_click::measureClicks<TriangleWindow>(
         state,
         [&up](TriangleWindow* window) {
-            UpDown* step = window->steppers[SideA];
+            platform::UpDown* step = window->steppers[SideA];
             if (step->position() >= 65) up = false;
             if (step->position() <= 40) up = true;
             up ? step->stepUp() : step->stepDown();

@@ -10,6 +10,8 @@
 #include "platform/fonts.h"
 #include "platform/pens.h"
 
+using platform::picturePen;
+
 namespace triangles {
 
 namespace {

@@ -50,7 +50,7 @@ constexpr std::array<const char*, PartCount> StartTexts{"5", "7", "", "30", "", 
 
 }  // namespace
 
-TriangleWindow::TriangleWindow(const TopicWindow& topic) : ChildWindow(topic)
+TriangleWindow::TriangleWindow(const app::TopicWindow& topic) : ChildWindow(topic)
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
@@ -69,7 +69,7 @@ TriangleWindow::TriangleWindow(const TopicWindow& topic) : ChildWindow(topic)
         fields[i]->setFixedWidth(86);
         fields[i]->setMaxLength(app::MaxExpressionLength);
         caption->setBuddy(fields[i]);
-        steppers[i] = new UpDown(ToolBar1);
+        steppers[i] = new platform::UpDown(ToolBar1);
         steppers[i]->setObjectName("step_" + name);
         steppers[i]->setRange(0, isSide(i) ? 1000000 : 180);
         steppers[i]->setBuddy(fields[i]);
@@ -79,7 +79,7 @@ TriangleWindow::TriangleWindow(const TopicWindow& topic) : ChildWindow(topic)
         ToolBar1->addWidget(steppers[i]);
         order << fields[i] << steppers[i];
         connect(fields[i], &QLineEdit::textEdited, this, [this] { solve(); });
-        connect(steppers[i], &UpDown::clicked, this, [this, i] { stepClick(i); });
+        connect(steppers[i], &platform::UpDown::clicked, this, [this, i] { stepClick(i); });
     }
     ToolBar1->addSeparator();
     QToolButton* aiuto = makeHelpButton(ToolBar1);
@@ -108,7 +108,7 @@ TriangleWindow::TriangleWindow(const TopicWindow& topic) : ChildWindow(topic)
 
 void TriangleWindow::FormCreate()
 {
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(app::programText(app::ProgramText::Triangles));
     for (int i = 0; i < PartCount; ++i) {
         Hints::setHint(fields[i], partNoun(i));

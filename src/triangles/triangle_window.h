@@ -12,19 +12,21 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QToolBar;
+namespace platform {
 class UpDown;
+}
 
 namespace triangles {
 
-class TriangleWindow : public ChildWindow {
+class TriangleWindow : public app::ChildWindow {
     Q_OBJECT
 public:
-    explicit TriangleWindow(const TopicWindow& topic);
+    explicit TriangleWindow(const app::TopicWindow& topic);
 
     QWidget* controlBar;
     QToolBar* ToolBar1;
     std::array<QLineEdit*, PartCount> fields;  // objectName part_a … part_C
-    std::array<UpDown*, PartCount> steppers;   // objectName step_a … step_C
+    std::array<platform::UpDown*, PartCount> steppers;   // objectName step_a … step_C
     QPlainTextEdit* Panel1;                    // the results and the steps
 
     const Solution& solution() const { return m_solution; }

@@ -46,7 +46,7 @@ QImage picture(const TriangleWindow& window)
 TEST(TriangleWindow, TypedAndSteppedPartsSolveAtOnce)
 {
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
     QApplication::setActiveWindow(main.get());
     main->menuItem(QStringLiteral("Inglese1"))->trigger();
     EXPECT_EQ(main->menuItem(QStringLiteral("Triangles1"))->text(), QStringLiteral("Triangles…"));
@@ -55,7 +55,7 @@ TEST(TriangleWindow, TypedAndSteppedPartsSolveAtOnce)
     auto* window = qobject_cast<TriangleWindow*>(main->mdiArea()->activeSubWindow());
     ASSERT_TRUE(window);
     const auto field = [&](const char* name) { return window->findChild<QLineEdit*>(QString::fromLatin1(name)); };
-    const auto stepper = [&](const char* name) { return window->findChild<UpDown*>(QString::fromLatin1(name)); };
+    const auto stepper = [&](const char* name) { return window->findChild<platform::UpDown*>(QString::fromLatin1(name)); };
     EXPECT_EQ(QApplication::focusWidget(), field("part_a"));
 
     // The start: a = 5, b = 7, A = 30° has two triangles, drawn in yellow and in aqua, with the arc.
