@@ -185,8 +185,8 @@ QStringList TriangleWindow::resultLines() const
     for (int i = 0; i < PartCount; ++i)
         if (const Reading r = readPart(fields[i]->text()); r.ok) given[i] = r.value;
     QStringList lines{givenLine(given)};
+    // The steps stay in the panel: a printed line is one line of the page.
     lines << (m_sentence.isEmpty() ? triangles::resultLines(m_solution) : QStringList{m_sentence});
-    if (!m_steps.isEmpty()) lines << labelText(Label::Steps) + ":" << m_steps;
     return lines;
 }
 

@@ -37,7 +37,7 @@ public:
 
     void paint(QPainter& painter, QSize size) const override;
     QRect pictureArea() const override;
-    // The given parts, the results and the steps.
+    // The given parts and the results (the steps are in the panel).
     QStringList resultLines() const override;
 
 protected:

@@ -325,7 +325,7 @@ TEST(ChildWindows, EachRecordMakesItsWindowCaptionsItsItemAndShowsItsExercises)
     main->Inglese1Click();
     // The items' captions in English, in the order of their menus.
     const std::map<app::TopicMenu, QStringList> captions = {
-        {app::TopicMenu::Topics, {"&Functions", "&Corresponding acute angle", "&Associate angles", "Practice…"}},
+        {app::TopicMenu::Topics, {"&Functions", "&Corresponding acute angle", "&Associate angles", "Practice…", "Triangles…"}},
         {app::TopicMenu::Equations, {"&Base equations", "&Quadratic equations", "&Linear equations"}},
         {app::TopicMenu::Inequalities, {"&Base inequalities", "&Quadratic inequalities", "L&inear inequalities"}}};
     std::map<app::TopicMenu, QStringList> shown;
