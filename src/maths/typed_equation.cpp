@@ -79,20 +79,29 @@ bool tokenize(std::string_view text, std::vector<Token>& out, Failure& failure)
 {
     // Code points first, each ASCII stand-in with the character it came from.
     struct Unit {
-        std::string ascii;
+        std::string_view ascii;  // a static stand-in text
         int position;
     };
     std::vector<Unit> units;
     int position = 0;
     for (size_t i = 0; i < text.size(); ++position) {
         const char32_t c = decode(text, i);
-        std::string a;
+        // One static text per character read: the character itself for ASCII, a stand-in marked
+        // by \x01 for a non-ASCII sign.
+        static const std::string ascii = [] {
+            std::string all(256, ' ');
+            for (int k = 0; k < 256; ++k)
+                all[size_t(k)] = char(k);
+            return all;
+        }();
+        std::string_view a;
+        const auto same = [&](char ch) { return std::string_view(ascii).substr(static_cast<unsigned char>(ch), 1); };
         if (c < 0x80) {
             const char ch = char(c);
             if (isLetter(ch))
-                a = char(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+                a = same(char(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch));
             else if ((ch >= '0' && ch <= '9') || std::string_view("+-*/^().=<>").find(ch) != std::string_view::npos)
-                a = ch;
+                a = same(ch);
             else if (ch == ',')
                 a = ".";  // the decimal comma: an equation has no lists
             else if (ch == '[' || ch == '{')
@@ -103,21 +112,19 @@ bool tokenize(std::string_view text, std::vector<Token>& out, Failure& failure)
                 a = " ";
         } else {
             switch (c) {
-            case 0x2212: case 0x2013: case 0x2012: a = "-"; break;
-            case 0x00B7: case 0x22C5: case 0x00D7: case 0x2219: case 0x2022: a = "*"; break;
-            case 0x00F7: case 0x2215: a = "/"; break;
-            case 0x221A: a = "r"; break;          // √, read as sqrt
-            case 0x03C0: a = "p"; break;          // π
-            case 0x00B2: a = "2"; break;          // ²
-            case 0x00B3: a = "3"; break;          // ³
-            case 0x00B0: a = "o"; break;          // °
-            case 0x2265: case 0x2A7E: a = "G"; break;  // ≥
-            case 0x2264: case 0x2A7D: a = "L"; break;  // ≤
+            case 0x2212: case 0x2013: case 0x2012: a = "\x01-"; break;
+            case 0x00B7: case 0x22C5: case 0x00D7: case 0x2219: case 0x2022: a = "\x01*"; break;
+            case 0x00F7: case 0x2215: a = "\x01/"; break;
+            case 0x221A: a = "\x01r"; break;          // √, read as sqrt
+            case 0x03C0: a = "\x01p"; break;          // π
+            case 0x00B2: a = "\x01" "2"; break;          // ²
+            case 0x00B3: a = "\x01" "3"; break;          // ³
+            case 0x00B0: a = "\x01o"; break;          // °
+            case 0x2265: case 0x2A7E: a = "\x01G"; break;  // ≥
+            case 0x2264: case 0x2A7D: a = "\x01L"; break;  // ≤
             case 0x00A0: case 0x2009: case 0x202F: a = " "; break;
             default: break;
             }
-            if (!a.empty())
-                a = std::string("\x01") + a;  // marks a stand-in for a non-ASCII sign
         }
         if (a.empty()) {
             failure = {TypedRefusal::UnknownCharacter, position, 1};
@@ -130,16 +137,16 @@ bool tokenize(std::string_view text, std::vector<Token>& out, Failure& failure)
         out.push_back({kind, std::move(t), from, to - from});
     };
     for (size_t u = 0; u < units.size();) {
-        const std::string& a = units[u].ascii;
+        const std::string_view a = units[u].ascii;
         const int at = units[u].position;
         if (a[0] == '\x01') {
             switch (a[1]) {
-            case '-': case '*': case '/': add(Tok::Op, a.substr(1), at, at + 1); break;
+            case '-': case '*': case '/': add(Tok::Op, std::string(a.substr(1)), at, at + 1); break;
             case 'r': add(Tok::Word, "sqrt", at, at + 1); break;
             case 'p': add(Tok::Word, "pi", at, at + 1); break;
             case '2': case '3':
                 add(Tok::Op, "^", at, at);
-                add(Tok::Number, a.substr(1), at, at + 1);
+                add(Tok::Number, std::string(a.substr(1)), at, at + 1);
                 break;
             case 'o': add(Tok::Degree, "", at, at + 1); break;
             case 'G': add(Tok::Relation, ">=", at, at + 1); break;
@@ -485,6 +492,7 @@ TypedEquation readTypedEquation(std::string_view text, float angleFactor)
     std::string constantText;
     int firstFunction = -1;
     const Term* mixed = nullptr;
+    bool degreesForced = false;
     bool anySquare = false;
     for (int side = 0; side < 2; ++side)
         for (const Term& term : side == 0 ? left : right) {
@@ -494,6 +502,7 @@ TypedEquation readTypedEquation(std::string_view text, float angleFactor)
                 e.evaluatorMessage = v.ok ? app::EvaluatorMessages::Overflow : v.message;
                 return refuse({TypedRefusal::Coefficient, term.position, term.length});
             }
+            degreesForced = degreesForced || (term.degrees && angleFactor != app::DegreesAngleFactor);
             const bool negative = (side == 1) != change;
             const long double value = negative ? -v.value : v.value;
             std::string& s = term.function < 0 ? constantText : texts[term.function][term.power];
@@ -552,9 +561,10 @@ TypedEquation readTypedEquation(std::string_view text, float angleFactor)
         if (s.size() > 2 && s.front() == '(' && s.back() == ')' && s.find('(', 1) == std::string::npos)
             s = s.substr(1, s.size() - 2);
     }
+    // Each piece was read, so the sum reads too unless it runs past the evaluator's length, or a
+    // degree sign made a piece degrees whatever the factor: then the value stands in.
     for (size_t i = 0; i < 3; ++i)
-        if (e.expressions[i].size() > size_t(app::MaxExpressionLength)
-            || !app::EvaluateExpression(std::string_view(e.expressions[i]), angleFactor).ok)
+        if (e.expressions[i].size() > size_t(app::MaxExpressionLength) || degreesForced)
             e.expressions[i] = numberText(e.coefficients[i]);
     return e;
 }

@@ -1,5 +1,7 @@
 #include "texts/typed_texts.h"
 
+#include <QList>
+#include <QStringList>
 #include <cmath>
 #include <numeric>
 
