@@ -222,7 +222,7 @@ void Tangolario::buildMenu()
     ambiente->addSeparator();
     connect(addItem(ambiente, "Calcolatrice1", 101, ImageList::Calculator), &QAction::triggered, this,
             &Tangolario::Calcolatrice1Click);
-    QAction* solve = addItem(ambiente, "SolveItem", SolveHelpContext);
+    QAction* solve = addItem(ambiente, "SolveItem", app::SolveHelpContext);
     solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(solve, &QAction::triggered, this, &Tangolario::solveClick);
     ambiente->addSeparator();

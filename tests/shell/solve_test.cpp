@@ -32,15 +32,15 @@ using namespace app;
 
 namespace {
 
-struct Run {
+struct CommandRun {
     int code;
     QString out;
     QString err;
 };
 
-Run run(const QStringList& arguments)
+CommandRun run(const QStringList& arguments)
 {
-    Run r;
+    CommandRun r;
     QTextStream out(&r.out), err(&r.err);
     const unsigned char language = CurrentLanguage;
     r.code = findSubcommand(subcommands(), QStringList{"trigtutor"} + arguments)->run(arguments.mid(1), out, err);
@@ -135,7 +135,7 @@ TEST(SolveCommand, ExitCodesAndMessages)
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
-        const Run r = run(row.arguments);
+        const CommandRun r = run(row.arguments);
         EXPECT_EQ(r.code, row.code);
         EXPECT_TRUE(r.out.startsWith(QString::fromUtf8(row.outStart))) << r.out.toStdString();
         EXPECT_TRUE(r.err.startsWith(QString::fromUtf8(row.errStart))) << r.err.toStdString();
