@@ -443,6 +443,13 @@ TypedEquation readTypedEquation(std::string_view text, float angleFactor)
     if (t.empty())
         return refuse({TypedRefusal::Empty, 0, 1});
 
+    // 1e-3 is not read as 1·e − 3: scientific notation is refused where it is typed.
+    for (size_t k = 0; k + 2 < t.size(); ++k)
+        if (t[k].kind == Tok::Number && t[k + 1].kind == Tok::Word && t[k + 1].text == "e"
+            && t[k + 1].position == t[k].position + t[k].length
+            && (t[k + 2].kind == Tok::Number || (t[k + 2].kind == Tok::Op && (t[k + 2].text == "-" || t[k + 2].text == "+"))))
+            return refuse({TypedRefusal::TermNotUnderstood, t[k].position, t[k + 2].position + t[k + 2].length - t[k].position});
+
     // Brackets in pairs.
     std::vector<size_t> open;
     for (size_t k = 0; k < t.size(); ++k) {
@@ -532,6 +539,26 @@ TypedEquation readTypedEquation(std::string_view text, float angleFactor)
                 e.evaluatorMessage = app::EvaluatorMessages::Overflow;
                 return refuse({TypedRefusal::Coefficient, 0, int(text.size())});
             }
+
+    // Rounding noise (cos 90° in the single-precision degree factor is about 1e-20) counts as 0
+    // beside the equation's other coefficients; an equation whose every coefficient is that
+    // small is refused rather than taken as 0 = 0.
+    long double largest = std::fabs(constant);
+    for (const auto& row : sums)
+        for (const long double v : row)
+            largest = std::max(largest, std::fabs(v));
+    if (largest > 0 && largest < 1e-12L) {
+        e.evaluatorMessage = {};
+        return refuse({TypedRefusal::Coefficient, 0, int(text.size())});
+    }
+    const auto noise = [&](long double& v) {
+        if (std::fabs(v) < 1e-15L * std::max(largest, 1.0L))
+            v = 0;
+    };
+    for (auto& row : sums)
+        for (long double& v : row)
+            noise(v);
+    noise(constant);
 
     if (linear) {
         e.kind = EquationKind::Linear;

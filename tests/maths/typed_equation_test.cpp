@@ -45,6 +45,7 @@ TEST(TypedEquation, FormsReadToKindAndCoefficients)
         {"tan x < 1", EquationKind::Elementary, Tangent, Relation::Less, false, 0, 1, -1},
         {"√3/2 = sin x", EquationKind::Elementary, Sine, Relation::Equal, false, 0, 1, -r3 / 2},
         {"sen x = 1", EquationKind::Elementary, Sine, Relation::Equal, false, 0, 1, -1},
+        {"sin x = cos 90° + 1/2", EquationKind::Elementary, Sine, Relation::Equal, false, 0, 1, -0.5L},
         {"sin 90° sin x = cos(60)", EquationKind::Elementary, Sine, Relation::Equal, false, 0, 1, -0.5L},
     };
     for (const auto& row : table) {
@@ -97,6 +98,8 @@ TEST(TypedEquation, RefusalsSayWhatAndWhere)
         {"sin x = 1/0", TypedRefusal::Coefficient, 8, 3},
         {"sin x = 1 € 2", TypedRefusal::UnknownCharacter, 10, 1},
         {"sin x = 2 3", TypedRefusal::TermNotUnderstood, 8, 3},
+        {"1e-19 sin x = 0", TypedRefusal::TermNotUnderstood, 0, 3},
+        {"10^-19 sin x = 10^-19", TypedRefusal::Coefficient, 0, 21},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.typed);
