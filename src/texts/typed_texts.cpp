@@ -107,7 +107,7 @@ QString refusalText(const TypedEquation& e, std::string_view typed, int slot)
     if (e.refusal != TypedRefusal::Empty && e.refusal != TypedRefusal::TooLong) {
         message += pick(slot, " al carattere %1", " at character %1", " au caractère %1").arg(e.position + 1);
         if (!quoted.trimmed().isEmpty())
-            message += QStringLiteral(": «%1»").arg(quoted);
+            message += pick(slot, ": «%1»", ": «%1»", " : «%1»").arg(quoted);
     }
     return message + QStringLiteral(". ") + understoodForms(slot);
 }
