@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/topic_windows.h"
-#include "expr/typed_expression.h"
+#include "expr/calculator.h"
 #include "shell/program_texts.h"
 #include "solvers/frame/coefficient_controls.h"
 #include "solvers/frame/solver_window.h"
@@ -51,7 +51,7 @@ void SolveDialog::solveClick()
 {
     const QByteArray typed = equation->text().toUtf8();
     const std::string_view text(typed.constData(), size_t(typed.size()));
-    m_result = solvers::readTypedEquation(text, AngleFactor);
+    m_result = solvers::readTypedEquation(text, calculatorState().AngleFactor);
     if (!m_result.ok()) {
         message->setText(solvers::refusalText(m_result, text, CurrentLanguage));
         equation->setFocus();

@@ -9,9 +9,10 @@
 
 class QLabel;
 class QLineEdit;
-class ChildWindow;
 
 namespace app {
+
+class ChildWindow;
 
 // The help pages of the Solve… box and of the command line.
 inline constexpr int SolveHelpContext = 106;

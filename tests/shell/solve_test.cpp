@@ -93,7 +93,7 @@ TEST(SolveBox, OpensTheWindowOfEachKindWithItsCoefficients)
             if (row.values[0] == 20)  // the typed value, kept for the coefficient dialog
                 EXPECT_EQ(k->expressions()[0], QStringLiteral("20"));
         } else {
-            EXPECT_EQ(solver->findChild<UpDown*>("sposta")->position(), row.alpha);
+            EXPECT_EQ(solver->findChild<platform::UpDown*>("sposta")->position(), row.alpha);
         }
     }
     // What cannot be read is said in the box, which stays open.
