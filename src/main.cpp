@@ -4,21 +4,20 @@
 
 #include "platform/help.h"
 #include "platform/hints.h"
+#include "app/commands.h"
 #include "shell/command_line.h"
 #include "app/main_window.h"
 #include "shell/program_folders.h"
-#include "triangles/triangle_command.h"
 
 int main(int argc, char* argv[])
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    // Subcommands run without a window or a display.
-    if (const QStringList arguments = app::argumentList(argc, argv);
-        arguments.size() > 1 && arguments[1] == QLatin1String(triangles::CommandWord))
-        return triangles::runTriangleCommand(arguments.mid(2), out, err);
-    if (const auto exitCode = app::handleCommandLine(app::argumentList(argc, argv), app::ToolkitOptions::NotYetTaken,
-                                                     out, err))
+    const QStringList arguments = app::argumentList(argc, argv);
+    if (const app::Subcommand* command = app::findSubcommand(app::subcommands(), arguments))
+        return app::runSubcommand(*command, argc, argv, out, err);
+    if (const auto exitCode = app::handleCommandLine(arguments, app::ToolkitOptions::NotYetTaken, out, err,
+                                                     app::subcommands()))
         return *exitCode;
 
     QApplication application(argc, argv);

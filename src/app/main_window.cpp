@@ -37,6 +37,7 @@
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
+#include "app/solve_dialog.h"
 #include "app/topic_windows.h"
 #include "shell/window_registry.h"
 
@@ -219,6 +220,9 @@ void Tangolario::buildMenu()
     ambiente->addSeparator();
     connect(addItem(ambiente, "Calcolatrice1", 101, ImageList::Calculator), &QAction::triggered, this,
             &Tangolario::Calcolatrice1Click);
+    QAction* solve = addItem(ambiente, "SolveItem", app::SolveHelpContext);
+    solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(solve, &QAction::triggered, this, &Tangolario::solveClick);
     ambiente->addSeparator();
     QAction* hints = addItem(ambiente, "Mostrasuggerimenti1", 103);
     hints->setCheckable(true);
@@ -387,6 +391,7 @@ void Tangolario::ApplyLanguageTexts()
         m_items.value(QString::fromLatin1(topic.menuItem))
             ->setText(topic.menuRow >= 0 ? app::MenuTexts.text(topic.menuRow, language)
                                          : app::programText(topic.menuText) + QStringLiteral("…"));
+    m_items.value("SolveItem")->setText(app::programText(app::ProgramText::SolveMenu));
     m_items.value("SavePictureItem")->setText(app::programText(app::ProgramText::SavePicture));
     m_items.value("PrintItem")->setText(app::programText(app::ProgramText::PrintPicture));
     m_items.value("CopyItem")->setText(app::programText(app::ProgramText::CopyPicture));
@@ -566,6 +571,14 @@ void Tangolario::Successiva1Click()
 
 // ---------------------------------------------------------------------------------------------
 // Other commands
+
+void Tangolario::solveClick()
+{
+    app::SolveDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    app::showTypedEquation(dialog.result(), [this](int slot) { return openTopicWindow(slot); });
+}
 
 void Tangolario::Calcolatrice1Click()
 {

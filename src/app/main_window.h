@@ -64,6 +64,8 @@ public:
 
     // Menu handlers.
     void Calcolatrice1Click();
+    // Solve…: the box where an equation is typed, then its solver window.
+    void solveClick();
     void Mostrasuggerimenti1Click();
     void Francese1Click();
     void Inglese1Click();

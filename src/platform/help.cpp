@@ -149,7 +149,7 @@ Viewer defaultViewer()
 
 const std::vector<int>& contextNumbers()
 {
-    static const std::vector<int> numbers = {4, 101, 102, 103, 105, 804};
+    static const std::vector<int> numbers = {4, 101, 102, 103, 105, 106, 107, 804};
     return numbers;
 }
 

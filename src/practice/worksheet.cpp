@@ -23,8 +23,8 @@ constexpr double Margin = 57;
 
 class SheetWriter {
 public:
-    SheetWriter(QPagedPaintDevice& writer, QPainter& painter, const WorksheetSettings& settings)
-        : m_writer(writer), m_painter(painter), m_settings(settings)
+    SheetWriter(QPagedPaintDevice& writer, QPainter& painter, const WorksheetSettings& settings, const QString& version)
+        : m_writer(writer), m_painter(painter), m_settings(settings), m_version(version)
     {
         const QRectF page = writer.pageLayout().paintRectPoints();
         m_width = page.width() * scale();
@@ -73,8 +73,10 @@ public:
         QFont font = Fonts::sansSerif(1);
         font.setPointSizeF(9);
         m_painter.setFont(font);
-        const QString text =
+        QString text =
             app::programText(ProgramText::PracticeFooter).arg(m_settings.seed).arg(requestText(m_settings.request)).arg(m_page);
+        if (!m_version.isEmpty())
+            text = m_version + QStringLiteral(" · ") + text;
         m_painter.drawText(QRectF(Margin * scale(), m_height - Margin * scale(), m_width - 2 * Margin * scale(), 14 * scale()),
                            Qt::AlignHCenter | Qt::AlignTop, text);
     }
@@ -83,6 +85,7 @@ private:
     QPagedPaintDevice& m_writer;
     QPainter& m_painter;
     const WorksheetSettings& m_settings;
+    QString m_version;
     double m_width = 0;
     double m_height = 0;
     double m_y = 0;
@@ -135,6 +138,17 @@ std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings)
     return exercises;
 }
 
+std::uint32_t versionSeed(std::uint32_t seed, int version)
+{
+    if (version <= 0)
+        return seed;
+    // SplitMix-style mixing of the seed and the version number.
+    std::uint64_t z = (std::uint64_t(seed) << 8 | std::uint64_t(version)) + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return std::uint32_t(z ^ (z >> 31));
+}
+
 SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& settings)
 {
     const SafeFile::PdfSetup sheet{QPageLayout(), 300, app::programText(ProgramText::PracticeSheetTitle),
@@ -145,32 +159,47 @@ SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& se
 SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings)
 {
     return [settings](QPainter& painter, QPagedPaintDevice& device) {
-        const std::vector<Exercise> exercises = worksheetExercises(settings);
-        SheetWriter sheet(device, painter, settings);
-        sheet.start();
-        sheet.title(app::programText(ProgramText::PracticeSheetTitle));
-        sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
-        sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
-        int number = 1;
-        for (const Exercise& e : exercises) {
-            sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
-            sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
-        }
-        sheet.newPage();
-        sheet.title(app::programText(ProgramText::PracticeAnswerKey));
-        number = 1;
-        for (const Exercise& e : exercises) {
-            if (e.family == Family::Triangles) {
-                sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
-                sheet.write(triangleAnswerText(e.triangle), 11, false, 8, 18);
-                continue;
+        const int versions = std::clamp(settings.versions, 1, MaxWorksheetVersions);
+        for (int v = 0; v < versions; ++v) {
+            WorksheetSettings version = settings;
+            version.seed = versionSeed(settings.seed, v);
+            const QString letter = versions > 1
+                                       ? app::programText(ProgramText::WorksheetVersion).arg(QChar(u'A' + v))
+                                       : QString();
+            const std::vector<Exercise> exercises = worksheetExercises(version);
+            SheetWriter sheet(device, painter, version, letter);
+            sheet.start();
+            sheet.title(letter.isEmpty() ? app::programText(ProgramText::PracticeSheetTitle)
+                                         : app::programText(ProgramText::PracticeSheetTitle) + QStringLiteral(" · ") + letter);
+            sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
+            sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
+            int number = 1;
+            for (const Exercise& e : exercises) {
+                sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
+                sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
             }
-            const SolutionSet answer = solverAnswer(e);
-            sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
-            sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
-            sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
+            if (settings.key) {
+                sheet.newPage();
+                sheet.title(letter.isEmpty() ? app::programText(ProgramText::PracticeAnswerKey)
+                                             : app::programText(ProgramText::PracticeAnswerKey) + QStringLiteral(" · ") + letter);
+                number = 1;
+                for (const Exercise& e : exercises) {
+                    if (e.family == Family::Triangles) {
+                        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
+                        sheet.write(triangleAnswerText(e.triangle), 11, false, 8, 18);
+                        continue;
+                    }
+                    const SolutionSet answer = solverAnswer(e);
+                    sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
+                    sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
+                    sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
+                }
+            }
+            if (v + 1 < versions)
+                sheet.newPage();  // the footer of the last page, then the next version's first
+            else
+                sheet.footer();
         }
-        sheet.footer();
     };
 }
 

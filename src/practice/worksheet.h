@@ -15,11 +15,21 @@ struct WorksheetSettings {
     Request request;
     int count = 10;  // 1 to 40
     std::uint32_t seed = 0;
+    // Versions A, B, ... of the same request, each with its own exercises (from its own seed,
+    // versionSeed), its own key and its letter on every page; 1 is a sheet without letters.
+    int versions = 1;  // 1 to MaxWorksheetVersions
+    bool key = true;   // the answer key after each version's exercises
 };
 
 inline constexpr int MaxWorksheetExercises = 40;
+inline constexpr int MaxWorksheetVersions = 4;
 
-// The exercises of a sheet: the same settings give the same sheet.
+// The seed of version `version` (0 for A) of a sheet: the sheet's own seed for A, and for the
+// others a seed mixed from it, so each version of the same seed is always the same.
+std::uint32_t versionSeed(std::uint32_t seed, int version);
+
+// The exercises of a sheet (of its version A; versionSeed gives the others): the same
+// settings give the same sheet.
 std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings);
 
 // Writes the sheet and its key to a PDF file (A4) through the safe writer: whole or not at all.

@@ -1,5 +1,7 @@
 #include "shell/command_line.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #ifndef TRIG_VERSION
@@ -23,18 +25,29 @@ QStringList argumentList(int argc, char* argv[])
 
 namespace {
 
-void printHelp(QTextStream& out)
+void printHelp(QTextStream& out, std::span<const Subcommand> table)
 {
-    out << "Usage: " << CommandName << " [--help | --version]\n"
-        << "       " << CommandName << " triangle [--json] [--steps] PART=VALUE...\n"
-        << ProgramName << " teaches secondary-school trigonometry with live pictures.\n"
+    out << "Usage: " << CommandName << " [--help | --version]\n";
+    for (const Subcommand& c : table)
+        out << "       " << CommandName << " " << c.usage << "\n";
+    out << ProgramName << " teaches secondary-school trigonometry with live pictures.\n"
         << "\n"
         << "  --help     show this help and exit\n"
         << "  --version  show the version and exit\n"
-        << "  triangle   solve a triangle from three of a, b, c, A, B, C (see triangle --help)\n"
         << "\n"
         << "Without options the program opens its main window. The standard Qt options\n"
         << "(such as -platform or -style) are accepted too.\n";
+    if (!table.empty()) {
+        out << "\nCommands (no display needed; '" << CommandName << " COMMAND --help' tells more):\n";
+        for (const Subcommand& c : table)
+            out << "  " << c.name << "\n";
+        out << "\nExamples:\n"
+            << "  " << CommandName << " solve \"2sin^2 x - 3sin x + 1 = 0\"\n"
+            << "  " << CommandName << " solve --json \"sqrt3 sin x - cos x > 1\"\n"
+            << "  " << CommandName << " worksheet --count 40 --versions 4 --seed 7 -o sheets.pdf\n"
+            << "  " << CommandName << " triangle a=5 b=7 A=30\n"
+            << "\nExit status: 0 done, 1 input not understood, 2 usage error.\n";
+    }
 }
 
 void printVersion(QTextStream& out)
@@ -54,14 +67,54 @@ int refuse(const QString& message, QTextStream& err)
 
 }  // namespace
 
+const Subcommand* findSubcommand(std::span<const Subcommand> table, const QStringList& arguments)
+{
+    if (arguments.size() < 2)
+        return nullptr;
+    for (const Subcommand& c : table)
+        if (arguments[1] == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+int runSubcommand(const Subcommand& command, int argc, char* argv[], QTextStream& out, QTextStream& err)
+{
+    // Only the program's name goes to the application object: the command's own arguments are
+    // read by the command, never as toolkit options.
+    int appArgc = 1;
+    char* appArgv[] = {argv[0], nullptr};
+    const QStringList arguments = argumentList(argc, argv).mid(2);
+    int code = 0;
+    if (command.drawsPages) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication application(appArgc, appArgv);
+        code = command.run(arguments, out, err);
+    } else {
+        QCoreApplication application(appArgc, appArgv);
+        code = command.run(arguments, out, err);
+    }
+    out.flush();
+    err.flush();
+    return code;
+}
+
+int usageError(const Subcommand& command, const QString& message, QTextStream& err)
+{
+    err << CommandName << " " << command.name << ": " << message << "\n"
+        << "Try '" << CommandName << " " << command.name << " --help' for more information.\n";
+    err.flush();
+    return 2;
+}
+
 std::optional<int> handleCommandLine(const QStringList& arguments, ToolkitOptions toolkitOptions,
-                                     QTextStream& out, QTextStream& err)
+                                     QTextStream& out, QTextStream& err, std::span<const Subcommand> table)
 {
     std::optional<int> exitCode;
     for (qsizetype i = 1; i < arguments.size() && !exitCode; ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--help")) {
-            printHelp(out);
+            printHelp(out, table);
             exitCode = 0;
         } else if (argument == QLatin1String("--version")) {
             printVersion(out);

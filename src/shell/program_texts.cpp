@@ -160,7 +160,17 @@ const char* const kProgramTexts[][3] = {
      "Ce n'est pas un fichier ordinaire : rien n'est écrit à sa place."},
     {"Non è stato possibile preparare il contenuto del file.", "The file's content could not be made.",
      "Le contenu du fichier n'a pas pu être préparé."},
-
+    {"Versione %1", "Version %1", "Version %1"},
+    {"Risolvi…", "Solve…", "Résoudre…"},
+    {"Scrivi un'equazione o una disequazione in x come sulla carta, ad esempio 2sin²x − 3sinx + 1 = 0 "
+     "oppure √3 sin x − cos x > 1:",
+     "Type an equation or inequality in x as written on paper, for example 2sin²x − 3sinx + 1 = 0 "
+     "or √3 sin x − cos x > 1:",
+     "Saisissez une équation ou une inéquation en x comme sur le papier, par exemple 2sin²x − 3sinx + 1 = 0 "
+     "ou √3 sin x − cos x > 1 :"},
+    {"Risolvi", "Solve", "Résoudre"},
+    {"Cambiati tutti i segni: −(…) ≥ 0, lo stesso che … ≤ 0", "Every sign changed: −(…) ≥ 0, the same as … ≤ 0",
+     "Tous les signes changés : −(…) ≥ 0, la même chose que … ≤ 0"},
     {"Triangoli", "Triangles", "Triangles"},
 };
 static_assert(std::size(kProgramTexts) == std::size_t(ProgramText::Count),

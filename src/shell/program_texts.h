@@ -111,6 +111,12 @@ enum class ProgramText {
     FileNotRegular,
     FileNotMade,
 
+    // Worksheet versions and the Solve… box.
+    WorksheetVersion,     // "Version %1" (a letter), on every page of a version
+    SolveMenu,            // the main window's menu item and the dialog's title
+    SolvePrompt,          // what to type in the box
+    SolveOpen,            // the button that opens the window
+    SolveSignChanged,     // the note of a window opened with every sign changed
     Triangles,  // the Triangles window: its menu item and title
 
     Count  // keeps the table below as long as the list; new texts go above it

@@ -161,7 +161,7 @@ TEST(MainMenu, SeparatorsStandWhereTheyBelong)
         return names.join(QLatin1Char(' '));
     };
     EXPECT_EQ(layout("Ambiente1"),
-              "SavePictureItem PrintItem CopyItem - Calcolatrice1 - Mostrasuggerimenti1 - Lingua1 "
+              "SavePictureItem PrintItem CopyItem - Calcolatrice1 SolveItem - Mostrasuggerimenti1 - Lingua1 "
               "Caricaunaltraversione1 Linguapredefinita1 - Uscita1");
     EXPECT_EQ(layout("Angolario1"), "Funzioni1 - Riduzionequadrante1 Archiassociati1 - Practice1 Triangles1");
     EXPECT_EQ(layout("Equazioni1"), "Equazionielementari1 Equazionidi2secondogrado1 Equazionilineari1");

@@ -72,6 +72,9 @@ public:
     // rewritten, exact values kept. No changed() signal.
     void setValues(const std::array<long double, 3>& values);
 
+    // The texts the dialog shows next for a, b, c (a typed equation's coefficients).
+    void setExpressions(const std::array<QString, 3>& expressions) { m_expressions = expressions; }
+
     // The mouse released over an up-down: the step count and the increments back to their start.
     void paMouseUp();
     // The data button: the dialog with this window's expressions and values; on OK the window

@@ -143,6 +143,12 @@ void SolverWindow::showExercise(int function, const std::array<long double, 3>& 
     setCoefficients(coefficients);
 }
 
+void SolverWindow::showNote(const QString& note)
+{
+    const QString title = app::titleText(m_frame.captionRow);
+    setWindowTitle(note.isEmpty() ? title : title + QStringLiteral(" — ") + note);
+}
+
 void SolverWindow::createFunctionChoice()
 {
     funzt = new QComboBox();

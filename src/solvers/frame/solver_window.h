@@ -105,6 +105,10 @@ public:
     // `sposta` (elementary windows, whose a is f(α)), solved and drawn.
     virtual void showExercise(int function, const std::array<long double, 3>& coefficients, int angleDeg);
 
+    // A note after the window's title ("Every sign changed: …" for a typed inequality brought
+    // to the window's form); the empty text takes it away.
+    void showNote(const QString& note);
+
     // Handlers shared by every solver window.
     void formactivate();
     virtual void aggiornaClick() {}
