@@ -34,6 +34,7 @@
 #include "shell/program_texts.h"
 #include "shell/languages.h"
 #include "texts/text_tables.h"
+#include "triangles/triangle_window.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
@@ -152,6 +153,19 @@ std::function<void(app::ChildWindow*)> practiceState(std::array<int, 4> choices,
     };
 }
 
+// The triangles window with the six parts typed (empty for a part not given).
+std::function<void(app::ChildWindow*)> triangleState(std::array<const char*, 6> typed)
+{
+    return [=](app::ChildWindow* window) {
+        auto* triangle = qobject_cast<triangles::TriangleWindow*>(window);
+        if (!triangle)
+            return;
+        for (int i = 0; i < 6; ++i)
+            triangle->fields[std::size_t(i)]->setText(QString::fromUtf8(typed[std::size_t(i)]));
+        triangle->solve();
+    };
+}
+
 const std::vector<ExtraShot>& extraShots()
 {
     static const std::vector<ExtraShot> shots = {
@@ -196,6 +210,10 @@ const std::vector<ExtraShot>& extraShots()
         {"Tequazionilineari", "Tequazionilineari_large", linearState(90.0L, 0.0L, 89.99L)},
         // A quadratic inequality of level 1 answered with one end wrong and one left open.
         {"PracticeWindow", "PracticeWindow_checked", practiceState({1, 1, 0, 0}, "2718", "[π/6, 5π/6)")},
+        // A triangle exercise of the ambiguous case, answered with one of its two triangles.
+        {"PracticeWindow", "PracticeWindow_triangles", practiceState({3, 0, 0, 2}, "29", "44.43, 105.57, 9.63")},
+        // The triangles window opens on a = 5, b = 7, A = 30° (two triangles); sides that do not close.
+        {"TriangleWindow", "TriangleWindow_impossible", triangleState({"3", "9", "5", "", "", ""})},
     };
     return shots;
 }

@@ -11,6 +11,7 @@
 #include "shell/program_texts.h"
 #include "texts/text_tables.h"
 #include "texts/typed_texts.h"
+#include "triangles/triangle_command.h"
 
 namespace app {
 
@@ -226,11 +227,12 @@ int runWorksheet(const QStringList& args, QTextStream& out, QTextStream& err)
     return 0;
 }
 
-constexpr std::array<Subcommand, 2> Table{{
+constexpr std::array<Subcommand, 3> Table{{
     {"solve", "solve [--json] [--steps] [--lang it|en|fr] \"EQUATION\"", false, runSolve},
     {"worksheet", "worksheet [--count N] [--seed S] [--kind K] [--relation R] [--function F] [--level L] "
                   "[--versions N] [--no-key] [--worked-key] [--lang L] -o FILE.pdf",
      true, runWorksheet},
+    {triangles::CommandWord, "triangle [--json] [--steps] PART=VALUE...", false, triangles::runTriangleCommand},
 }};
 
 const Subcommand& command(std::string_view name)

@@ -13,6 +13,7 @@
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
+#include "triangles/triangle_window.h"
 
 namespace app {
 
@@ -72,6 +73,9 @@ const std::vector<TopicWindow>& topicWindows()
         {.slot = 33, .className = "PracticeWindow", .helpContext = 320,
          .menu = Topics, .menuItem = "Practice1", .lineBefore = true, .menuText = app::ProgramText::Practice,
          .create = make<practice::PracticeWindow>},
+        {.slot = 34, .className = "TriangleWindow", .helpContext = 321,
+         .menu = Topics, .menuItem = "Triangles1", .menuText = app::ProgramText::Triangles,
+         .create = make<triangles::TriangleWindow>},
     };
     return topics;
 }

@@ -576,6 +576,10 @@ Listing makeListing(const Pool& p)
     case Family::Elementary: return elementaryListing(p);
     case Family::Quadratic: return quadraticListing(p);
     case Family::Linear: return linearListing(p);
+    case Family::Triangles:
+        // One pool per level: the relation and function of a triangle are Equal and 0.
+        if (p.relation != Relation::Equal || p.function != 0 || p.emptyOrWhole) return {};
+        return {triangleTaskCount(p.level), [level = p.level](Exercise& e, int i) { e.triangle = triangleTask(level, i); }};
     }
     return {};
 }
@@ -613,6 +617,11 @@ Pool drawPool(const Request& request, Dice& dice)
     p.level = request.level ? std::clamp(*request.level, 1, 3) : dice.below(3) + 1;
     if (p.family == Family::Linear)
         p.function = solvers::Sine;  // the linear ones take sine and cosine together
+    if (p.family == Family::Triangles) {
+        p.relation = Relation::Equal;
+        p.function = 0;
+        return p;
+    }
     Pool whole = p;
     whole.emptyOrWhole = true;
     p.emptyOrWhole = dice.below(7) == 0 && poolSize(whole) > 0;
@@ -698,6 +707,8 @@ int Exercise::period() const
 
 QString Exercise::text() const
 {
+    if (family == Family::Triangles)
+        return triangleTaskText(triangle);
     const QString f = solvers::functionName(function);
     QString left;
     switch (family) {
@@ -755,9 +766,11 @@ std::vector<Pool> poolsOf(const Request& request)
         std::vector<int> functions = {solvers::Sine, solvers::Cosine, solvers::Tangent};
         if (family == Family::Linear)
             functions = {solvers::Sine};
+        else if (family == Family::Triangles)
+            functions = {0};
         else if (request.function)
             functions = {std::clamp(*request.function, 0, 2)};
-        for (Relation relation : relations)
+        for (Relation relation : family == Family::Triangles ? std::vector<Relation>{Relation::Equal} : relations)
             for (int function : functions)
                 for (int level : levels)
                     for (bool emptyOrWhole : {false, true})
@@ -822,6 +835,7 @@ SolutionSet solverAnswer(const Exercise& e)
         const solvers::LinearFindings f = solvers::solveLinearInequality({a, b, c});
         return e.relation == Relation::GreaterOrEqual ? f.greater : f.less;
     }
+    case Family::Triangles: break;  // answered by triangleAnswerText and checkTriangleAnswer
     }
     return {};
 }

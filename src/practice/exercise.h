@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "maths/solution_set.h"
+#include "practice/triangle_exercise.h"
 
 namespace practice {
 
-enum class Family { Elementary, Quadratic, Linear };
+// Triangles are asked for by name only: "mixed" draws from the three families of equations.
+enum class Family { Elementary, Quadratic, Linear, Triangles };
 // The left-hand side = 0, >= 0 or < 0, as the solver windows state them.
 enum class Relation { Equal, GreaterOrEqual, Less };
 
@@ -61,6 +63,8 @@ struct Exercise {
     // equation and the ends of the intervals of an inequality, as they were chosen; when the set
     // is every x or no x, none, or where the left-hand side touches 0 without changing sign.
     std::vector<int> zeros;
+    // Triangles: the parts given and asked for (the relation is Equal, the function 0).
+    TriangleTask triangle;
 
     int period() const;
     bool isInequality() const { return relation != Relation::Equal; }

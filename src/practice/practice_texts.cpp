@@ -88,12 +88,13 @@ QString requestText(const Request& r)
 {
     QStringList parts;
     if (r.family)
-        parts << app::programText(*r.family == Family::Elementary ? ProgramText::PracticeElementary
+        parts << app::programText(*r.family == Family::Elementary  ? ProgramText::PracticeElementary
                                   : *r.family == Family::Quadratic ? ProgramText::PracticeQuadratic
-                                                                    : ProgramText::PracticeLinear);
-    if (r.inequality)
+                                  : *r.family == Family::Linear    ? ProgramText::PracticeLinear
+                                                                   : ProgramText::Triangles);
+    if (r.inequality && r.family != Family::Triangles)
         parts << app::programText(*r.inequality ? ProgramText::PracticeInequality : ProgramText::PracticeEquation);
-    if (r.function)
+    if (r.function && r.family != Family::Triangles)
         parts << solvers::functionName(*r.function);
     if (r.level)
         parts << levelName(*r.level);

@@ -60,7 +60,8 @@ QComboBox* makeChoice(QWidget* parent, const char* name, const QStringList& item
 QStringList kindItems()
 {
     return {app::programText(ProgramText::PracticeElementary), app::programText(ProgramText::PracticeQuadratic),
-            app::programText(ProgramText::PracticeLinear), app::programText(ProgramText::PracticeMixed)};
+            app::programText(ProgramText::PracticeLinear), app::programText(ProgramText::Triangles),
+            app::programText(ProgramText::PracticeMixed)};
 }
 
 QStringList relationItems()
@@ -84,7 +85,7 @@ QStringList levelItems()
 Request requestOf(const QComboBox* kind, const QComboBox* relation, const QComboBox* function, const QComboBox* level)
 {
     Request r;
-    if (kind->currentIndex() < 3)
+    if (kind->currentIndex() < 4)
         r.family = Family(kind->currentIndex());
     if (relation->currentIndex() < 2)
         r.inequality = relation->currentIndex() == 1;
@@ -261,6 +262,7 @@ void PracticeWindow::setExercise(const Exercise& exercise)
     m_counted = false;
     m_scoredRight = false;
     seed->setText(QString::number(exercise.seed));
+    showMe->setEnabled(exercise.family != Family::Triangles);  // no solver window sets a triangle
     answer->clear();
     redraw();
 }
@@ -285,6 +287,17 @@ void PracticeWindow::seedEntered()
 
 void PracticeWindow::checkClick()
 {
+    if (m_exercise.family == Family::Triangles) {
+        const TriangleVerdict v = checkTriangleAnswer(m_exercise.triangle, answer->text());
+        m_verdict = v.lines;
+        if (!v.read) {
+            m_right = m_checked = false;
+            redraw();
+            return;
+        }
+        score(v.right);
+        return;
+    }
     const Reading reading = readAnswer(answer->text(), m_exercise.isInequality(), m_exercise.period());
     if (!reading.ok()) {
         // Nothing was read: no verdict, and no try counted.
@@ -296,13 +309,18 @@ void PracticeWindow::checkClick()
     }
     const Verdict v = practice::check(solverAnswer(m_exercise), reading.set, m_exercise.isInequality(), m_exercise.period());
     m_verdict = verdictLines(v);
-    m_right = v.right;
+    score(v.right);
+}
+
+void PracticeWindow::score(bool right)
+{
+    m_right = right;
     m_checked = true;
     if (!m_counted) {
         m_counted = true;
         ++m_exercises;
     }
-    if (v.right) {
+    if (right) {
         if (!m_scoredRight)
             ++(m_triedWrong ? m_rightAfterHints : m_rightFirst);
         m_scoredRight = true;
@@ -314,7 +332,7 @@ void PracticeWindow::checkClick()
 
 app::ChildWindow* PracticeWindow::showMeClick()
 {
-    if (!solverOpener())
+    if (!solverOpener() || m_exercise.family == Family::Triangles)
         return nullptr;
     app::ChildWindow* window = solverOpener()(m_exercise.family, m_exercise.isInequality());
     if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
@@ -447,7 +465,9 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
         y += after;
     };
     text(m_exercise.text(), Fonts::sansSerif(ExercisePixels, true), Colors::clWhite, 12);
-    text(answerHint(m_exercise.isInequality(), m_exercise.period()), Fonts::sansSerif(TextPixels), Colors::clSilver, 4);
+    text(m_exercise.family == Family::Triangles ? triangleAnswerHint(m_exercise.triangle)
+                                                : answerHint(m_exercise.isInequality(), m_exercise.period()),
+         Fonts::sansSerif(TextPixels), Colors::clSilver, 4);
     text(app::programText(ProgramText::PracticeSeed).arg(m_exercise.seed) + QStringLiteral(" · ") + levelName(m_exercise.level),
          Fonts::sansSerif(TextPixels), Colors::clGray, 24);
     const QColor verdictColour = m_right ? Colors::clLime : m_checked ? Colors::clYellow : Colors::clRed;

@@ -71,6 +71,8 @@ protected:
 
 private:
     void setExercise(const Exercise& exercise);
+    // Counts a checked answer in the score and shows the verdict.
+    void score(bool right);
     void redraw();
 
     Exercise m_exercise;

@@ -184,6 +184,11 @@ SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings)
                                              : app::programText(ProgramText::PracticeAnswerKey) + QStringLiteral(" · ") + letter);
                 number = 1;
                 for (const Exercise& e : exercises) {
+                    if (e.family == Family::Triangles) {
+                        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
+                        sheet.write(triangleAnswerText(e.triangle), 11, false, 8, 18);
+                        continue;
+                    }
                     const SolutionSet answer = solverAnswer(e);
                     sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
                     sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);

@@ -45,6 +45,7 @@ void printHelp(QTextStream& out, std::span<const Subcommand> table)
             << "  " << CommandName << " solve \"2sin^2 x - 3sin x + 1 = 0\"\n"
             << "  " << CommandName << " solve --json \"sqrt3 sin x - cos x > 1\"\n"
             << "  " << CommandName << " worksheet --count 40 --versions 4 --seed 7 -o sheets.pdf\n"
+            << "  " << CommandName << " triangle a=5 b=7 A=30\n"
             << "\nExit status: 0 done, 1 input not understood, 2 usage error.\n";
     }
 }

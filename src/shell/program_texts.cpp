@@ -171,6 +171,7 @@ const char* const kProgramTexts[][3] = {
     {"Risolvi", "Solve", "Résoudre"},
     {"Cambiati tutti i segni: −(…) ≥ 0, lo stesso che … ≤ 0", "Every sign changed: −(…) ≥ 0, the same as … ≤ 0",
      "Tous les signes changés : −(…) ≥ 0, la même chose que … ≤ 0"},
+    {"Triangoli", "Triangles", "Triangles"},
 };
 static_assert(std::size(kProgramTexts) == std::size_t(ProgramText::Count),
               "every program text needs its row");

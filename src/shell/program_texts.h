@@ -117,6 +117,7 @@ enum class ProgramText {
     SolvePrompt,          // what to type in the box
     SolveOpen,            // the button that opens the window
     SolveSignChanged,     // the note of a window opened with every sign changed
+    Triangles,  // the Triangles window: its menu item and title
 
     Count  // keeps the table below as long as the list; new texts go above it
 };

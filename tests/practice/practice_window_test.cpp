@@ -62,6 +62,7 @@ TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
     // Quadratic inequalities at level 2, chosen with the arrows.
     tabTo("kind", true);
     key(Qt::Key_Down);  // from "Mixed" nothing lies below: stays
+    key(Qt::Key_Up);    // Triangles
     key(Qt::Key_Up);    // Linear
     key(Qt::Key_Up);    // Quadratic
     tabTo("relation");

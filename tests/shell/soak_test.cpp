@@ -1,4 +1,4 @@
-// Long use and extreme input, bounded in steps rather than time: the ten topic windows opened
+// Long use and extreme input, bounded in steps rather than time: the eleven topic windows opened
 // and closed again and again with language changes between, every angle and coefficient
 // up-down held through its whole range, the function graphs run to the end at full speed, and
 // typed extreme coefficients. Run in the sanitizer build too, where leaks and undefined
