@@ -7,7 +7,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTimeZone>
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
@@ -85,9 +84,15 @@ Problem refusalAt(const QString& path)
     return file.read(16) == QByteArray(SqliteHeader, 16) ? Problem::None : Problem::NotADatabase;
 }
 
+// A text as SQL takes it: an empty one, never NULL (which a null QString would bind).
+QVariant textValue(const QString& text)
+{
+    return text.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(text);
+}
+
 QDateTime timeOf(qint64 ms)
 {
-    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::UTC);
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
 }
 
 }  // namespace
@@ -301,8 +306,8 @@ bool Store::flush()
         if (!done)
             break;
         const QVariant values[] = {a.time.toMSecsSinceEpoch(), a.skill.family, a.skill.relation, a.skill.function,
-                                   a.skill.level, qint64(a.seed), a.exercise, a.answer, int(a.right), int(a.first),
-                                   a.slip, a.seconds};
+                                   a.skill.level, qint64(a.seed), textValue(a.exercise), textValue(a.answer), int(a.right),
+                                   int(a.first), textValue(a.slip), a.seconds};
         for (int i = 0; i < int(std::size(values)); ++i)
             m_insert->bindValue(i, values[i]);
         done = m_insert->exec();
@@ -419,7 +424,7 @@ QString familyWord(int family)
 
 QString relationWord(int relation)
 {
-    static const char* const words[] = {"= 0", ">= 0", "< 0"};
+    static const char* const words[] = {"equal", "greater-or-equal", "less"};
     return relation >= 0 && relation < 3 ? QString::fromLatin1(words[relation]) : QString::number(relation);
 }
 
