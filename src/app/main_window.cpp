@@ -15,7 +15,9 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <map>
+#include <string_view>
 
 #include "expr/calculator.h"
 #include "platform/accessibility.h"
@@ -143,6 +145,13 @@ Tangolario::Tangolario()
     practice::setSolverOpener([window = QPointer<Tangolario>(this)](practice::Family family, bool inequality) {
         const TopicWindow* topic = topicForExercises(int(family), inequality);
         return window && topic ? window->openTopicWindow(topic->slot) : nullptr;
+    });
+    practice::setProgressOpener([window = QPointer<Tangolario>(this)] {
+        const auto& topics = topicWindows();
+        const auto progress = std::find_if(topics.begin(), topics.end(), [](const TopicWindow& t) {
+            return std::string_view(t.className) == "ProgressWindow";
+        });
+        return window && progress != topics.end() ? window->openTopicWindow(progress->slot) : nullptr;
     });
 
     Timer3->setInterval(1);

@@ -9,6 +9,7 @@
 #include "platform/help.h"
 #include "practice/exercise.h"
 #include "practice/practice_window.h"
+#include "practice/progress_window.h"
 #include "shell/child_window.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
@@ -70,6 +71,9 @@ const std::vector<TopicWindow>& topicWindows()
         {.slot = 33, .className = "PracticeWindow", .helpContext = 320,
          .menu = Topics, .menuItem = "Practice1", .lineBefore = true, .menuText = app::ProgramText::Practice,
          .create = make<practice::PracticeWindow>},
+        {.slot = 34, .className = "ProgressWindow", .helpContext = 321,
+         .menu = Topics, .menuItem = "Progress1", .menuText = app::ProgramText::PracticeProgress,
+         .create = make<practice::ProgressWindow>},
     };
     return topics;
 }

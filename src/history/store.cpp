@@ -416,6 +416,18 @@ bool Store::forget()
     return exec("DELETE FROM attempts") && exec("PRAGMA wal_checkpoint(TRUNCATE)") && exec("VACUUM");
 }
 
+std::shared_ptr<Store> sharedStore()
+{
+    static std::weak_ptr<Store> shared;
+    std::shared_ptr<Store> store = shared.lock();
+    if (!store) {
+        store = std::make_shared<Store>();
+        store->open(Store::defaultPath());
+        shared = store;
+    }
+    return store;
+}
+
 QString familyWord(int family)
 {
     static const char* const words[] = {"elementary", "quadratic", "linear"};

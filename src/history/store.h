@@ -132,7 +132,11 @@ private:
     long long m_count = 0;
 };
 
-// Makes a skill's number: the attempts' CSV columns and the tests name kinds by these words.
+// The program's one store, opened at defaultPath() by the first window that asks and closed
+// (its lock released) when the last one that holds it lets go.
+std::shared_ptr<Store> sharedStore();
+
+// The words the attempts' CSV names a skill by.
 QString familyWord(int family);
 QString relationWord(int relation);
 QString functionWord(int function);

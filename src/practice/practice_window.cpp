@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "history/history_texts.h"
+#include "history/store.h"
 #include "platform/bars.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
@@ -95,6 +97,17 @@ Request requestOf(const QComboBox* kind, const QComboBox* relation, const QCombo
     return r;
 }
 
+std::function<ChildWindow*()>& progressOpener()
+{
+    static std::function<ChildWindow*()> opener;
+    return opener;
+}
+
+history::Skill skillOf(const Exercise& e)
+{
+    return {int(e.family), int(e.relation), e.function, e.level};
+}
+
 std::uint32_t newSeed()
 {
     return QRandomGenerator::global()->bounded(1000000u);
@@ -130,7 +143,12 @@ void setSolverOpener(std::function<ChildWindow*(Family family, bool inequality)>
     solverOpener() = std::move(opener);
 }
 
-PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic)
+void setProgressOpener(std::function<ChildWindow*()> opener)
+{
+    progressOpener() = std::move(opener);
+}
+
+PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic), m_history(history::sharedStore())
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
@@ -150,8 +168,12 @@ PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic)
     seed->setObjectName("seed");
     seed->setFixedWidth(70);
     seed->setMaxLength(10);
+    review = new QPushButton(history::text(history::Text::Review), ToolBar1);
+    review->setObjectName("review");
     worksheet = new QPushButton(app::programText(ProgramText::PracticeWorksheet), ToolBar1);
     worksheet->setObjectName("worksheet");
+    progress = new QPushButton(history::text(history::Text::ProgressButton), ToolBar1);
+    progress->setObjectName("progress");
     QToolButton* aiuto = makeHelpButton(ToolBar1);
     auto* seedLabel = new QLabel(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), ToolBar1);
     seedLabel->setTextFormat(Qt::PlainText);
@@ -159,11 +181,13 @@ PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic)
                        static_cast<QWidget*>(level)})
         ToolBar1->addWidget(w);
     ToolBar1->addWidget(newExercise);
+    ToolBar1->addWidget(review);
     ToolBar1->addSeparator();
     ToolBar1->addWidget(seedLabel);
     ToolBar1->addWidget(seed);
     ToolBar1->addSeparator();
     ToolBar1->addWidget(worksheet);
+    ToolBar1->addWidget(progress);
     ToolBar1->addSeparator();
     ToolBar1->addWidget(aiuto);
 
@@ -198,14 +222,17 @@ PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic)
     connect(newExercise, &QPushButton::clicked, this, [this] { newExerciseClick(); });
     connect(seed, &QLineEdit::returnPressed, this, [this] { seedEntered(); });
     connect(worksheet, &QPushButton::clicked, this, [this] { worksheetClick(); });
+    connect(review, &QPushButton::clicked, this, [this] { reviewClick(); });
+    connect(progress, &QPushButton::clicked, this, [this] { progressClick(); });
     connect(answer, &QLineEdit::returnPressed, this, [this] { checkClick(); });
     connect(check, &QPushButton::clicked, this, [this] { checkClick(); });
     connect(showMe, &QPushButton::clicked, this, [this] { showMeClick(); });
     for (QComboBox* box : {kind, relation, function, level})
         Keyboard::appliesWithEnter(box, newExercise);
-    for (QPushButton* button : {newExercise, worksheet, check, showMe})
+    for (QPushButton* button : {newExercise, review, worksheet, progress, check, showMe})
         button->setAutoDefault(false);
-    Keyboard::chainTabOrder({kind, relation, function, level, newExercise, seed, worksheet, aiuto, answer, check, showMe});
+    Keyboard::chainTabOrder(
+        {kind, relation, function, level, newExercise, review, seed, worksheet, progress, aiuto, answer, check, showMe});
 
     chooseWorksheetFile = [this] {
         return QFileDialog::getSaveFileName(this, app::programText(ProgramText::PracticeSavePdf),
@@ -232,6 +259,7 @@ void PracticeWindow::FormCreate()
     seed->setAccessibleName(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed());
     answer->setAccessibleName(app::programText(ProgramText::PracticeTheAnswer));
     client()->layout()->activate();
+    m_note = history::notice(*m_history);
     setExercise(makeExercise(request(), newSeed()));
     answer->setFocus();
 }
@@ -260,6 +288,8 @@ void PracticeWindow::setExercise(const Exercise& exercise)
     m_triedWrong = false;
     m_counted = false;
     m_scoredRight = false;
+    m_offered = false;
+    m_shown.start();
     seed->setText(QString::number(exercise.seed));
     answer->clear();
     redraw();
@@ -267,6 +297,15 @@ void PracticeWindow::setExercise(const Exercise& exercise)
 
 void PracticeWindow::newExerciseClick()
 {
+    // Ten tries today at the skill just practised and not mastered: first its worked solution.
+    if (!m_offered && m_history->state(skillOf(m_exercise)).offersSolutionOn(m_history->today())) {
+        m_offered = true;
+        m_note = history::text(history::Text::OfferSolution);
+        redraw();
+        showMe->setFocus();
+        return;
+    }
+    m_note = history::notice(*m_history);
     setExercise(makeExercise(request(), newSeed()));
     answer->setFocus();
 }
@@ -298,6 +337,16 @@ void PracticeWindow::checkClick()
     m_verdict = verdictLines(v);
     m_right = v.right;
     m_checked = true;
+    history::Attempt attempt;
+    attempt.skill = skillOf(m_exercise);
+    attempt.seed = m_exercise.seed;
+    attempt.exercise = m_exercise.text();
+    attempt.answer = answer->text();
+    attempt.right = v.right;
+    attempt.first = !m_counted;
+    attempt.seconds = double(m_shown.elapsed()) / 1000.0;
+    m_history->record(attempt);
+    m_note = history::notice(*m_history);
     if (!m_counted) {
         m_counted = true;
         ++m_exercises;
@@ -320,6 +369,34 @@ ChildWindow* PracticeWindow::showMeClick()
     if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
         solver->showExercise(m_exercise.function, m_exercise.values(), m_exercise.alphaDeg);
     return window;
+}
+
+void PracticeWindow::reviewClick()
+{
+    const history::Skill* skill = history::nextReview(m_history->dueSkills(), int(m_exercise.family));
+    if (!skill) {
+        m_note = history::text(history::Text::NothingDue);
+        redraw();
+        return;
+    }
+    Request r;
+    r.family = Family(skill->family);
+    r.inequality = skill->relation != int(Relation::Equal);
+    r.function = skill->function;
+    r.level = skill->level;
+    // The request leaves ≥ or < to the seed: the first seed that gives the skill's relation.
+    std::uint32_t s = newSeed();
+    Exercise e = makeExercise(r, s);
+    for (int tries = 0; tries < 256 && skillOf(e) != *skill; ++tries)
+        e = makeExercise(r, ++s);
+    m_note = history::notice(*m_history);
+    setExercise(e);
+    answer->setFocus();
+}
+
+ChildWindow* PracticeWindow::progressClick()
+{
+    return progressOpener() ? progressOpener()() : nullptr;
 }
 
 void PracticeWindow::worksheetClick()
@@ -453,6 +530,8 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
     const QColor verdictColour = m_right ? Colors::clLime : m_checked ? Colors::clYellow : Colors::clRed;
     for (const QString& line : m_verdict)
         text(line, Fonts::sansSerif(TextPixels + 3, true), verdictColour, 6);
+    for (const QString& line : m_note.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        text(line, Fonts::sansSerif(TextPixels), Colors::clFuchsia, 4);
     y = std::max(y + 18, size.height() - answerBar->height() - 40);
     text(scoreText(), Fonts::sansSerif(TextPixels), Colors::clAqua, 0);
 }
@@ -464,6 +543,8 @@ QStringList PracticeWindow::resultLines() const
     if (m_checked && !answer->text().trimmed().isEmpty())
         lines << app::programText(ProgramText::PracticeTheAnswer) + QLatin1Char(' ') + answer->text().trimmed();
     lines << m_verdict;
+    if (!m_note.isEmpty())
+        lines << m_note.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return lines;
 }
 
