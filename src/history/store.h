@@ -94,6 +94,7 @@ public:
     bool flush();
 
     QDateTime now() const;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
     QDate today() const { return now().toLocalTime().date(); }
     const std::map<Skill, SkillState>& skills() const { return m_skills; }
     Status status(const Skill& skill) const;
