@@ -105,7 +105,7 @@ void BM_HistoryOpenProgressView100k(benchmark::State& state)
     QMdiArea area;
     area.resize(1200, 800);
     area.show();
-    const TopicWindow* topic = topicForClass("ProgressWindow");
+    const app::TopicWindow* topic = app::topicForClass("ProgressWindow");
     for (auto _ : state) {
         auto* window = topic->create(*topic);
         area.addSubWindow(window);

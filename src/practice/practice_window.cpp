@@ -43,9 +43,9 @@ namespace {
 
 using app::ProgramText;
 
-std::function<ChildWindow*(Family, bool)>& solverOpener()
+std::function<app::ChildWindow*(Family, bool)>& solverOpener()
 {
-    static std::function<ChildWindow*(Family, bool)> opener;
+    static std::function<app::ChildWindow*(Family, bool)> opener;
     return opener;
 }
 
@@ -97,9 +97,9 @@ Request requestOf(const QComboBox* kind, const QComboBox* relation, const QCombo
     return r;
 }
 
-std::function<ChildWindow*()>& progressOpener()
+std::function<app::ChildWindow*()>& progressOpener()
 {
-    static std::function<ChildWindow*()> opener;
+    static std::function<app::ChildWindow*()> opener;
     return opener;
 }
 
@@ -138,17 +138,17 @@ constexpr int TextPixels = 15;
 
 }  // namespace
 
-void setSolverOpener(std::function<ChildWindow*(Family family, bool inequality)> opener)
+void setSolverOpener(std::function<app::ChildWindow*(Family family, bool inequality)> opener)
 {
     solverOpener() = std::move(opener);
 }
 
-void setProgressOpener(std::function<ChildWindow*()> opener)
+void setProgressOpener(std::function<app::ChildWindow*()> opener)
 {
     progressOpener() = std::move(opener);
 }
 
-PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic), m_history(history::sharedStore())
+PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow(topic), m_history(history::sharedStore())
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
@@ -243,7 +243,7 @@ PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic), m
 
 void PracticeWindow::FormCreate()
 {
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(app::programText(ProgramText::Practice));
     // The four lists say what they choose, for the hints and for screen readers.
     const QString relationName =
@@ -361,11 +361,11 @@ void PracticeWindow::checkClick()
     redraw();
 }
 
-ChildWindow* PracticeWindow::showMeClick()
+app::ChildWindow* PracticeWindow::showMeClick()
 {
     if (!solverOpener())
         return nullptr;
-    ChildWindow* window = solverOpener()(m_exercise.family, m_exercise.isInequality());
+    app::ChildWindow* window = solverOpener()(m_exercise.family, m_exercise.isInequality());
     if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
         solver->showExercise(m_exercise.function, m_exercise.values(), m_exercise.alphaDeg);
     return window;
@@ -394,7 +394,7 @@ void PracticeWindow::reviewClick()
     answer->setFocus();
 }
 
-ChildWindow* PracticeWindow::progressClick()
+app::ChildWindow* PracticeWindow::progressClick()
 {
     return progressOpener() ? progressOpener()() : nullptr;
 }

@@ -83,7 +83,7 @@ std::vector<history::Skill> practisedSkills()
     return {skills.begin(), skills.end()};
 }
 
-ProgressWindow::ProgressWindow(const TopicWindow& topic) : ChildWindow(topic), m_store(history::sharedStore())
+ProgressWindow::ProgressWindow(const app::TopicWindow& topic) : app::ChildWindow(topic), m_store(history::sharedStore())
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
@@ -123,7 +123,7 @@ ProgressWindow::ProgressWindow(const TopicWindow& topic) : ChildWindow(topic), m
 
 void ProgressWindow::FormCreate()
 {
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(history::text(Text::Progress));
     client()->layout()->activate();
     redraw();

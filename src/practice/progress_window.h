@@ -22,10 +22,10 @@ namespace practice {
 // Every skill the practice window can set, in the grid's order.
 std::vector<history::Skill> practisedSkills();
 
-class ProgressWindow : public ChildWindow {
+class ProgressWindow : public app::ChildWindow {
     Q_OBJECT
 public:
-    explicit ProgressWindow(const TopicWindow& topic);
+    explicit ProgressWindow(const app::TopicWindow& topic);
 
     QWidget* controlBar;
     QToolBar* ToolBar1;

@@ -37,7 +37,7 @@ QString rightAnswer(const Exercise& e)
 TEST(HistoryWindows, AnswersAreKeptReviewedAndShownInProgress)
 {
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
     auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
     ASSERT_TRUE(window);
     EXPECT_EQ(window->note(), QString());
@@ -110,7 +110,7 @@ TEST(HistoryWindows, TenTriesOfferTheSolutionAndAFifoIsSaid)
     const QString path = history::Store::defaultPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
     auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
     ASSERT_TRUE(window);
     QApplication::setActiveWindow(main.get());
