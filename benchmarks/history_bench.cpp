@@ -127,7 +127,7 @@ void BM_HistoryChooseNextReview100k(benchmark::State& state)
     int family = 0;
     std::uint32_t seed = 1;
     for (auto _ : state) {
-        const history::Skill* skill = history::nextReview(store->dueSkills(), family);
+        const std::optional<history::Skill> skill = history::nextReview(store->dueSkills(), family);
         if (!skill)
             continue;
         practice::Request r;

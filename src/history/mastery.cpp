@@ -43,12 +43,12 @@ Status SkillState::statusOn(QDate today) const
     return today >= due ? Status::Due : Status::Mastered;
 }
 
-const Skill* nextReview(const std::vector<Skill>& due, int lastFamily)
+std::optional<Skill> nextReview(const std::vector<Skill>& due, int lastFamily)
 {
     if (due.empty())
-        return nullptr;
+        return std::nullopt;
     const auto other = std::find_if(due.begin(), due.end(), [&](const Skill& s) { return s.family != lastFamily; });
-    return other != due.end() ? &*other : &due.front();
+    return other != due.end() ? *other : due.front();
 }
 
 }  // namespace history

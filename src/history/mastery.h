@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 #include <compare>
+#include <optional>
 #include <vector>
 
 namespace history {
@@ -48,7 +49,7 @@ struct SkillState {
 
 // The skill a review round asks next among the due ones (in the order they fell due): the first
 // whose family differs from the one just practised, so that kinds alternate; the first when all
-// share it. Null when none is due.
-const Skill* nextReview(const std::vector<Skill>& due, int lastFamily);
+// share it. None when none is due.
+std::optional<Skill> nextReview(const std::vector<Skill>& due, int lastFamily);
 
 }  // namespace history

@@ -373,7 +373,7 @@ app::ChildWindow* PracticeWindow::showMeClick()
 
 void PracticeWindow::reviewClick()
 {
-    const history::Skill* skill = history::nextReview(m_history->dueSkills(), int(m_exercise.family));
+    const std::optional<history::Skill> skill = history::nextReview(m_history->dueSkills(), int(m_exercise.family));
     if (!skill) {
         m_note = history::text(history::Text::NothingDue);
         redraw();

@@ -38,6 +38,8 @@ public:
     std::function<QString()> chooseCsvFile;
     std::function<bool()> confirmForget;
 
+    // Draws the picture anew from the history (the window does so when it is activated).
+    void redraw();
     // The days the chart shows, up to today.
     static constexpr int ChartDays = 30;
     void paint(QPainter& painter, QSize size) const override;
@@ -50,7 +52,6 @@ protected:
     void FormActivate() override;
 
 private:
-    void redraw();
     void warn(const QString& message);
     std::shared_ptr<history::Store> m_store;
 };

@@ -174,7 +174,7 @@ TEST(History, ReviewInterleavesKindsAndTenTriesOfferTheSolution)
     EXPECT_EQ(nextReview(store.dueSkills(), 0)->family, 1);
     EXPECT_EQ(nextReview(store.dueSkills(), 1)->family, 0);
     EXPECT_EQ(nextReview(store.dueSkills(), 2)->family, 0);
-    EXPECT_EQ(nextReview({}, 0), nullptr);
+    EXPECT_EQ(nextReview({}, 0), std::nullopt);
     const Skill hard{1, 1, 2, 3};
     for (int n = 0; n < 10; ++n) {
         EXPECT_FALSE(store.state(hard).offersSolutionOn(store.today())) << n;
