@@ -73,7 +73,7 @@ const std::vector<TopicWindow>& topicWindows()
         {.slot = 33, .className = "PracticeWindow", .helpContext = 320,
          .menu = Topics, .menuItem = "Practice1", .lineBefore = true, .menuText = app::ProgramText::Practice,
          .create = make<practice::PracticeWindow>},
-        {.slot = 34, .className = "ProgressWindow", .helpContext = 321,
+        {.slot = 35, .className = "ProgressWindow", .helpContext = 322,
          .menu = Topics, .menuItem = "Progress1", .menuText = app::ProgramText::PracticeProgress,
          .create = make<practice::ProgressWindow>},
     };
