@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
@@ -160,6 +161,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The practice history goes in the scratch folder scripts/bench runs in, not the user's.
+    qputenv("XDG_DATA_HOME", QDir::currentPath().toLocal8Bit() + "/data");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -62,7 +62,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # translations, which put the file chooser and the dialog buttons in the program's language;
 # the SVG library that writes saved drawings is named as well, beside what the linked
 # libraries bring.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libqt6svg6, fonts-liberation2 | fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libqt6svg6, libqt6sql6-sqlite, fonts-liberation2 | fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
 include(CPack)

@@ -13,7 +13,7 @@ allowed() {
     shell) echo "maths platform texts shell" ;;
     expr) echo "maths platform texts shell expr" ;;
     solvers) echo "maths platform texts shell expr solvers" ;;
-    practice) echo "maths platform texts shell expr solvers practice" ;;
+    practice) echo "maths platform texts shell expr solvers history practice" ;;
     app) echo "$folders" ;;
     *) echo "maths platform texts shell $1" ;;
     esac

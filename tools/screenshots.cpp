@@ -11,12 +11,15 @@
 #include <QMdiArea>
 #include <QPixmap>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
+#include <memory>
 
 #include "expr/calculator.h"
 #include "expr/coefficient_dialog.h"
@@ -38,7 +41,9 @@
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
+#include "history/store.h"
 #include "practice/practice_window.h"
+#include "practice/progress_window.h"
 #include "practice/worksheet.h"
 
 namespace {
@@ -164,6 +169,54 @@ std::function<void(app::ChildWindow*)> triangleState(std::array<const char*, 6> 
             triangle->fields[std::size_t(i)]->setText(QString::fromUtf8(typed[std::size_t(i)]));
         triangle->solve();
     };
+// The progress window after a month of practice: a student who practises most days, reviews what
+// is due first and then the next kinds of exercise, with first tries more often right as a kind
+// is practised. The same month on every run, ending on 8 December 2026.
+void practisedMonth(app::ChildWindow* window)
+{
+    auto* progress = qobject_cast<practice::ProgressWindow*>(window);
+    if (!progress)
+        return;
+    const std::shared_ptr<history::Store> store = history::sharedStore();
+    auto clock = std::make_shared<QDateTime>(QDate(2026, 11, 8), QTime(16, 0), Qt::UTC);
+    store->setClock([clock] { return *clock; });
+    QRandomGenerator dice(2026);
+    const std::vector<history::Skill> skills = practice::practisedSkills();
+    std::map<history::Skill, int> practised;
+    const auto answer = [&](const history::Skill& skill, int chance) {
+        history::Attempt a;
+        a.skill = skill;
+        a.seed = dice.bounded(1000000u);
+        a.exercise = QStringLiteral("(exercise %1)").arg(a.seed);
+        a.answer = QStringLiteral("30°, 150°");
+        a.right = int(dice.bounded(100)) < chance;
+        a.seconds = 20 + dice.bounded(60);
+        store->record(a);
+        *clock = clock->addSecs(90);
+        if (!a.right) {
+            a.first = false;
+            a.right = true;
+            store->record(a);
+            *clock = clock->addSecs(60);
+        }
+    };
+    for (int day = 1; day <= 30; ++day) {
+        *clock = QDateTime(QDate(2026, 11, 8).addDays(day), QTime(16, 0), Qt::UTC);
+        if (dice.bounded(6) == 0)
+            continue;  // a day off
+        for (const history::Skill& skill : store->dueSkills())
+            answer(skill, 85);
+        std::vector<history::Skill> learning;
+        for (const history::Skill& skill : skills)
+            if (skill.level <= 1 + day / 12 && !store->state(skill).mastered && learning.size() < 3)
+                learning.push_back(skill);
+        for (int n = 0, count = 8 + int(dice.bounded(8)); n < count && !learning.empty(); ++n) {
+            const history::Skill& skill = learning[dice.bounded(quint32(learning.size()))];
+            answer(skill, std::min(90, 45 + 8 * practised[skill]++));
+        }
+    }
+    *clock = QDateTime(QDate(2026, 12, 8), QTime(18, 0), Qt::UTC);
+    progress->redraw();
 }
 
 const std::vector<ExtraShot>& extraShots()
@@ -214,6 +267,7 @@ const std::vector<ExtraShot>& extraShots()
         {"PracticeWindow", "PracticeWindow_triangles", practiceState({3, 0, 0, 2}, "29", "44.43, 105.57, 9.63")},
         // The triangles window opens on a = 5, b = 7, A = 30° (two triangles); sides that do not close.
         {"TriangleWindow", "TriangleWindow_impossible", triangleState({"3", "9", "5", "", "", ""})},
+        {"ProgressWindow", "ProgressWindow_month", practisedMonth},
     };
     return shots;
 }

@@ -143,6 +143,10 @@ Tangolario::Tangolario()
         const TopicWindow* topic = topicForExercises(int(family), inequality);
         return window && topic ? window->openTopicWindow(topic->slot) : nullptr;
     });
+    practice::setProgressOpener([window = QPointer<Tangolario>(this)] {
+        const TopicWindow* topic = topicForClass("ProgressWindow");
+        return window && topic ? window->openTopicWindow(topic->slot) : nullptr;
+    });
 
     Timer3->setInterval(1);
     Timer1->setInterval(35);

@@ -9,6 +9,7 @@
 #include "platform/help.h"
 #include "practice/exercise.h"
 #include "practice/practice_window.h"
+#include "practice/progress_window.h"
 #include "shell/child_window.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/linear/linear_window.h"
@@ -46,6 +47,9 @@ const std::vector<TopicWindow>& topicWindows()
         {.slot = 3, .className = "Tarchi", .helpContext = 303,
          .menu = Topics, .menuItem = "Archiassociati1", .menuRow = 18,
          .create = make<angles::Tarchi>},
+        {.slot = 34, .className = "TriangleWindow", .helpContext = 321,
+         .menu = Topics, .menuItem = "Triangles1", .menuText = app::ProgramText::Triangles,
+         .create = make<triangles::TriangleWindow>},
         {.slot = 6, .className = "Tequa", .helpContext = 305,
          .menu = Equations, .menuItem = "Equazionielementari1", .menuRow = 19,
          .exerciseFamily = family(Family::Elementary), .inequalities = false,
@@ -73,9 +77,9 @@ const std::vector<TopicWindow>& topicWindows()
         {.slot = 33, .className = "PracticeWindow", .helpContext = 320,
          .menu = Topics, .menuItem = "Practice1", .lineBefore = true, .menuText = app::ProgramText::Practice,
          .create = make<practice::PracticeWindow>},
-        {.slot = 34, .className = "TriangleWindow", .helpContext = 321,
-         .menu = Topics, .menuItem = "Triangles1", .menuText = app::ProgramText::Triangles,
-         .create = make<triangles::TriangleWindow>},
+        {.slot = 35, .className = "ProgressWindow", .helpContext = 322,
+         .menu = Topics, .menuItem = "Progress1", .menuText = app::ProgramText::PracticeProgress,
+         .create = make<practice::ProgressWindow>},
     };
     return topics;
 }

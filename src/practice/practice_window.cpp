@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "history/history_texts.h"
+#include "history/store.h"
 #include "platform/bars.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
@@ -96,6 +98,17 @@ Request requestOf(const QComboBox* kind, const QComboBox* relation, const QCombo
     return r;
 }
 
+std::function<app::ChildWindow*()>& progressOpener()
+{
+    static std::function<app::ChildWindow*()> opener;
+    return opener;
+}
+
+history::Skill skillOf(const Exercise& e)
+{
+    return {int(e.family), int(e.relation), e.function, e.level};
+}
+
 std::uint32_t newSeed()
 {
     return QRandomGenerator::global()->bounded(1000000u);
@@ -131,7 +144,12 @@ void setSolverOpener(std::function<app::ChildWindow*(Family family, bool inequal
     solverOpener() = std::move(opener);
 }
 
-PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow(topic)
+void setProgressOpener(std::function<app::ChildWindow*()> opener)
+{
+    progressOpener() = std::move(opener);
+}
+
+PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow(topic), m_history(history::sharedStore())
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
@@ -151,8 +169,12 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
     seed->setObjectName("seed");
     seed->setFixedWidth(70);
     seed->setMaxLength(10);
+    review = new QPushButton(history::text(history::Text::Review), ToolBar1);
+    review->setObjectName("review");
     worksheet = new QPushButton(app::programText(ProgramText::PracticeWorksheet), ToolBar1);
     worksheet->setObjectName("worksheet");
+    progress = new QPushButton(history::text(history::Text::ProgressButton), ToolBar1);
+    progress->setObjectName("progress");
     QToolButton* aiuto = makeHelpButton(ToolBar1);
     auto* seedLabel = new QLabel(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), ToolBar1);
     seedLabel->setTextFormat(Qt::PlainText);
@@ -160,11 +182,13 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
                        static_cast<QWidget*>(level)})
         ToolBar1->addWidget(w);
     ToolBar1->addWidget(newExercise);
+    ToolBar1->addWidget(review);
     ToolBar1->addSeparator();
     ToolBar1->addWidget(seedLabel);
     ToolBar1->addWidget(seed);
     ToolBar1->addSeparator();
     ToolBar1->addWidget(worksheet);
+    ToolBar1->addWidget(progress);
     ToolBar1->addSeparator();
     ToolBar1->addWidget(aiuto);
 
@@ -199,14 +223,17 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
     connect(newExercise, &QPushButton::clicked, this, [this] { newExerciseClick(); });
     connect(seed, &QLineEdit::returnPressed, this, [this] { seedEntered(); });
     connect(worksheet, &QPushButton::clicked, this, [this] { worksheetClick(); });
+    connect(review, &QPushButton::clicked, this, [this] { reviewClick(); });
+    connect(progress, &QPushButton::clicked, this, [this] { progressClick(); });
     connect(answer, &QLineEdit::returnPressed, this, [this] { checkClick(); });
     connect(check, &QPushButton::clicked, this, [this] { checkClick(); });
     connect(showMe, &QPushButton::clicked, this, [this] { showMeClick(); });
     for (QComboBox* box : {kind, relation, function, level})
         Keyboard::appliesWithEnter(box, newExercise);
-    for (QPushButton* button : {newExercise, worksheet, check, showMe})
+    for (QPushButton* button : {newExercise, review, worksheet, progress, check, showMe})
         button->setAutoDefault(false);
-    Keyboard::chainTabOrder({kind, relation, function, level, newExercise, seed, worksheet, aiuto, answer, check, showMe});
+    Keyboard::chainTabOrder(
+        {kind, relation, function, level, newExercise, review, seed, worksheet, progress, aiuto, answer, check, showMe});
 
     chooseWorksheetFile = [this] {
         return QFileDialog::getSaveFileName(this, app::programText(ProgramText::PracticeSavePdf),
@@ -233,6 +260,7 @@ void PracticeWindow::FormCreate()
     seed->setAccessibleName(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed());
     answer->setAccessibleName(app::programText(ProgramText::PracticeTheAnswer));
     client()->layout()->activate();
+    m_note = history::notice(*m_history);
     setExercise(makeExercise(request(), newSeed()));
     answer->setFocus();
 }
@@ -261,6 +289,8 @@ void PracticeWindow::setExercise(const Exercise& exercise)
     m_triedWrong = false;
     m_counted = false;
     m_scoredRight = false;
+    m_offered = false;
+    m_shown.start();
     seed->setText(QString::number(exercise.seed));
     showMe->setEnabled(exercise.family != Family::Triangles);  // no solver window sets a triangle
     answer->clear();
@@ -269,6 +299,15 @@ void PracticeWindow::setExercise(const Exercise& exercise)
 
 void PracticeWindow::newExerciseClick()
 {
+    // Ten tries today at the skill just practised and not mastered: first its worked solution.
+    if (!m_offered && m_history->state(skillOf(m_exercise)).offersSolutionOn(m_history->today())) {
+        m_offered = true;
+        m_note = history::text(history::Text::OfferSolution);
+        redraw();
+        showMe->setFocus();
+        return;
+    }
+    m_note = history::notice(*m_history);
     setExercise(makeExercise(request(), newSeed()));
     answer->setFocus();
 }
@@ -316,6 +355,16 @@ void PracticeWindow::score(bool right)
 {
     m_right = right;
     m_checked = true;
+    history::Attempt attempt;
+    attempt.skill = skillOf(m_exercise);
+    attempt.seed = m_exercise.seed;
+    attempt.exercise = m_exercise.text();
+    attempt.answer = answer->text();
+    attempt.right = v.right;
+    attempt.first = !m_counted;
+    attempt.seconds = double(m_shown.elapsed()) / 1000.0;
+    m_history->record(attempt);
+    m_note = history::notice(*m_history);
     if (!m_counted) {
         m_counted = true;
         ++m_exercises;
@@ -338,6 +387,34 @@ app::ChildWindow* PracticeWindow::showMeClick()
     if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
         solver->showExercise(m_exercise.function, m_exercise.values(), m_exercise.alphaDeg);
     return window;
+}
+
+void PracticeWindow::reviewClick()
+{
+    const std::optional<history::Skill> skill = history::nextReview(m_history->dueSkills(), int(m_exercise.family));
+    if (!skill) {
+        m_note = history::text(history::Text::NothingDue);
+        redraw();
+        return;
+    }
+    Request r;
+    r.family = Family(skill->family);
+    r.inequality = skill->relation != int(Relation::Equal);
+    r.function = skill->function;
+    r.level = skill->level;
+    // The request leaves ≥ or < to the seed: the first seed that gives the skill's relation.
+    std::uint32_t s = newSeed();
+    Exercise e = makeExercise(r, s);
+    for (int tries = 0; tries < 256 && skillOf(e) != *skill; ++tries)
+        e = makeExercise(r, ++s);
+    m_note = history::notice(*m_history);
+    setExercise(e);
+    answer->setFocus();
+}
+
+app::ChildWindow* PracticeWindow::progressClick()
+{
+    return progressOpener() ? progressOpener()() : nullptr;
 }
 
 void PracticeWindow::worksheetClick()
@@ -473,6 +550,8 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
     const QColor verdictColour = m_right ? Colors::clLime : m_checked ? Colors::clYellow : Colors::clRed;
     for (const QString& line : m_verdict)
         text(line, Fonts::sansSerif(TextPixels + 3, true), verdictColour, 6);
+    for (const QString& line : m_note.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        text(line, Fonts::sansSerif(TextPixels), Colors::clFuchsia, 4);
     y = std::max(y + 18, size.height() - answerBar->height() - 40);
     text(scoreText(), Fonts::sansSerif(TextPixels), Colors::clAqua, 0);
 }
@@ -484,6 +563,8 @@ QStringList PracticeWindow::resultLines() const
     if (m_checked && !answer->text().trimmed().isEmpty())
         lines << app::programText(ProgramText::PracticeTheAnswer) + QLatin1Char(' ') + answer->text().trimmed();
     lines << m_verdict;
+    if (!m_note.isEmpty())
+        lines << m_note.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return lines;
 }
 

@@ -2,15 +2,21 @@
 // The practice window: it sets an exercise of the kind and level chosen on its tool bar, reads
 // the answer typed in `answer`, gives the verdict from the solver's findings and keeps the
 // session's score; "Show me" opens the solver window of the exercise set to its coefficients,
-// "Make a worksheet…" prints exercises with their answer key to a PDF file. Nothing about the
-// student is stored.
+// "Make a worksheet…" prints exercises with their answer key to a PDF file. Every answer checked
+// is kept in the practice history (history/store): "Review" sets an exercise of a skill due for
+// review, "Progress…" opens the progress window.
 #include <QString>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "practice/exercise.h"
 #include "shell/child_window.h"
 
+namespace history {
+class Store;
+}
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +29,9 @@ namespace practice {
 // gives it back; the main window sets it from the topic windows' records, so that "Show me" can
 // open a solver window.
 void setSolverOpener(std::function<app::ChildWindow*(Family family, bool inequality)> opener);
+
+// Opens (or brings forward) the progress window; the main window sets it.
+void setProgressOpener(std::function<app::ChildWindow*()> opener);
 
 class PracticeWindow : public app::ChildWindow {
     Q_OBJECT
@@ -37,7 +46,9 @@ public:
     QComboBox* level;
     QPushButton* newExercise;
     QLineEdit* seed;
+    QPushButton* review;
     QPushButton* worksheet;
+    QPushButton* progress;
     QWidget* answerBar;
     QLineEdit* answer;
     QPushButton* check;
@@ -48,6 +59,9 @@ public:
     const QStringList& verdict() const { return m_verdict; }
     bool verdictRight() const { return m_right; }
     QString scoreText() const;
+    // What the window says of the history: why it is not kept, a review with nothing due, the
+    // worked solution offered after ten tries; empty when nothing.
+    const QString& note() const { return m_note; }
 
     // The handlers.
     void newExerciseClick();          // a new exercise of the chosen kind, with a new seed
@@ -55,6 +69,8 @@ public:
     void checkClick();                // reads `answer` and gives the verdict
     app::ChildWindow* showMeClick();       // the solver window of the exercise, or null
     void worksheetClick();            // asks for the sheet, then for the file
+    void reviewClick();               // an exercise of a skill due for review, kinds alternating
+    app::ChildWindow* progressClick();  // the progress window
 
     // The request of the tool bar's choices.
     Request request() const;
@@ -76,6 +92,10 @@ private:
     void redraw();
 
     Exercise m_exercise;
+    std::shared_ptr<history::Store> m_history;
+    QElapsedTimer m_shown;      // since the exercise was set
+    QString m_note;
+    bool m_offered = false;     // the worked solution was offered for this exercise
     QStringList m_verdict;
     bool m_right = false;
     bool m_checked = false;    // an answer to this exercise was checked

@@ -88,6 +88,7 @@ const char* const kProgramTexts[][3] = {
     {"Queste scelte hanno solo %1 esercizi diversi: la scheda ne ripete alcuni.",
      "These choices have only %1 different exercises: the sheet repeats some of them.",
      "Ces choix n'ont que %1 exercices différents : la fiche en répète certains."},
+    {"Progressi", "Progress", "Progrès"},
 
     // Screen readers: names, descriptions and the words of the pictures' descriptions.
     {"Tab passa da un controllo all'altro, le frecce cambiano i valori, F1 apre la guida",

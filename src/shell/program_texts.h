@@ -61,6 +61,7 @@ enum class ProgramText {
     PracticeHoldsForEveryX,   // the verdicts of an inequality whose set has no end
     PracticeHoldsForNoX,
     PracticeFewExercises,     // %1 how many distinct exercises the choices have
+    PracticeProgress,         // the progress window's menu item
     // Screen readers: the names and descriptions of what has no text of its own, and the
     // words of the pictures' descriptions.
     WindowKeys,           // a topic window's description: the keys that work in it

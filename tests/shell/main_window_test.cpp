@@ -133,7 +133,7 @@ TEST(MainMenu, EveryItemHasItsNameHelpContextAndPicture)
         {"Italiano1", 4}, {"altra", 4}, {"Caricaunaltraversione1", 4}, {"Linguapredefinita1", 4}, {"Uscita1", 102},
         {"Funzioni1", 301}, {"Riduzionequadrante1", 302}, {"Archiassociati1", 303}, {"Equazionielementari1", 305},
         {"Equazionidi2secondogrado1", 306}, {"Equazionilineari1", 307}, {"Disequazionielementari1", 304},
-        {"Disquazionidisecondogrado1", 308}, {"Disequazionilineari1", 309}, {"Practice1", 320}, {"Triangles1", 321}, {"Precedente1", 0}, {"Successiva1", 0},
+        {"Disquazionidisecondogrado1", 308}, {"Disequazionilineari1", 309}, {"Practice1", 320}, {"Triangles1", 321}, {"Progress1", 322}, {"Precedente1", 0}, {"Successiva1", 0},
         {"Chiudetutte1", 0}, {"Guida1", 0}, {"eMail1", 0}, {"Sito1", 0}, {"Informazioni1", 0}, {"Ambiente1", 0},
         {"Angolario1", 0}, {"Equazioni1", 0}, {"Disequazioni1", 0}, {"Finestre1", 0}, {"N1", 0}};
     for (const auto& [name, context] : items) {
@@ -163,7 +163,7 @@ TEST(MainMenu, SeparatorsStandWhereTheyBelong)
     EXPECT_EQ(layout("Ambiente1"),
               "SavePictureItem PrintItem CopyItem - Calcolatrice1 SolveItem - Mostrasuggerimenti1 - Lingua1 "
               "Caricaunaltraversione1 Linguapredefinita1 - Uscita1");
-    EXPECT_EQ(layout("Angolario1"), "Funzioni1 - Riduzionequadrante1 Archiassociati1 - Practice1 Triangles1");
+    EXPECT_EQ(layout("Angolario1"), "Funzioni1 - Riduzionequadrante1 Archiassociati1 Triangles1 - Practice1 Progress1");
     EXPECT_EQ(layout("Equazioni1"), "Equazionielementari1 Equazionidi2secondogrado1 Equazionilineari1");
     EXPECT_EQ(layout("Disequazioni1"), "Disequazionielementari1 Disquazionidisecondogrado1 Disequazionilineari1");
     EXPECT_EQ(layout("N1"), "Guida1 - eMail1 - Sito1 - Informazioni1");
@@ -325,7 +325,7 @@ TEST(ChildWindows, EachRecordMakesItsWindowCaptionsItsItemAndShowsItsExercises)
     main->Inglese1Click();
     // The items' captions in English, in the order of their menus.
     const std::map<app::TopicMenu, QStringList> captions = {
-        {app::TopicMenu::Topics, {"&Functions", "&Corresponding acute angle", "&Associate angles", "Practice…", "Triangles…"}},
+        {app::TopicMenu::Topics, {"&Functions", "&Corresponding acute angle", "&Associate angles", "Triangles…", "Practice…", "Progress…"}},
         {app::TopicMenu::Equations, {"&Base equations", "&Quadratic equations", "&Linear equations"}},
         {app::TopicMenu::Inequalities, {"&Base inequalities", "&Quadratic inequalities", "L&inear inequalities"}}};
     std::map<app::TopicMenu, QStringList> shown;
