@@ -169,6 +169,8 @@ std::function<void(app::ChildWindow*)> triangleState(std::array<const char*, 6> 
             triangle->fields[std::size_t(i)]->setText(QString::fromUtf8(typed[std::size_t(i)]));
         triangle->solve();
     };
+}
+
 // The progress window after a month of practice: a student who practises most days, reviews what
 // is due first and then the next kinds of exercise, with first tries more often right as a kind
 // is practised. The same month on every run, ending on 8 December 2026.

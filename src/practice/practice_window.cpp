@@ -360,7 +360,7 @@ void PracticeWindow::score(bool right)
     attempt.seed = m_exercise.seed;
     attempt.exercise = m_exercise.text();
     attempt.answer = answer->text();
-    attempt.right = v.right;
+    attempt.right = right;
     attempt.first = !m_counted;
     attempt.seconds = double(m_shown.elapsed()) / 1000.0;
     m_history->record(attempt);
