@@ -53,7 +53,7 @@ WorkedSolution elementaryEquationSteps(int function, long double v, int period)
     addPoint(points, a, period);
     Step families = step("elementary.families", {{"function", fn}, {"x1", double(a)}});
     if (function == Tangent) {
-        steps.push_back(step("elementary.tangent_period", {{"alpha", double(alpha)}}));
+        steps.push_back(step("elementary.tangent_period", {{"alpha", double(alpha)}, {"period", double(period)}}));
         if (period == 360) {
             addPoint(points, a + 180, period);
             families.values.push_back({"x2", double(a + 180)});
@@ -84,7 +84,7 @@ WorkedSolution elementaryEquationSteps(const ElementaryFindings& f)
     const double fn = f.function;
     WorkedSolution steps;
     steps.push_back(step("elementary.no_value", {{"function", fn}, {"alpha", double(f.alphaDeg)}}));
-    steps.push_back(step("elementary.tangent_period", {{"alpha", double(f.alphaDeg)}}));
+    steps.push_back(step("elementary.tangent_period", {{"alpha", double(f.alphaDeg)}, {"period", 180.0}}));
     Step families = step("elementary.families", {{"function", fn}, {"x1", double(f.alphaDeg)}, {"period", 180.0}});
     families.set = SolutionSet::atPoints({withinPeriodDegrees(f.alphaDeg, 180)}, 180);
     steps.push_back(std::move(families));
@@ -100,6 +100,7 @@ WorkedSolution elementaryInequalitySteps(const ElementaryFindings& f)
     const long double alpha = degreesOf(principalAngle(function, v));
     const int a = nearest(alpha);
     WorkedSolution steps;
+    steps.push_back(step("elementary.inequality", {{"function", fn}, {"v", double(v)}}));
     Step ends = step("elementary.ends", {{"function", fn}, {"v", double(v)}, {"x1", double(a)}});
     Step greater = step("elementary.greater", {{"period", double(period)}});
     Step less = step("elementary.less", {{"period", double(period)}});
@@ -129,7 +130,7 @@ WorkedSolution elementaryInequalitySteps(const ElementaryFindings& f)
         else if (function == Cosine)
             ends.values.push_back({"x2", double(from)});
         steps.push_back(std::move(ends));
-        steps.push_back(step("elementary.arc", {{"function", fn}, {"from", double(from)}, {"to", double(to)}}));
+        steps.push_back(step("elementary.arc", {{"function", fn}, {"v", double(v)}, {"from", double(from)}, {"to", double(to)}}));
         greater.set = SolutionSet::within({{from, to, true, function != Tangent}}, period);
         less.set = function == Tangent ? SolutionSet::within({{-90, from, false, false}}, period)
                                        : SolutionSet::within({{to, from + period, false, false}}, period);

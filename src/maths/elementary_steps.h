@@ -7,10 +7,12 @@
 //   elementary.reference     function, v, alpha     α = arcsin v, arccos v or arctan v
 //   elementary.symmetric     function, alpha, beta  the second solution: 180° − α (sine), −α (cosine)
 //   elementary.one_point     function, alpha        the symmetric solution is α itself
-//   elementary.tangent_period alpha                 no second solution: tan repeats every 180°
+//   elementary.tangent_period alpha, period         tan repeats every 180°: no second solution (period 180)
+//                                                   or α + 180° (over one turn, period 360)
 //   elementary.families      function, x1[, x2], period; set: the solutions
+//   elementary.inequality  function, v            f(x) >= v and f(x) < v
 //   elementary.ends          function, v, x1[, x2]  where f(x) = v: the ends of the arcs
-//   elementary.arc           function, from, to     f(x) >= v on the arc from..to, ends in; < on the rest, ends out
+//   elementary.arc           function, v, from, to     f(x) >= v on the arc from..to, ends in; < on the rest, ends out
 //   elementary.arc_all       function, v            v is the least value of f: >= for every x
 //   elementary.arc_top       function, v, x1        v is the greatest value of f: >= only at x1
 //   elementary.greater       period; set: where f(x) >= v

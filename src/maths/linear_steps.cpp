@@ -48,7 +48,7 @@ std::vector<int> auxiliarySteps(WorkedSolution& steps, const LinearFindings& f, 
     std::vector<int> points;
     if (s.written == 0)
         return points;
-    Step shifted = step("linear.shifted", {{"phi", double(aux.phi)}});
+    Step shifted = step("linear.shifted", {{"phi", double(aux.phi)}, {"v", double(aux.v)}});
     shifted.substeps = elementaryEquationSteps(Sine, aux.v, 360);
     const long double y1 = degreesOf(std::asin(aux.v));
     shifted.values.push_back({"y1", double(y1)});
@@ -119,7 +119,7 @@ WorkedSolution linearInequalitySteps(const LinearFindings& f)
                 to += 360;
             steps.push_back(step("linear.arc", {{"from", double(from)}, {"to", double(to)}}));
             greater.set = SolutionSet::within({{from, to, true, true}});
-            less.set = SolutionSet::within({{to - 360, from, false, false}});
+            less.set = SolutionSet::within({{to, from + 360, false, false}});
         } else if (points.size() == 1 && c < 0) {
             steps.push_back(step("linear.arc_point", {{"x1", double(points[0])}}));
             greater.set = SolutionSet::atPoints({points[0]});

@@ -10,7 +10,7 @@
 //   linear.reduced         R, c, v       sin(x + φ) = v = −c/R
 //   linear.picture_cuts / linear.picture_touches / linear.picture_misses   c, R, distance
 //                                        the line b X + a Y + c = 0 at the distance |c|/R from the centre
-//   linear.shifted         phi, y1[, y2], x1[, x2]   x = y − φ; substeps: sin y = v
+//   linear.shifted         phi, v, y1[, y2], x1[, x2]   x = y − φ; substeps: sin y = v
 //   linear.solutions       set: the solutions
 //   linear.arc             from, to      >= 0 on the arc from..to, ends in; < 0 on the rest, ends out
 //   linear.arc_point       x1            the line touches the circle and c < 0: >= 0 only there

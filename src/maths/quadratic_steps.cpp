@@ -61,7 +61,7 @@ WorkedSolution quadraticEquationSteps(const QuadraticEquationFindings& f, long d
     const int function = f.function;
     const int period = periodDegrees(function);
     WorkedSolution steps;
-    steps.push_back(step("quadratic.substitution", {{"function", double(function)}, {"a", double(a)}, {"b", double(b)}, {"c", double(c)}}));
+    steps.push_back(step("quadratic.substitution", {{"function", double(function)}, {"a", double(a)}, {"b", double(b)}, {"c", double(c)}, {"inequality", 0}}));
     rootSteps(steps, f.roots, a, b, c);
     Step result = step("quadratic.union", {{"period", double(period)}});
     if (f.roots.kind == RootKind::Degenerate) {
@@ -92,7 +92,7 @@ WorkedSolution quadraticInequalitySteps(const QuadraticInequalityFindings& f, lo
     const double fn = function;
     const int period = periodDegrees(function);
     WorkedSolution steps;
-    steps.push_back(step("quadratic.substitution", {{"function", fn}, {"a", double(a)}, {"b", double(b)}, {"c", double(c)}}));
+    steps.push_back(step("quadratic.substitution", {{"function", fn}, {"a", double(a)}, {"b", double(b)}, {"c", double(c)}, {"inequality", 1}}));
     rootSteps(steps, f.roots, a, b, c);
     const RootKind kind = f.roots.kind;
     if (kind != RootKind::Degenerate) {

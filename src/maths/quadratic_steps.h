@@ -1,7 +1,7 @@
 #pragma once
 // The worked solutions of a (f x)² + b f x + c = 0 and of the inequalities >= 0 and < 0, as steps.
 // Keys and values (t values as found, D = b² − 4ac):
-//   quadratic.substitution function, a, b, c   t = f(x) and the range of t
+//   quadratic.substitution function, a, b, c, inequality (0 or 1)   t = f(x) and the range of t
 //   quadratic.constant     c                   a = b = 0: the left side is the constant c
 //   quadratic.linear       b, c, t             a = 0: b t + c = 0
 //   quadratic.discriminant a, b, c, D          (D < 0: no real t)

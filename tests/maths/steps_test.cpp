@@ -89,7 +89,7 @@ TEST(WorkedSolutions, ElementarySweep)
             const ElementaryFindings found = solveElementary(function, alpha);
             const WorkedSolution steps = elementaryInequalitySteps(found);
             ASSERT_GE(steps.size(), 3u);
-            const Step& ends = steps.front();
+            const Step& ends = steps[1];
             std::vector<int> points = {int(ends.value("x1"))};
             if (ends.has("x2"))
                 points.push_back(int(ends.value("x2")));
