@@ -117,7 +117,6 @@ SolverWindow::SolverWindow(const TopicWindow& topic, const SolverFrame& frame) :
     Panel1->setAutoFillBackground(true);
 
     // The "Steps" command: a tool button, Ctrl+E in the window, an item of the picture's menu.
-    m_stepsPanel = new StepsPanel(area);
     m_stepsAction = new QAction(stepsCommandText(), this);
     m_stepsAction->setObjectName(QStringLiteral("stepsAction"));
     m_stepsAction->setCheckable(true);
@@ -142,6 +141,11 @@ bool SolverWindow::showsSteps() const
 void SolverWindow::setShowsSteps(bool shown)
 {
     m_stepsAction->setChecked(shown);
+    if (!m_stepsPanel && !shown)
+        return;
+    // Made at its first opening, so that a window opens with the focus where it always had it.
+    if (!m_stepsPanel)
+        m_stepsPanel = new StepsPanel(client());
     if (shown) {
         placeStepsPanel();
         m_stepsPanel->showSolution(workedSolution());

@@ -94,6 +94,7 @@ public:
     virtual WorkedSolution workedSolution() const { return {}; }
     bool showsSteps() const;
     void setShowsSteps(bool shown);
+    // The panel, made when it is first opened (null before).
     const StepsPanel* stepsPanel() const { return m_stepsPanel; }
     // Whether the picture is the opening one of the first activation, rather than a step's.
     bool showsOpeningPicture() const { return m_openingPicture; }
@@ -219,7 +220,7 @@ private:
     QHBoxLayout* m_barLayout;
     CoefficientControls* m_coefficients = nullptr;
     bool m_openingPicture = false;
-    StepsPanel* m_stepsPanel;
+    StepsPanel* m_stepsPanel = nullptr;
     QAction* m_stepsAction;
     QToolButton* passi;
     void placeStepsPanel();
