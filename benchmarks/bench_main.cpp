@@ -105,14 +105,14 @@ struct MemoryFigures {
 MemoryFigures everyWindowOpen()
 {
     MemoryFigures figures;
-    auto main = std::make_unique<Tangolario>();
+    auto main = std::make_unique<app::Tangolario>();
     main->finishSplash();
     main->show();
     QCoreApplication::processEvents();
     // scripts/bench gives the screen the size whose maximised working area is 1920 x 1050.
-    figures.width = app::WorkAreaWidth;
-    figures.height = app::WorkAreaHeight;
-    for (const TopicWindow& topic : topicWindows())
+    figures.width = app::windowMetrics().workAreaWidth;
+    figures.height = app::windowMetrics().workAreaHeight;
+    for (const app::TopicWindow& topic : app::topicWindows())
         if (topic.create && main->openTopicWindow(topic.slot))
             ++figures.windows;
     for (int i = 0; i < 5; ++i)

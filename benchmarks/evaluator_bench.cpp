@@ -67,12 +67,11 @@ double nanosecondsPerExpression(Clock::time_point start, const benchmark::State&
 template <class Text>
 void evaluateAll(benchmark::State& state, const Text (&texts)[ExpressionCount], double& nanoseconds)
 {
-    app::AngleFactor = app::DegreesAngleFactor;
     long double sum = 0;
     const auto start = Clock::now();
     for (auto _ : state) {
         for (const Text& text : texts)
-            sum += app::EvaluateExpression(text).value;
+            sum += app::EvaluateExpression(text, app::DegreesAngleFactor).value;
     }
     nanoseconds = nanosecondsPerExpression(start, state);
     benchmark::DoNotOptimize(sum);

@@ -30,20 +30,19 @@ struct GraphsWindowAtFullSize {
 
     GraphsWindowAtFullSize()
     {
-        app::BottomBarHeight = 26;
-        app::BarPanelHeight = 17;
-        app::BarPanelTop = 4;
+        app::setWindowMetrics({.workAreaWidth = kWidth, .workAreaHeight = kHeight, .bottomBarHeight = 26,
+                               .barPanelHeight = 17, .barPanelTop = 4});
         area.resize(kWidth + 100, kHeight + 100);
         area.show();
         // The first window measures its frame; the second has the client size wanted.
-        app::WorkAreaWidth = kWidth;
-        app::WorkAreaHeight = kHeight;
         Tftrigon* probe = open();
-        app::WorkAreaWidth += kWidth - probe->clientWidth();
-        app::WorkAreaHeight += kHeight - probe->clientHeight();
+        app::WindowMetrics sizes = app::windowMetrics();
+        sizes.workAreaWidth += kWidth - probe->clientWidth();
+        sizes.workAreaHeight += kHeight - probe->clientHeight();
+        app::setWindowMetrics(sizes);
         delete probe;
         window = open();
-        window->findChild<UpDown*>("pnumfunz")->stepUp();
+        window->findChild<platform::UpDown*>("pnumfunz")->stepUp();
         window->findChild<QComboBox*>("tipofunz1")->setCurrentIndex(int(graphs::TrigFunction::Tangent));
         window->findChild<QComboBox*>("tipofunz2")->setCurrentIndex(int(graphs::TrigFunction::Cotangent));
         restart();
@@ -52,7 +51,7 @@ struct GraphsWindowAtFullSize {
 
     Tftrigon* open()
     {
-        auto* w = new Tftrigon(*topicForClass("Tftrigon"));
+        auto* w = new Tftrigon(*app::topicForClass("Tftrigon"));
         area.addSubWindow(w);
         w->create();
         w->show();

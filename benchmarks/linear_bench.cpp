@@ -22,7 +22,7 @@ void linearArrowClick(benchmark::State& state, bool shown)
     measureClicks<Window>(
         state,
         [&up](Window* window) {
-            UpDown* pc = window->coefficients()->pc;
+            platform::UpDown* pc = window->coefficients()->pc;
             if (pc->position() >= 200)
                 up = false;
             if (pc->position() <= -200)

@@ -23,7 +23,7 @@ void coefficientClick(benchmark::State& state, int function, bool shown)
     measureClicks<Window>(
         state,
         [&up](Window* window) {
-            UpDown* pc = window->coefficients()->pc;
+            platform::UpDown* pc = window->coefficients()->pc;
             if (pc->position() >= 100)
                 up = false;
             if (pc->position() <= -100)

@@ -19,7 +19,7 @@ void arrowClick(benchmark::State& state, bool shown)
     measureClicks<Window>(
         state,
         [&up](Window* window) {
-            auto* sposta = window->template findChild<UpDown*>("sposta");
+            auto* sposta = window->template findChild<platform::UpDown*>("sposta");
             if (sposta->position() >= sposta->maximum())
                 up = false;
             if (sposta->position() <= sposta->minimum())

@@ -57,10 +57,10 @@ inline double secondsPerCopy()
 
 // The record of a window class: the one of its name without the namespace.
 template <class Window>
-const TopicWindow& topicOf()
+const app::TopicWindow& topicOf()
 {
     const QByteArray name = QByteArray(Window::staticMetaObject.className()).split(':').last();
-    return *topicForClass(name.constData());
+    return *app::topicForClass(name.constData());
 }
 
 // A solver window whose client area is 1920 x 1050, opened and activated as from the menu.
@@ -72,15 +72,18 @@ struct OpenWindow {
     OpenWindow()
     {
         area.resize(ClientWidth + 200, ClientHeight + 200);
-        app::BottomBarHeight = 28;
-        app::BarPanelHeight = 18;
-        app::BarPanelTop = 5;
+        app::WindowMetrics sizes = app::windowMetrics();
+        sizes.bottomBarHeight = 28;
+        sizes.barPanelHeight = 18;
+        sizes.barPanelTop = 5;
+        app::setWindowMetrics(sizes);
         // The frame around the client: measured on a first window.
         auto* probe = new Window(topicOf<Window>());
         area.addSubWindow(probe);
         probe->setBounds(0, 0, 1000, 800);
-        app::WorkAreaWidth = ClientWidth + 1000 - probe->clientWidth();
-        app::WorkAreaHeight = ClientHeight + 800 - probe->clientHeight();
+        sizes.workAreaWidth = ClientWidth + 1000 - probe->clientWidth();
+        sizes.workAreaHeight = ClientHeight + 800 - probe->clientHeight();
+        app::setWindowMetrics(sizes);
         delete probe;
 
         window = new Window(topicOf<Window>());

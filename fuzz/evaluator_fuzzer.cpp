@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ok) {
         if (!std::isfinite(value) || !message.empty())
             fault("a result that is not finite, or a message with a result");
-        const std::string shown = calculatorNumberText(value);
+        const std::string shown = app::calculatorNumberText(value);
         if (shown.empty() || shown.size() > 23 || shown.find("inf") != std::string::npos ||
             shown.find("nan") != std::string::npos)
             fault("a result text out of format");

@@ -25,8 +25,7 @@ int main(int argc, char* argv[])
     Help::setApplicationHelpFile(QStringLiteral("Angolario.HLP"));
     Help::installF1Handler(&application);
     Hints::installHintFilter(&application);
-    Tangolario mainWindow;
-    app::ApplicationTitle = QStringLiteral("Angolario");
+    app::Tangolario mainWindow;
     mainWindow.show();
     return application.exec();
 }

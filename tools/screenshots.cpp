@@ -62,7 +62,7 @@ void save(QWidget* widget, const QString& name)
         std::printf("%s\n", qPrintable(path));
 }
 
-void pressTraccia(ChildWindow* window)
+void pressTraccia(app::ChildWindow* window)
 {
     if (auto* traccia = window->findChild<QToolButton*>("traccia"))
         traccia->click();
@@ -73,20 +73,20 @@ void pressTraccia(ChildWindow* window)
 struct ExtraShot {
     const char* window;
     const char* name;
-    std::function<void(ChildWindow*)> prepare;
+    std::function<void(app::ChildWindow*)> prepare;
 };
 
 // An elementary solver window showing a function (funzt item, then aggiorna) and, after it,
 // `steps` clicks of the angle up-down (negative steps go down).
-std::function<void(ChildWindow*)> elementaryState(int function, int steps)
+std::function<void(app::ChildWindow*)> elementaryState(int function, int steps)
 {
-    return [function, steps](ChildWindow* window) {
+    return [function, steps](app::ChildWindow* window) {
         auto* solver = qobject_cast<solvers::ElementarySolverWindow*>(window);
         if (!solver)
             return;
         solver->findChild<QComboBox*>("funzt")->setCurrentIndex(function);
         solver->aggiornaClick();
-        auto* sposta = solver->findChild<UpDown*>("sposta");
+        auto* sposta = solver->findChild<platform::UpDown*>("sposta");
         for (int i = 0; i < steps; ++i)
             sposta->stepUp();
         for (int i = 0; i > steps; --i)
@@ -95,9 +95,9 @@ std::function<void(ChildWindow*)> elementaryState(int function, int steps)
 }
 
 // A quadratic window showing a function (funzt item, then aggiorna) with the coefficients a, b, c.
-std::function<void(ChildWindow*)> quadraticState(int function, long double a, long double b, long double c)
+std::function<void(app::ChildWindow*)> quadraticState(int function, long double a, long double b, long double c)
 {
-    return [=](ChildWindow* window) {
+    return [=](app::ChildWindow* window) {
         auto* solver = qobject_cast<solvers::QuadraticSolverWindow*>(window);
         if (!solver)
             return;
@@ -108,13 +108,13 @@ std::function<void(ChildWindow*)> quadraticState(int function, long double a, lo
 }
 
 // The function graphs mid-animation: the animation ticks are run by hand, not by the timer.
-void animateFunctions(ChildWindow* window, int first, int second, int steps)
+void animateFunctions(app::ChildWindow* window, int first, int second, int steps)
 {
     auto* graphs = qobject_cast<Tftrigon*>(window);
     if (!graphs)
         return;
     if (second >= 0) {
-        graphs->findChild<UpDown*>("pnumfunz")->stepUp();
+        graphs->findChild<platform::UpDown*>("pnumfunz")->stepUp();
         graphs->findChild<QComboBox*>("tipofunz2")->setCurrentIndex(second);
     }
     graphs->findChild<QComboBox*>("tipofunz1")->setCurrentIndex(first);
@@ -125,9 +125,9 @@ void animateFunctions(ChildWindow* window, int first, int second, int steps)
 }
 
 // A linear window after its coefficients were typed in the dialog.
-std::function<void(ChildWindow*)> linearState(long double a, long double b, long double c)
+std::function<void(app::ChildWindow*)> linearState(long double a, long double b, long double c)
 {
-    return [a, b, c](ChildWindow* window) {
+    return [a, b, c](app::ChildWindow* window) {
         if (auto* linear = qobject_cast<solvers::LinearSolverWindow*>(window))
             linear->setCoefficients({a, b, c});
     };
@@ -135,9 +135,9 @@ std::function<void(ChildWindow*)> linearState(long double a, long double b, long
 
 // The practice window on the exercise of a seed (kind, relation, function and level items),
 // with an answer typed and checked.
-std::function<void(ChildWindow*)> practiceState(std::array<int, 4> choices, const char* seed, const char* answer)
+std::function<void(app::ChildWindow*)> practiceState(std::array<int, 4> choices, const char* seed, const char* answer)
 {
-    return [=](ChildWindow* window) {
+    return [=](app::ChildWindow* window) {
         auto* practice = qobject_cast<practice::PracticeWindow*>(window);
         if (!practice)
             return;
@@ -171,22 +171,22 @@ const std::vector<ExtraShot>& extraShots()
         {"Tdisequasecondogrado", "Tdisequasecondogrado_sin_negative", quadraticState(0, -1, 0, 0.25L)},
         {"Tdisequasecondogrado", "Tdisequasecondogrado_cos", quadraticState(1, -1, 0, 0.25L)},
         {"Tdisequasecondogrado", "Tdisequasecondogrado_tan", quadraticState(2, 1, 0, -1)},
-        {"Tftrigon", "Tftrigon_one_function", [](ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
-        {"Tftrigon", "Tftrigon_two_functions", [](ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
+        {"Tftrigon", "Tftrigon_one_function", [](app::ChildWindow* w) { animateFunctions(w, 0, -1, 61); }},
+        {"Tftrigon", "Tftrigon_two_functions", [](app::ChildWindow* w) { animateFunctions(w, 2, 5, 101); }},
         // The angle reduction window after the first press of traccia (alfa drawn), then after
         // the second with the octant chosen for alfa = 300 (the reduction drawn over it).
-        {"Triduci", "Triduci_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+        {"Triduci", "Triduci_drawn", [](app::ChildWindow* window) { pressTraccia(window); }},
         {"Triduci", "Triduci_reduced",
-         [](ChildWindow* window) {
+         [](app::ChildWindow* window) {
              pressTraccia(window);  // back to an angle to draw
              window->findChild<QComboBox*>("quadrante")->setCurrentIndex(1);
              for (int step = 150; step < 300; ++step)
-                 window->findChild<UpDown*>("pangolo")->stepUp();
+                 window->findChild<platform::UpDown*>("pangolo")->stepUp();
              pressTraccia(window);
              pressTraccia(window);
          }},
         // The associated angles window after a press: a = 50 and 90° - a.
-        {"Tarchi", "Tarchi_drawn", [](ChildWindow* window) { pressTraccia(window); }},
+        {"Tarchi", "Tarchi_drawn", [](app::ChildWindow* window) { pressTraccia(window); }},
         // The linear windows with a line touching the circle and with a line missing it.
         {"Tequazionilineari", "Tequazionilineari_tangent", linearState(0.6L, 0.8L, -1.0L)},
         {"Tequazionilineari", "Tequazionilineari_missing", linearState(0.6L, 0.8L, 1.5L)},
@@ -218,7 +218,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("data"))));
 
-    Tangolario main;
+    app::Tangolario main;
     main.show();
     for (int i = 0; i < 41; ++i)
         main.Timer3Timer();
@@ -226,10 +226,10 @@ int main(int argc, char** argv)
     main.finishSplash();
     save(&main, QStringLiteral("main_window"));
 
-    for (const TopicWindow& topic : topicWindows()) {
+    for (const app::TopicWindow& topic : app::topicWindows()) {
         if (!topic.create)
             continue;
-        ChildWindow* window = main.openTopicWindow(topic.slot);
+        app::ChildWindow* window = main.openTopicWindow(topic.slot);
         if (!window)
             continue;
         const QString name = window->objectName();
@@ -242,11 +242,11 @@ int main(int argc, char** argv)
         if (name == QLatin1String("Tdisequasecondogrado")) {
             // The picture saved as an SVG drawing, and the printed page as PDF: scripts/screenshots
             // turns them into PNG files with renderers of their own.
-            using PictureExport::FileType;
+            using app::PictureExport::FileType;
             for (const auto& [file, type] : {std::pair("Tdisequasecondogrado_saved.svg", FileType::Svg),
                                              std::pair("Tdisequasecondogrado_printed.pdf", FileType::Pdf)}) {
                 const QString path = QDir(outputFolder).filePath(QString::fromLatin1(file));
-                const QString problem = PictureExport::saveFile(*window, path, type);
+                const QString problem = app::PictureExport::saveFile(*window, path, type);
                 if (!problem.isEmpty())
                     std::fprintf(stderr, "%s\n", qPrintable(problem));
                 else
@@ -277,33 +277,33 @@ int main(int argc, char** argv)
     }
 
     // The help window on one topic, as F1 or a help button opens it.
-    HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 305);
-    if (HelpWindow* help = HelpWindow::instance()) {
+    platform::HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 305);
+    if (platform::HelpWindow* help = platform::HelpWindow::instance()) {
         help->resize(600, 860);
         save(help, QStringLiteral("help_window"));
-        HelpWindow::closeInstance();
+        platform::HelpWindow::closeInstance();
     }
 
     {
-        Tinfo about(&main);
+        app::Tinfo about(&main);
         about.show();
         save(&about, QStringLiteral("about_window"));
         about.close();
     }
     {
         // The calculator after an evaluation, with something in its memory.
-        TCalcola calculator(&main);
+        app::TCalcola calculator(&main);
         calculator.show();
         for (const char* key : {"Button2", "Button13", "Button19", "Button11", "Button5", "Button15", "Button33", "Button18",
                                 "Button3", "Button22", "Button1", "Button17", "Button6", "Button15"})
             calculator.key(QLatin1String(key))->click();
         save(&calculator, QStringLiteral("TCalcola"));
         calculator.close();
-        calculatorState() = CalculatorState();
+        app::calculatorState() = app::CalculatorState();
     }
     {
         // The coefficient dialog with the quadratic example, then with two fields in error.
-        Timmettedati dialog(&main, {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"),
+        app::Timmettedati dialog(&main, {QStringLiteral("4"), QStringLiteral("-2 * (sqrt(3) + sqrt(2))"),
                                     QStringLiteral("sqrt(6)")});
         dialog.show();
         save(&dialog, QStringLiteral("Timmettedati"));
@@ -317,7 +317,7 @@ int main(int argc, char** argv)
         // The notice for a settings file that cannot be written, in French (its longest message).
         const unsigned char language = app::CurrentLanguage;
         app::CurrentLanguage = app::French;
-        Tversione notice(&main, app::programText(app::ProgramText::SettingsNotSaved),
+        app::Tversione notice(&main, app::programText(app::ProgramText::SettingsNotSaved),
                          QStringLiteral("/home/eleve/.config/trigtutor/Angolario.cfg"));
         notice.show();
         save(&notice, QStringLiteral("Tversione_settings"));

@@ -16,27 +16,27 @@ namespace {
 
 void solidPen(QPainter& painter, const QColor& colour, int width)
 {
-    painter.setPen(picturePen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(platform::picturePen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 void dottedWhitePen(QPainter& painter)
 {
-    painter.setPen(picturePen(Colors::clWhite, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(platform::picturePen(Colors::clWhite, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 void drawCircle(QPainter& painter, const AnglePicture& picture)
 {
     const QPoint c = picture.centre();
     const int r = picture.radius;
-    painter.setPen(picturePen(Colors::clWhite));
+    painter.setPen(platform::picturePen(Colors::clWhite));
     painter.setBrush(Colors::clBlack);
-    drawBoxEllipse(painter, c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+    platform::drawBoxEllipse(painter, c.x() - r, c.y() - r, c.x() + r, c.y() + r);
 }
 
 void drawAxes(QPainter& painter, const AnglePicture& picture)
 {
     const QPoint c = picture.centre();
-    painter.setPen(picturePen(Colors::clGray));
+    painter.setPen(platform::picturePen(Colors::clGray));
     painter.drawLine(picture.axisLeft(), c.y(), picture.axisRight(), c.y());
     painter.drawLine(c.x(), picture.axisTop(), c.x(), picture.axisBottom());
 }
@@ -46,7 +46,7 @@ void drawArrowheads(QPainter& painter, const AnglePicture& picture)
     const QPoint c = picture.centre();
     const int right = picture.axisRight();
     const int top = picture.axisTop();
-    painter.setPen(picturePen(Colors::clGray));
+    painter.setPen(platform::picturePen(Colors::clGray));
     painter.setBrush(Colors::clGray);
     painter.drawPolygon(QPolygon({QPoint(right - 4, c.y() - 3), QPoint(right, c.y()), QPoint(right - 4, c.y() + 3)}));
     painter.drawPolygon(QPolygon({QPoint(c.x() - 3, top + 4), QPoint(c.x(), top), QPoint(c.x() + 3, top + 4)}));
@@ -57,7 +57,7 @@ void drawName(QPainter& painter, const QFontMetrics& metrics, int x, int y, cons
 {
     const QRect box(x, y, metrics.horizontalAdvance(name), metrics.height());
     painter.fillRect(box, Colors::clBlack);
-    painter.setPen(picturePen(Colors::clWhite));
+    painter.setPen(platform::picturePen(Colors::clWhite));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
 }
 
@@ -110,7 +110,7 @@ void drawAngle(QPainter& painter, const AnglePicture& picture, int degrees, cons
     if (style.arcDivisor > 0) {
         const int boxRadius = picture.radius / style.arcDivisor;
         const long double arcRadius = static_cast<long double>(picture.radius) / style.arcDivisor;
-        drawCounterClockwiseArc(painter, c.x() - boxRadius, c.y() - boxRadius, c.x() + boxRadius, c.y() + boxRadius,
+        platform::drawCounterClockwiseArc(painter, c.x() - boxRadius, c.y() - boxRadius, c.x() + boxRadius, c.y() + boxRadius,
                                 QPoint(c.x() + picture.radius, c.y()), pointAt(picture, degrees, arcRadius));
     }
 

@@ -10,6 +10,8 @@
 #include "platform/updown.h"
 #include "texts/text_tables.h"
 
+namespace angles {
+
 namespace {
 
 constexpr int Panel1Height = 25;
@@ -27,7 +29,7 @@ const angles::AngleWindowDesign Design{.controlBarName = "barrasotto",
 
 }  // namespace
 
-Triduci::Triduci(const TopicWindow& topic) : AngleWindow(topic, Design)
+Triduci::Triduci(const app::TopicWindow& topic) : AngleWindow(topic, Design)
 {
     Panel1 = new QFrame(client());
     Panel1->setObjectName("Panel1");
@@ -109,3 +111,5 @@ void Triduci::tracciaClick()
     DrawAngleParts(alfa, Colors::clRed, Colors::clFuchsia, 1);
     DrawAnglePending = true;
 }
+
+}  // namespace angles

@@ -5,10 +5,12 @@
 
 class QFrame;
 
+namespace angles {
+
 class Triduci : public angles::AngleWindow {
     Q_OBJECT
 public:
-    explicit Triduci(const TopicWindow& topic);
+    explicit Triduci(const app::TopicWindow& topic);
 
     void tracciaClick() override;
     // The paint handler: the background picture again, which erases any angle drawn.
@@ -31,3 +33,5 @@ private:
     bool DrawAnglePending = true;
     int alfa = 0;
 };
+
+}  // namespace angles

@@ -48,7 +48,7 @@ QToolButton* makeToolButton(QWidget* parent, const char* name, int image)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(ImageList::mainList().icon(image));
+    button->setIcon(app::ImageList::mainList().icon(image));
     button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);
     Keyboard::makeReachable(button);
@@ -62,8 +62,8 @@ int screenWidth()
 
 }  // namespace
 
-AngleWindow::AngleWindow(const TopicWindow& topic, const AngleWindowDesign& design)
-    : ChildWindow(topic), m_design(design)
+AngleWindow::AngleWindow(const app::TopicWindow& topic, const AngleWindowDesign& design)
+    : app::ChildWindow(topic), m_design(design)
 {
     // The two-press drawings build the picture step by step: kept while the window is seen.
     setKeeping(Keeping::WhileSeen);
@@ -94,7 +94,7 @@ AngleWindow::AngleWindow(const TopicWindow& topic, const AngleWindowDesign& desi
     angolo->setText(QString::number(design.position));
     Bars::paintWith(angolo, Colors::clBlack, Colors::clWhite);
 
-    pangolo = new UpDown(ToolBar1);
+    pangolo = new platform::UpDown(ToolBar1);
     pangolo->setObjectName("pangolo");
     pangolo->setRange(design.minimum, design.maximum);
     pangolo->setPosition(design.position);
@@ -102,9 +102,9 @@ AngleWindow::AngleWindow(const TopicWindow& topic, const AngleWindowDesign& desi
     pangolo->setFixedSize(pangolo->sizeHint().width(), angolo->sizeHint().height());
     pangolo->setBuddy(angolo);
     // The up-down shows its position in angolo.
-    connect(pangolo, &UpDown::clicked, this, [this] { angolo->setText(QString::number(pangolo->position())); });
+    connect(pangolo, &platform::UpDown::clicked, this, [this] { angolo->setText(QString::number(pangolo->position())); });
 
-    traccia = makeToolButton(ToolBar1, "traccia", ImageList::Draw);
+    traccia = makeToolButton(ToolBar1, "traccia", app::ImageList::Draw);
     connect(traccia, &QToolButton::clicked, this, [this] { tracciaClick(); });
     QToolButton* aiuto = makeHelpButton(ToolBar1);
 
@@ -153,7 +153,7 @@ QLabel* AngleWindow::makeBevel1Label(const char* name)
 
 QLabel* AngleWindow::makeLabel(QFrame* bevel, const char* name, bool symbol)
 {
-    QLabel* label = symbol ? new SymbolLabel(client()) : new QLabel(client());
+    QLabel* label = symbol ? new platform::SymbolLabel(client()) : new QLabel(client());
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(symbol ? Fonts::symbol(LabelPixelSize, true) : Fonts::sansSerif(LabelPixelSize, true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -171,11 +171,11 @@ void AngleWindow::placeInBevel1(QLabel* label, int numerator, int denominator)
 
 void AngleWindow::createLayout(int label2Numerator, int label2Denominator)
 {
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     for (QWidget* control : {static_cast<QWidget*>(helpButton()), static_cast<QWidget*>(pangolo),
                              static_cast<QWidget*>(quadrante), static_cast<QWidget*>(traccia)})
         control->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
-    sotto->setFixedHeight(std::max(app::BottomBarHeight, 0));
+    sotto->setFixedHeight(std::max(app::windowMetrics().bottomBarHeight, 0));
     client()->layout()->activate();
 
     const int w = clientWidth();

@@ -15,7 +15,9 @@ class QLineEdit;
 class QToolBar;
 class QToolButton;
 class QWidget;
+namespace platform {
 class UpDown;
+}
 
 namespace angles {
 
@@ -33,7 +35,7 @@ struct AngleWindowDesign {
     const char* mostraCaption = "";
 };
 
-class AngleWindow : public ChildWindow {
+class AngleWindow : public app::ChildWindow {
     Q_OBJECT
 public:
     // One press of traccia.
@@ -54,7 +56,7 @@ public:
     QToolBar* ToolBar1;
     QComboBox* quadrante;
     QLineEdit* angolo;
-    UpDown* pangolo;
+    platform::UpDown* pangolo;
     QToolButton* traccia;
     QFrame* sotto;
     QFrame* Bevel1;
@@ -66,7 +68,7 @@ public:
     QLabel* Label6;
 
 protected:
-    AngleWindow(const TopicWindow& topic, const AngleWindowDesign& design);
+    AngleWindow(const app::TopicWindow& topic, const AngleWindowDesign& design);
 
     // The creation steps both windows share: bounds, cursors, bevels and their labels (Label2
     // at Bevel1's height times label2Numerator div label2Denominator), the radius, the hints

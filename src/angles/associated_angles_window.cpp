@@ -9,6 +9,8 @@
 #include "platform/updown.h"
 #include "texts/text_tables.h"
 
+namespace angles {
+
 namespace {
 
 const angles::AngleWindowDesign Design{.controlBarName = "ControlBar1",
@@ -24,7 +26,7 @@ const angles::AngleWindowDesign Design{.controlBarName = "ControlBar1",
 
 }  // namespace
 
-Tarchi::Tarchi(const TopicWindow& topic) : AngleWindow(topic, Design)
+Tarchi::Tarchi(const app::TopicWindow& topic) : AngleWindow(topic, Design)
 {
     for (int item = 0; item < angles::AssociatedItemCount; ++item)
         quadrante->addItem(angles::associatedItemText(item));
@@ -58,3 +60,5 @@ void Tarchi::tracciaClick()
     drawAngles({{a, angles::AngleStyle{Colors::clWhite, Colors::clYellow, 2, 3}},
                 {associated.angle, angles::AngleStyle{Colors::clFuchsia, Colors::clRed, 2, 2}}});
 }
+
+}  // namespace angles

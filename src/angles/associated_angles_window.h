@@ -3,10 +3,12 @@
 // angles b, each press of traccia writes the identities of b through a and draws both angles.
 #include "angles/angle_window.h"
 
+namespace angles {
+
 class Tarchi : public angles::AngleWindow {
     Q_OBJECT
 public:
-    explicit Tarchi(const TopicWindow& topic);
+    explicit Tarchi(const app::TopicWindow& topic);
 
     void tracciaClick() override;
 
@@ -15,3 +17,5 @@ protected:
     // The background picture again; any angle drawn before is erased.
     void FormPaint() override;
 };
+
+}  // namespace angles

@@ -5,6 +5,8 @@
 
 #include "platform/symbol_font.h"
 
+namespace angles {
+
 namespace {
 
 // Shows the items of the open list in the Symbol font's letters.
@@ -13,7 +15,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant& value, const QLocale& locale) const override
     {
-        return symbolFontText(QStyledItemDelegate::displayText(value, locale));
+        return platform::symbolFontText(QStyledItemDelegate::displayText(value, locale));
     }
 };
 
@@ -31,6 +33,8 @@ void SymbolComboBox::paintEvent(QPaintEvent*)
     QStyleOptionComboBox option;
     initStyleOption(&option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    option.currentText = symbolFontText(option.currentText);
+    option.currentText = platform::symbolFontText(option.currentText);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
+
+}  // namespace angles

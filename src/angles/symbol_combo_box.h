@@ -3,6 +3,8 @@
 // and show the Greek ones ("  90°  -  α "), in the closed box and in the open list alike.
 #include <QComboBox>
 
+namespace angles {
+
 class SymbolComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -11,3 +13,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace angles

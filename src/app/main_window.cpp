@@ -41,8 +41,6 @@
 #include "shell/window_registry.h"
 
 namespace app {
-QString ApplicationTitle = QStringLiteral("Angolario");
-}  // namespace app
 
 namespace {
 QPointer<Tangolario>& theMainWindow()
@@ -313,7 +311,7 @@ void Tangolario::rebuildWindowList()
 
 void Tangolario::FormCreate()
 {
-    app::SplashTicks = 0;
+    m_splashTicks = 0;
     resize(445, 280);
     const QRect screen = Desktop::screenGeometry(this);
     move((screen.width() - width()) / 2, (screen.height() - height()) * 5 / 12);
@@ -342,8 +340,10 @@ void Tangolario::FormCreate()
     m_items.value("Lingua1")->setIcon(ImageList::mainList().icon(m_languageImage));
     ApplyLanguageTexts();
 
-    app::WorkAreaHeight = height();
-    app::WorkAreaWidth = width();
+    app::WindowMetrics sizes = app::windowMetrics();
+    sizes.workAreaHeight = height();
+    sizes.workAreaWidth = width();
+    app::setWindowMetrics(sizes);
     ScreenCursors::registerPointingHand();
 
     Imatem->setCursor(Qt::BlankCursor);
@@ -375,9 +375,9 @@ void Tangolario::loadFlagPicture()
 void Tangolario::ApplyLanguageTexts()
 {
     const int language = app::CurrentLanguage;
-    app::ApplicationTitle = app::TitleTexts.text(app::Title::Program, language);
-    setWindowTitle(app::ApplicationTitle);
-    Accessibility::setTexts(this, app::ApplicationTitle, app::programText(app::ProgramText::MainWindowKeys));
+    const QString title = app::TitleTexts.text(app::Title::Program, language);
+    setWindowTitle(title);
+    Accessibility::setTexts(this, title, app::programText(app::ProgramText::MainWindowKeys));
     Help::setApplicationHelpFile(
         (app::TitleTexts.text(app::Title::HelpBaseName, language) + QStringLiteral(".hlp")).left(64));
     for (int row = 0; row < 32; ++row)
@@ -402,8 +402,8 @@ void Tangolario::Timer3Timer()
 {
     if (m_splashFinished || !Timer3)
         return;
-    ++app::SplashTicks;
-    if (app::SplashTicks > 40) {
+    ++m_splashTicks;
+    if (m_splashTicks > 40) {
         Label2->show();
         Label3->show();
         Timer3->stop();
@@ -417,8 +417,8 @@ void Tangolario::Timer1Timer()
 {
     if (m_splashFinished || !Timer1)
         return;
-    ++app::SplashTicks;
-    if (app::SplashTicks > 65)
+    ++m_splashTicks;
+    if (m_splashTicks > 65)
         endSplash();
 }
 
@@ -452,9 +452,10 @@ void Tangolario::endSplash()
 
     const QFontMetrics metrics(font());
     const int textHeight = metrics.height();
-    app::BottomBarHeight = 2 * textHeight;
-    app::BarPanelHeight = textHeight + 4;
-    app::BarPanelTop = (app::BottomBarHeight - app::BarPanelHeight) / 2;
+    app::WindowMetrics sizes = app::windowMetrics();
+    sizes.bottomBarHeight = 2 * textHeight;
+    sizes.barPanelHeight = textHeight + 4;
+    sizes.barPanelTop = (sizes.bottomBarHeight - sizes.barPanelHeight) / 2;
 
     menuBar()->show();
     showMaximized();
@@ -466,9 +467,10 @@ void Tangolario::endSplash()
     // The window system may make a window larger than its screen says it is (a screen of no
     // size); the work area never exceeds the screen.
     const QSize client = m_mdi->viewport()->size().boundedTo(screen.size());
-    app::WorkAreaHeight = std::max(0, client.height() - 4);
-    app::WorkAreaWidth = std::max(0, client.width() - 4);
-    Immatem->setGeometry(0, 0, app::WorkAreaWidth, app::WorkAreaHeight + 3);
+    sizes.workAreaHeight = std::max(0, client.height() - 4);
+    sizes.workAreaWidth = std::max(0, client.width() - 4);
+    app::setWindowMetrics(sizes);
+    Immatem->setGeometry(0, 0, sizes.workAreaWidth, sizes.workAreaHeight + 3);
     Immatem->lower();
 
     Desktop::movePointer(mapToGlobal(QPoint(client.width() / 2, client.height() / 10)));
@@ -493,7 +495,7 @@ ChildWindow* Tangolario::openTopicWindow(int slot)
     const TopicWindow* topic = topicForSlot(slot);
     if (!topic || !topic->create)
         return nullptr;
-    if (!app::WindowClosed[std::size_t(slot)]) {
+    if (!app::windowClosed(slot)) {
         if (ChildWindow* open = app::openChildWindow(slot)) {
             m_mdi->setActiveSubWindow(open);
             open->raise();
@@ -658,7 +660,7 @@ void Tangolario::Caricaunaltraversione1Click()
         altraClick();
         return;
     }
-    Tversione notice(this);
+    Tversione notice(this, app::refusedFileName());
     notice.exec();
 }
 
@@ -678,3 +680,5 @@ void Tangolario::closeEvent(QCloseEvent* event)
     FormClose();
     QMainWindow::closeEvent(event);
 }
+
+}  // namespace app

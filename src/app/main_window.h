@@ -12,6 +12,9 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
+
+namespace app {
+
 class ChildWindow;
 
 // A picture shown centred at the top of its area, taking no mouse input.
@@ -56,6 +59,8 @@ public:
     void setLanguageFileChooser(std::function<QString()> chooser) { m_chooseLanguageFile = std::move(chooser); }
     // The settings file read at start and written back at close (app::settingsFileToUse).
     QString settingsPath() const { return m_settingsPath; }
+    // Ticks counted by the splash timers.
+    int splashTicks() const { return m_splashTicks; }
 
     // Menu handlers.
     void Calcolatrice1Click();
@@ -122,9 +127,7 @@ private:
     QRect m_workingBounds;
     std::function<QString()> m_chooseLanguageFile;
     QString m_settingsPath;
+    unsigned char m_splashTicks = 0;
 };
 
-namespace app {
-// The application title (the main window's caption, "Angolario" at start).
-extern QString ApplicationTitle;
 }  // namespace app

@@ -14,6 +14,8 @@
 #include "solvers/linear/linear_window.h"
 #include "solvers/quadratic/quadratic_window.h"
 
+namespace app {
+
 namespace {
 
 template <class Window>
@@ -39,10 +41,10 @@ const std::vector<TopicWindow>& topicWindows()
          .create = make<Tftrigon>},
         {.slot = 21, .className = "Triduci", .helpContext = 302,
          .menu = Topics, .menuItem = "Riduzionequadrante1", .lineBefore = true, .menuRow = 17,
-         .create = make<Triduci>},
+         .create = make<angles::Triduci>},
         {.slot = 3, .className = "Tarchi", .helpContext = 303,
          .menu = Topics, .menuItem = "Archiassociati1", .menuRow = 18,
-         .create = make<Tarchi>},
+         .create = make<angles::Tarchi>},
         {.slot = 6, .className = "Tequa", .helpContext = 305,
          .menu = Equations, .menuItem = "Equazionielementari1", .menuRow = 19,
          .exerciseFamily = family(Family::Elementary), .inequalities = false,
@@ -107,3 +109,5 @@ std::vector<int> helpContexts()
     contexts.erase(std::unique(contexts.begin(), contexts.end()), contexts.end());
     return contexts;
 }
+
+}  // namespace app

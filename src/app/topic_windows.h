@@ -5,6 +5,8 @@
 
 #include "shell/topic_window.h"
 
+namespace app {
+
 const std::vector<TopicWindow>& topicWindows();
 // The topic of a slot, or null.
 const TopicWindow* topicForSlot(int slot);
@@ -16,3 +18,5 @@ const TopicWindow* topicForExercises(int family, bool inequalities);
 // Every help context the program opens, in increasing order: the program's own
 // (Help::contextNumbers()) and the topic windows'.
 std::vector<int> helpContexts();
+
+}  // namespace app

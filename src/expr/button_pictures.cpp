@@ -8,7 +8,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 
-namespace ButtonPictures {
+namespace app::ButtonPictures {
 namespace {
 
 QIcon picture(int width, int height, const std::function<void(QPainter&)>& draw)
@@ -80,4 +80,4 @@ QIcon radians()
     });
 }
 
-}  // namespace ButtonPictures
+}  // namespace app::ButtonPictures

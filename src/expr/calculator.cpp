@@ -22,6 +22,8 @@
 #include "shell/program_texts.h"
 #include "texts/text_tables.h"
 
+namespace app {
+
 namespace {
 
 constexpr int HelpContext = 101;
@@ -131,7 +133,7 @@ TCalcola::TCalcola(QWidget* owner)
 
     // The two unit buttons: exactly one is down.
     gradi->setGeometry(KeyLeft + 3 * ColumnPitch, 70, KeyWidth, 26);
-    gradi->setText(symbolFontText(QStringLiteral("a")) + QChar(0x00B0));
+    gradi->setText(platform::symbolFontText(QStringLiteral("a")) + QChar(0x00B0));
     gradi->setFont(Fonts::symbol(14, true));
     SpeedButton2->setGeometry(KeyLeft + 4 * ColumnPitch, 70, KeyWidth, 26);
     SpeedButton2->setIcon(ButtonPictures::radians());
@@ -168,7 +170,7 @@ TCalcola::TCalcola(QWidget* owner)
         }
     }
     OKBtn->setDefault(true);
-    m_keys.value(QStringLiteral("Button19"))->setText(symbolFontText(QStringLiteral("p")));
+    m_keys.value(QStringLiteral("Button19"))->setText(platform::symbolFontText(QStringLiteral("p")));
     m_keys.value(QStringLiteral("Button19"))->setFont(Fonts::symbol(15, true));
     m_keys.value(QStringLiteral("BitBtn1"))->setIcon(ButtonPictures::squareRoot());
     m_keys.value(QStringLiteral("BitBtn1"))->setIconSize(QSize(28, 18));
@@ -234,16 +236,16 @@ void TCalcola::FormActivate()
     // Back to degrees; the degree button goes down too, so the buttons never contradict the label.
     gradi->setChecked(true);
     risulta->setText(app::commonText(app::Common::Degrees));
-    app::AngleFactor = app::DegreesAngleFactor;
+    calculatorState().AngleFactor = app::DegreesAngleFactor;
 }
 
 void TCalcola::gradiClick()
 {
     if (gradi->isChecked()) {
-        app::AngleFactor = app::DegreesAngleFactor;
+        calculatorState().AngleFactor = app::DegreesAngleFactor;
         risulta->setText(app::commonText(app::Common::Degrees));
     } else {
-        app::AngleFactor = app::RadiansAngleFactor;
+        calculatorState().AngleFactor = app::RadiansAngleFactor;
         risulta->setText(app::commonText(app::Common::Radians));
     }
 }
@@ -302,7 +304,7 @@ void TCalcola::evaluate(const QString& text)
         erisultato->clear();
         return;
     }
-    const app::Evaluation evaluation = app::EvaluateExpression(text);
+    const app::Evaluation evaluation = app::EvaluateExpression(text, state.AngleFactor);
     if (!evaluation.ok) {
         state.lastSucceeded = false;
         Desktop::messageBeep();
@@ -331,3 +333,5 @@ void TCalcola::OKBtnClick()
 {
     accept();
 }
+
+}  // namespace app

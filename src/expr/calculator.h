@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QMap>
 
+#include "maths/evaluator.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
@@ -11,11 +13,15 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 
-// The calculator's values that outlive the window: the memory and the last result.
+namespace app {
+
+// The calculator's values that outlive the window: the memory, the last result and the angle
+// unit, whose factor the calculator and the coefficient dialog evaluate typed expressions with.
 struct CalculatorState {
     long double memory = 0.0L;
     long double lastResult = 0.0L;
     bool lastSucceeded = false;
+    float AngleFactor = DegreesAngleFactor;  // degrees from the start
 };
 CalculatorState& calculatorState();
 
@@ -56,3 +62,5 @@ private:
     QPushButton* OKBtn;
     QMap<QString, QAbstractButton*> m_keys;
 };
+
+}  // namespace app

@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "expr/button_pictures.h"
+#include "expr/calculator.h"
 #include "expr/typed_expression.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
@@ -16,6 +17,8 @@
 #include "platform/help.h"
 #include "platform/hints.h"
 #include "texts/text_tables.h"
+
+namespace app {
 
 namespace {
 
@@ -152,7 +155,7 @@ void Timmettedati::fieldChange(int field)
     const QString text = m_fields[size_t(field)]->text();
     const app::Evaluation evaluation = text.isEmpty()
                                            ? app::Evaluation{false, 0.0L, app::EvaluatorMessages::EmptyText}
-                                           : app::EvaluateExpression(text);
+                                           : app::EvaluateExpression(text, calculatorState().AngleFactor);
     m_expressions[size_t(field)] = text;
     if (evaluation.ok)
         m_values[size_t(field)] = evaluation.value;
@@ -223,3 +226,5 @@ CoefficientDialogOutcome runCoefficientDialog(QWidget* owner, const std::array<Q
         outcome.confirmed = dialog.values();
     return outcome;
 }
+
+}  // namespace app

@@ -15,6 +15,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
+namespace app {
+
 // The results the dialog closes with.
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
@@ -76,3 +78,5 @@ struct CoefficientDialogOutcome {
 // What a coefficient window's data button does: creates the dialog on the window's expressions,
 // owned by `owner`, gives its buttons cursor 5, runs it modally and destroys it.
 CoefficientDialogOutcome runCoefficientDialog(QWidget* owner, const std::array<QString, 3>& expressions);
+
+}  // namespace app

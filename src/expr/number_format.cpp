@@ -5,6 +5,8 @@
 #include <cstring>
 #include <locale.h>
 
+namespace app {
+
 namespace {
 
 // printf in the C locale, whatever locale the program runs in.
@@ -62,3 +64,5 @@ std::string calculatorNumberText(long double v)
     std::snprintf(text, sizeof text, "%.10Lf", v);
     return text;
 }
+
+}  // namespace app

@@ -2,12 +2,10 @@
 
 namespace app {
 
-float AngleFactor = DegreesAngleFactor;
-
-Evaluation EvaluateExpression(const QString& text)
+Evaluation EvaluateExpression(const QString& text, float angleFactor)
 {
     return EvaluateExpression(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())),
-                              AngleFactor);
+                              angleFactor);
 }
 
 QString evaluatorMessageText(const Evaluation& evaluation)

@@ -1,18 +1,15 @@
 #pragma once
-// Expressions typed in the program's fields: the angle unit the calculator chooses for every
-// evaluation, the text of a field evaluated with it, and the message shown for a failure.
+// Expressions typed in the program's fields: the text of a field evaluated with an angle factor
+// (the calculator's angle unit), and the message shown for a failure.
 #include <QString>
 
 #include "maths/evaluator.h"
 
 namespace app {
 
-// The angle factor the calculator sets (degrees or radians) and every typed expression is
-// evaluated with; degrees from the start.
-extern float AngleFactor;
-
-// Evaluates the text of a field with the current AngleFactor.
-Evaluation EvaluateExpression(const QString& text);
+// Evaluates the text of a field with the angle factor given (DegreesAngleFactor or
+// RadiansAngleFactor).
+Evaluation EvaluateExpression(const QString& text, float angleFactor);
 
 // The message of a failed evaluation as text for labels and fields (empty after a success).
 QString evaluatorMessageText(const Evaluation& evaluation);

@@ -37,7 +37,7 @@ void arrowHead(QPainter& painter, QPoint tip, Pointing pointing)
     else
         head << tip << QPoint(tip.x() - 3, tip.y() + 5) << QPoint(tip.x() + 3, tip.y() + 5);
     painter.save();
-    painter.setPen(picturePen(Colors::clWhite, 1));
+    painter.setPen(platform::picturePen(Colors::clWhite, 1));
     painter.setBrush(Colors::clWhite);
     painter.drawPolygon(head);
     painter.restore();
@@ -59,12 +59,12 @@ QPen thickPen(TrigFunction function)
 // The construction lines: dotted while the radius turns, solid on the last step.
 QPen constructionPen(int step)
 {
-    return picturePen(Colors::clWhite, 1, step < LastStep ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
+    return platform::picturePen(Colors::clWhite, 1, step < LastStep ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
 }
 
 QPen greyPen()
 {
-    return picturePen(Colors::clGray, 1);
+    return platform::picturePen(Colors::clGray, 1);
 }
 
 int sideOf(int pixels)
@@ -196,9 +196,9 @@ void drawCircle(QPainter& painter, const GraphGeometry& g)
     const int cy = g.cy();
     painter.save();
     painter.setBrush(Colors::clBlack);
-    painter.setPen(picturePen(Colors::clWhite, 1));
+    painter.setPen(platform::picturePen(Colors::clWhite, 1));
     painter.setFont(labelFont());
-    drawBoxEllipse(painter, w / 8, cy - w / 8, 3 * w / 8, cy + w / 8);
+    platform::drawBoxEllipse(painter, w / 8, cy - w / 8, 3 * w / 8, cy + w / 8);
     painter.drawLine(w / 10, cy, 2 * w / 5, cy);
     textOut(painter, 2 * w / 5, cy, QStringLiteral("x"));
     yLetter(painter, w / 4, cy - 3 * w / 20);
@@ -229,7 +229,7 @@ void drawGraphAxes(QPainter& painter, const GraphGeometry& g)
     const int left = g.graphLeft();
     painter.save();
     painter.fillRect(QRect(QPoint(w / 2, 0), QPoint(w, g.height)), Colors::clBlack);
-    painter.setPen(picturePen(Colors::clWhite, 1));
+    painter.setPen(platform::picturePen(Colors::clWhite, 1));
     painter.drawLine(left, cy - 3 * w / 20, left, cy + 3 * w / 20);
     painter.drawLine(left, cy, 9 * w / 10, cy);
     const int twoPi = g.graphX(2 * 80);
@@ -241,8 +241,8 @@ void drawGraphAxes(QPainter& painter, const GraphGeometry& g)
     yLetter(painter, left, cy - 3 * w / 20);
     const int labelTop = cy + painter.fontMetrics().height();
     painter.setFont(Fonts::symbol(Fonts::scaled(13), true));
-    textOut(painter, twoPi, labelTop, symbolFontText(QStringLiteral("2p")));
-    textOut(painter, pi, labelTop, symbolFontText(QStringLiteral("p")));
+    textOut(painter, twoPi, labelTop, platform::symbolFontText(QStringLiteral("2p")));
+    textOut(painter, pi, labelTop, platform::symbolFontText(QStringLiteral("p")));
     arrowHead(painter, QPoint(9 * w / 10, cy), Pointing::Right);
     arrowHead(painter, QPoint(left, cy - 3 * w / 20), Pointing::Up);
     painter.restore();
@@ -268,7 +268,7 @@ void drawStepOnCircle(QPainter& painter, const QImage& circleBitmap, const Graph
     painter.setClipRect(g.leftHalf(), Qt::IntersectClip);
     drawCleanCircle(painter, circleBitmap, g);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(picturePen(Colors::clWhite, 1));
+    painter.setPen(platform::picturePen(Colors::clWhite, 1));
     painter.drawLine(p, centre);
 
     const bool tangentExtension = shown(picture, TrigFunction::Tangent) && step > 40 && step < 120;
@@ -282,8 +282,8 @@ void drawStepOnCircle(QPainter& painter, const QImage& circleBitmap, const Graph
     // which has no mark (the arc helper would draw the whole circle for it).
     const bool zeroAngle = now.sy == 0 && now.cx > 0 && step < LastStep;
     if (g.radius / 4 > 0 && !zeroAngle) {
-        painter.setPen(picturePen(Colors::clWhite, 1));
-        drawCounterClockwiseArc(painter, centre, g.radius / 4, QPoint(x0 + g.radius, cy), p);
+        painter.setPen(platform::picturePen(Colors::clWhite, 1));
+        platform::drawCounterClockwiseArc(painter, centre, g.radius / 4, QPoint(x0 + g.radius, cy), p);
     }
 
     for (TrigFunction function : DrawingOrder)
@@ -305,7 +305,7 @@ void drawStepOnGraph(QPainter& painter, const GraphGeometry& g, const StepPictur
         const std::optional<int> before = graphValue(function, picture.previous, g.radius);
         if (!v || !before)
             continue;
-        painter.setPen(picturePen(functionColour(function), 1));
+        painter.setPen(platform::picturePen(functionColour(function), 1));
         painter.drawLine(g.graphX(step - 1), cy - *before, g.graphX(step), cy - *v);
     }
     painter.restore();

@@ -71,7 +71,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 }  // namespace
 
-Tftrigon::Tftrigon(const TopicWindow& topic) : ChildWindow(topic)
+Tftrigon::Tftrigon(const app::TopicWindow& topic) : app::ChildWindow(topic)
 {
     // The animation builds its picture step by step: the window keeps it while it is seen.
     setKeeping(Keeping::WhileSeen);
@@ -105,7 +105,7 @@ void Tftrigon::buildControls()
     nfunz->setReadOnly(true);
     nfunz->setAlignment(Qt::AlignCenter);
     nfunz->setFixedWidth(24);
-    pnumfunz = new UpDown(ToolBar1);
+    pnumfunz = new platform::UpDown(ToolBar1);
     pnumfunz->setObjectName("pnumfunz");
     pnumfunz->setRange(1, 2);
     pnumfunz->setPosition(1);
@@ -126,7 +126,7 @@ void Tftrigon::buildControls()
     continua = toolButton(ToolBar1, "continua");
     aggiorna = toolButton(ToolBar1, "aggiorna");
     aggiorna->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    aggiorna->setIcon(ImageList::mainList().icon(ImageList::NewFunction));
+    aggiorna->setIcon(app::ImageList::mainList().icon(app::ImageList::NewFunction));
     QToolButton* aiuto = makeHelpButton(ToolBar1);
 
     ToolBar1->addWidget(paus);
@@ -170,7 +170,7 @@ void Tftrigon::buildControls()
 
     connect(paus, &QToolButton::clicked, this, [this] { pausClick(); });
     connect(veloci, &QSlider::valueChanged, this, [this] { velociChange(); });
-    connect(pnumfunz, &UpDown::clicked, this, [this] {
+    connect(pnumfunz, &platform::UpDown::clicked, this, [this] {
         nfunz->setText(QString::number(pnumfunz->position()));
         pnumfunzClick();
     });
@@ -201,7 +201,7 @@ void Tftrigon::FormCreate()
         control->setCursor(hand);
 
     // 2. Bounds and layout; timer, scale and radius.
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     const int w = clientWidth();
     const int h = clientHeight();
     m_geometry = GraphGeometry::forClient(w, h);
@@ -242,10 +242,10 @@ void Tftrigon::layOutBottomBar()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    const int barHeight = app::BottomBarHeight;
+    const int barHeight = app::windowMetrics().bottomBarHeight;
     sotto->setGeometry(0, h - barHeight, w, barHeight);
-    const int top = app::BarPanelTop;
-    const int height = app::BarPanelHeight;
+    const int top = app::windowMetrics().barPanelTop;
+    const int height = app::windowMetrics().barPanelHeight;
     Panel4->setGeometry(8, top, 170, height);
     Panel2->setGeometry(186, top, 140, height);
     Panel3->setGeometry(334, top, 140, height);
@@ -334,10 +334,10 @@ void Tftrigon::completeSurface(QImage& surface)
 void Tftrigon::showSurface(QPainter& painter, const QRegion& region)
 {
     if (!m_circleStep) {
-        ChildWindow::showSurface(painter, region);
+        app::ChildWindow::showSurface(painter, region);
         return;
     }
-    ChildWindow::showSurface(painter, region - m_geometry.leftHalf());
+    app::ChildWindow::showSurface(painter, region - m_geometry.leftHalf());
     plainPainter(painter);
     for (const QRect& rect : region & m_geometry.leftHalf()) {
         painter.setClipRect(rect);
@@ -538,7 +538,7 @@ void Tftrigon::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    ChildWindow::keyPressEvent(event);
+    app::ChildWindow::keyPressEvent(event);
 }
 
 void Tftrigon::normaleClick()

@@ -19,16 +19,18 @@ class QSlider;
 class QTimer;
 class QToolBar;
 class QToolButton;
+namespace platform {
 class UpDown;
+}
 
 namespace graphs {
 class ApplicationHintWatcher;
 }
 
-class Tftrigon : public ChildWindow {
+class Tftrigon : public app::ChildWindow {
     Q_OBJECT
 public:
-    explicit Tftrigon(const TopicWindow& topic);
+    explicit Tftrigon(const app::TopicWindow& topic);
     ~Tftrigon() override;
 
     // Handlers.
@@ -96,7 +98,7 @@ private:
     QToolButton* paus = nullptr;
     QSlider* veloci = nullptr;
     QLineEdit* nfunz = nullptr;
-    UpDown* pnumfunz = nullptr;
+    platform::UpDown* pnumfunz = nullptr;
     QComboBox* tipofunz1 = nullptr;
     QComboBox* tipofunz2 = nullptr;
     QButtonGroup* modes = nullptr;

@@ -17,7 +17,7 @@ namespace {
 // the window answers them as it answers the mouse.
 class UpDownInterface : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit UpDownInterface(UpDown* upDown) : QAccessibleWidget(upDown, QAccessible::SpinBox) {}
+    explicit UpDownInterface(platform::UpDown* upDown) : QAccessibleWidget(upDown, QAccessible::SpinBox) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -35,7 +35,7 @@ public:
     void doAction(const QString& name) override
     {
         if (upDown()->isEnabled() && (name == increaseAction() || name == decreaseAction()))
-            upDown()->click(name == increaseAction() ? UpDown::Button::Up : UpDown::Button::Down);
+            upDown()->click(name == increaseAction() ? platform::UpDown::Button::Up : platform::UpDown::Button::Down);
         else
             QAccessibleWidget::doAction(name);
     }
@@ -54,7 +54,7 @@ public:
     QVariant minimumStepSize() const override { return upDown()->increment(); }
 
 private:
-    UpDown* upDown() const { return static_cast<UpDown*>(widget()); }
+    platform::UpDown* upDown() const { return static_cast<platform::UpDown*>(widget()); }
 };
 
 const char* const kReadingOrder = "readsInReadingOrder";
@@ -91,8 +91,8 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("Accessibility::PictureElement") && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    if (className == QLatin1String("UpDown") && object->isWidgetType())
-        return new UpDownInterface(static_cast<UpDown*>(object));
+    if (className == QLatin1String("platform::UpDown") && object->isWidgetType())
+        return new UpDownInterface(static_cast<platform::UpDown*>(object));
     if (object->isWidgetType() && object->property(kReadingOrder).toBool())
         return new ReadingOrderInterface(static_cast<QWidget*>(object));
     return nullptr;

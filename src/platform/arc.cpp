@@ -5,6 +5,8 @@
 
 #include "maths/angles.h"
 
+namespace platform {
+
 ArcAngles counterClockwiseArcAngles(QPointF centre, QPoint start, QPoint end)
 {
     const double sx = start.x() - centre.x(), sy = centre.y() - start.y();
@@ -51,3 +53,5 @@ void drawBoxEllipse(QPainter& painter, int left, int top, int right, int bottom)
 {
     painter.drawEllipse(QRectF(left, top, right - left, bottom - top));
 }
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 
+namespace platform {
+
 // Draws the arc of the ellipse inscribed in the box from (left, top) to (right, bottom)
 // (right and bottom excluded, as the window system's ellipses are), counter-clockwise on the
 // screen, from the direction of `start` to the direction of `end` (both seen from the box
@@ -23,3 +25,5 @@ struct ArcAngles {
     double spanDegrees;
 };
 ArcAngles counterClockwiseArcAngles(QPointF centre, QPoint start, QPoint end);
+
+}  // namespace platform

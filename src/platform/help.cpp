@@ -144,7 +144,7 @@ void setViewer(Viewer v)
 
 Viewer defaultViewer()
 {
-    return [](const Request& request) { HelpWindow::showRequest(request.fileName, request.context); };
+    return [](const Request& request) { platform::HelpWindow::showRequest(request.fileName, request.context); };
 }
 
 const std::vector<int>& contextNumbers()

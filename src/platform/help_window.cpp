@@ -16,6 +16,8 @@
 #include "platform/help.h"
 #include "platform/keyboard.h"
 
+namespace platform {
+
 namespace {
 
 QPointer<HelpWindow>& theWindow()
@@ -246,3 +248,5 @@ void HelpWindow::placeBesideTheProgram()
     move(qMax(area.left(), area.right() + 1 - this->width() - 16),
          area.top() + qMax(0, (area.height() - this->height()) / 6));
 }
+
+}  // namespace platform

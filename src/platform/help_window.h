@@ -9,6 +9,8 @@ class QTextBrowser;
 class QToolButton;
 class QUrl;
 
+namespace platform {
+
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -49,3 +51,5 @@ private:
     bool m_placed = false;
     QMetaObject::Connection m_ownerHidden;
 };
+
+}  // namespace platform

@@ -7,6 +7,8 @@
 
 #include "platform/accessibility.h"
 
+namespace platform {
+
 inline QPen picturePen(const QColor& colour, qreal width = 1, Qt::PenStyle style = Qt::SolidLine,
                        Qt::PenCapStyle cap = Qt::SquareCap, Qt::PenJoinStyle join = Qt::BevelJoin)
 {
@@ -15,3 +17,5 @@ inline QPen picturePen(const QColor& colour, qreal width = 1, Qt::PenStyle style
     pen.setCosmetic(width <= 1);
     return pen;
 }
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+namespace platform {
+
 namespace {
 
 QChar symbolFor(QChar latin)
@@ -70,3 +72,5 @@ void SymbolLabel::paintEvent(QPaintEvent*)
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     painter.drawText(area, int(alignment()) | Qt::TextSingleLine, symbolFontText(text()));
 }
+
+}  // namespace platform

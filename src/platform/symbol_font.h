@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QString>
 
+namespace platform {
+
 // The text as the Symbol font shows it.
 QString symbolFontText(const QString& latin);
 // The same text as a reader takes it: the Greek capitals that only look like Latin ones (the K of
@@ -21,3 +23,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace platform

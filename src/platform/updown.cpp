@@ -8,6 +8,8 @@
 
 #include "platform/accessibility.h"
 
+namespace platform {
+
 namespace {
 constexpr int kSmallest = -32768;  // the position is a signed 16-bit value
 constexpr int kLargest = 32767;
@@ -263,3 +265,5 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace platform

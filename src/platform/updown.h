@@ -20,6 +20,8 @@
 
 class QToolButton;
 
+namespace platform {
+
 class UpDown : public QWidget {
     Q_OBJECT
 public:
@@ -90,3 +92,5 @@ private:
     bool m_wrap = false;
     bool m_keyHeld = false;
 };
+
+}  // namespace platform

@@ -41,9 +41,9 @@ namespace {
 
 using app::ProgramText;
 
-std::function<ChildWindow*(Family, bool)>& solverOpener()
+std::function<app::ChildWindow*(Family, bool)>& solverOpener()
 {
-    static std::function<ChildWindow*(Family, bool)> opener;
+    static std::function<app::ChildWindow*(Family, bool)> opener;
     return opener;
 }
 
@@ -125,12 +125,12 @@ constexpr int TextPixels = 15;
 
 }  // namespace
 
-void setSolverOpener(std::function<ChildWindow*(Family family, bool inequality)> opener)
+void setSolverOpener(std::function<app::ChildWindow*(Family family, bool inequality)> opener)
 {
     solverOpener() = std::move(opener);
 }
 
-PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic)
+PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow(topic)
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
@@ -216,7 +216,7 @@ PracticeWindow::PracticeWindow(const TopicWindow& topic) : ChildWindow(topic)
 
 void PracticeWindow::FormCreate()
 {
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(app::programText(ProgramText::Practice));
     // The four lists say what they choose, for the hints and for screen readers.
     const QString relationName =
@@ -312,11 +312,11 @@ void PracticeWindow::checkClick()
     redraw();
 }
 
-ChildWindow* PracticeWindow::showMeClick()
+app::ChildWindow* PracticeWindow::showMeClick()
 {
     if (!solverOpener())
         return nullptr;
-    ChildWindow* window = solverOpener()(m_exercise.family, m_exercise.isInequality());
+    app::ChildWindow* window = solverOpener()(m_exercise.family, m_exercise.isInequality());
     if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
         solver->showExercise(m_exercise.function, m_exercise.values(), m_exercise.alphaDeg);
     return window;

@@ -22,12 +22,12 @@ namespace practice {
 // Opens (or brings forward) the solver window of the equations or inequalities of a family and
 // gives it back; the main window sets it from the topic windows' records, so that "Show me" can
 // open a solver window.
-void setSolverOpener(std::function<ChildWindow*(Family family, bool inequality)> opener);
+void setSolverOpener(std::function<app::ChildWindow*(Family family, bool inequality)> opener);
 
-class PracticeWindow : public ChildWindow {
+class PracticeWindow : public app::ChildWindow {
     Q_OBJECT
 public:
-    explicit PracticeWindow(const TopicWindow& topic);
+    explicit PracticeWindow(const app::TopicWindow& topic);
 
     QWidget* controlBar;
     QToolBar* ToolBar1;
@@ -53,7 +53,7 @@ public:
     void newExerciseClick();          // a new exercise of the chosen kind, with a new seed
     void seedEntered();               // the exercise of the seed typed in `seed`
     void checkClick();                // reads `answer` and gives the verdict
-    ChildWindow* showMeClick();       // the solver window of the exercise, or null
+    app::ChildWindow* showMeClick();       // the solver window of the exercise, or null
     void worksheetClick();            // asks for the sheet, then for the file
 
     // The request of the tool bar's choices.

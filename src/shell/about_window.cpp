@@ -18,6 +18,8 @@
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
 
+namespace app {
+
 namespace {
 
 QPixmap programPicture(int size)
@@ -242,3 +244,5 @@ void Tinfo::mouseMoveEvent(QMouseEvent* event)
     setLinkHovered(false);
     QDialog::mouseMoveEvent(event);
 }
+
+}  // namespace app

@@ -9,6 +9,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
+namespace app {
+
 class Tinfo : public QDialog {
     Q_OBJECT
 public:
@@ -40,3 +42,5 @@ private:
     QLabel* Label4;
     QPushButton* BitBtn1;
 };
+
+}  // namespace app

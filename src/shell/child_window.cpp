@@ -30,6 +30,8 @@
 #include "shell/window_registry.h"
 #include "texts/text_tables.h"
 
+namespace app {
+
 // The client area: shows the window's surface, and resizes it with itself.
 class ClientArea : public QWidget {
 public:
@@ -80,7 +82,7 @@ ChildWindow::ChildWindow(const TopicWindow& topic)
     setWidget(m_client);
     Hints::setWindowHints(this, app::ShowHints);
     if (slot() >= 1 && slot() <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(slot())] = false;
+        app::setWindowClosed(slot(), false);
         app::setOpenChildWindow(slot(), this);
     }
     connect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
@@ -110,7 +112,7 @@ ChildWindow::~ChildWindow()
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, &ChildWindow::onWindowStateChanged);
     // A window destroyed without closing (the main window going away) still frees its slot.
     if (!m_closed && slot() >= 1 && slot() <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(slot())] = true;
+        app::setWindowClosed(slot(), true);
         app::setOpenChildWindow(slot(), nullptr);
     }
 }
@@ -207,7 +209,7 @@ void ChildWindow::nameControls()
     using app::ProgramText;
     Accessibility::setTexts(this, windowTitle(), programText(ProgramText::WindowKeys));
     Accessibility::setTexts(m_picture, programText(ProgramText::PictureName), m_picture->accessibleDescription());
-    for (UpDown* upDown : findChildren<UpDown*>()) {
+    for (platform::UpDown* upDown : findChildren<platform::UpDown*>()) {
         // The arrows name what they do, and describe the up-down they belong to.
         const QString owner = upDown->accessibleName();
         Accessibility::setTexts(upDown->upButton(), programText(ProgramText::IncreaseArrow), owner);
@@ -432,8 +434,8 @@ QStringList ChildWindow::labelLines(const QList<const QLabel*>& labels) const
         if (!label || !label->isVisibleTo(m_client) || label->text().trimmed().isEmpty())
             continue;
         QString text = label->text();
-        if (qobject_cast<const SymbolLabel*>(label))
-            text = symbolFontReading(text);
+        if (qobject_cast<const platform::SymbolLabel*>(label))
+            text = platform::symbolFontReading(text);
         pieces.push_back({QRect(label->mapTo(m_client, QPoint(0, 0)), label->size()), text.trimmed()});
     }
     std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {
@@ -490,7 +492,7 @@ void ChildWindow::closeEvent(QCloseEvent* event)
     FormClose();
     m_closed = true;
     if (slot() >= 1 && slot() <= app::WindowSlotCount) {
-        app::WindowClosed[std::size_t(slot())] = true;
+        app::setWindowClosed(slot(), true);
         app::setOpenChildWindow(slot(), nullptr);
     }
     scheduleReview();
@@ -510,3 +512,5 @@ void ChildWindow::onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStat
     else if (wasActive && !isActive)
         FormDeactivate();
 }
+
+}  // namespace app

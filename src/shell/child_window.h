@@ -10,7 +10,6 @@
 
 #include "shell/topic_window.h"
 
-class ClientArea;
 namespace Accessibility {
 class PictureElement;
 }
@@ -18,6 +17,10 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
+
+namespace app {
+
+class ClientArea;
 
 class ChildWindow : public QMdiSubWindow {
     Q_OBJECT
@@ -186,3 +189,5 @@ private:
     bool m_closed = false;
     int m_formPaintCount = 0;
 };
+
+}  // namespace app

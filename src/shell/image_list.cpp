@@ -6,6 +6,8 @@
 
 #include "maths/angles.h"
 
+namespace app {
+
 namespace {
 
 QImage blank()
@@ -218,3 +220,5 @@ int ImageList::setLanguageFlag(const QIcon& icon)
         m_icons[std::size_t(m_languageFlag)] = icon;
     return m_languageFlag;
 }
+
+}  // namespace app

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <vector>
 
+namespace app {
+
 class ImageList {
 public:
     static ImageList& mainList();
@@ -34,3 +36,5 @@ private:
 
 // The built-in pictures, drawn once.
 QImage drawMenuPicture(int index);
+
+}  // namespace app

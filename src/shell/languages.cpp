@@ -11,10 +11,23 @@
 namespace app {
 
 QString LanguageFileName;
-QString RefusedFileName;
 QStringList LanguageLines;
-bool LanguageFileAccepted = true;
 SettingsRecord StoredSettings;
+
+namespace {
+QString RefusedFileName;
+bool LanguageFileAccepted = true;
+}  // namespace
+
+QString refusedFileName()
+{
+    return RefusedFileName;
+}
+
+bool languageFileAccepted()
+{
+    return LanguageFileAccepted;
+}
 
 int languageForLocale(int id, int current)
 {

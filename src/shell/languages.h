@@ -14,13 +14,16 @@ enum LanguageSlot : unsigned char {
 };
 
 extern QString LanguageFileName;   // path of the loaded language file (up to 250 characters)
-extern QString RefusedFileName;    // path of the last file refused from the menu
 extern QStringList LanguageLines;  // the lines of the language file in use
-extern bool LanguageFileAccepted;
 // The record as read at start (or made from the locale when there was no settings file).
 extern SettingsRecord StoredSettings;
 
 inline constexpr int LanguageFileNameMax = 250;
+
+// The path of the last file refused from the menu (empty at start).
+QString refusedFileName();
+// Whether the last language file read was accepted (true at start).
+bool languageFileAccepted();
 
 // The language a locale number asks for, or `current` for a locale the program does not know.
 int languageForLocale(int localeId, int current);
@@ -40,7 +43,7 @@ QString languageFileFolder();
 QString defaultLanguageFile(int slot);
 
 // Reads a language file chosen by the user: true and the tables filled when it is accepted
-// (the language is then 3); false when refused, with nothing changed but RefusedFileName.
+// (the language is then 3); false when refused, with nothing changed but refusedFileName().
 bool loadChosenLanguageFile(const QString& path);
 
 // Writes the settings when the program closes, if anything is to be remembered, making the

@@ -13,6 +13,8 @@
 #include "shell/languages.h"
 #include "texts/text_tables.h"
 
+namespace app {
+
 namespace {
 QPixmap warningPicture()
 {
@@ -36,8 +38,8 @@ QString fileNameOnly(const QString& path)
 }
 }  // namespace
 
-Tversione::Tversione(QWidget* owner)
-    : Tversione(owner, app::commonText(app::Common::CannotOpenFile), fileNameOnly(app::RefusedFileName))
+Tversione::Tversione(QWidget* owner, const QString& refusedFile)
+    : Tversione(owner, app::commonText(app::Common::CannotOpenFile), fileNameOnly(refusedFile))
 {
 }
 
@@ -101,3 +103,5 @@ void Tversione::mousePressEvent(QMouseEvent* event)
     Desktop::messageBeep();
     QDialog::mousePressEvent(event);
 }
+
+}  // namespace app

@@ -6,11 +6,13 @@
 class QLabel;
 class QPushButton;
 
+namespace app {
+
 class Tversione : public QDialog {
     Q_OBJECT
 public:
-    // Names the refused language file (RefusedFileName).
-    explicit Tversione(QWidget* owner);
+    // Names the refused language file.
+    Tversione(QWidget* owner, const QString& refusedFile);
     // Shows a message of its own and the path of the file it is about.
     Tversione(QWidget* owner, const QString& message, const QString& path);
     void BitBtn1Click();
@@ -27,3 +29,5 @@ private:
     QLabel* Label2;
     QPushButton* BitBtn1;
 };
+
+}  // namespace app

@@ -27,7 +27,7 @@
 #include "shell/program_texts.h"
 #include "texts/text_tables.h"
 
-namespace PictureExport {
+namespace app::PictureExport {
 
 namespace {
 
@@ -446,4 +446,4 @@ void copyCommand(ChildWindow* window)
         copyToClipboard(*window);
 }
 
-}  // namespace PictureExport
+}  // namespace app::PictureExport

@@ -9,12 +9,15 @@
 #include <functional>
 #include <optional>
 
-class ChildWindow;
 class QPainter;
 class QRectF;
 class QWidget;
 
-namespace PictureExport {
+namespace app {
+class ChildWindow;
+}
+
+namespace app::PictureExport {
 
 // What a saved file holds: the picture at the window's device resolution or at twice it, the
 // picture as an SVG drawing, or the printed page as PDF.
@@ -45,4 +48,4 @@ void copyCommand(ChildWindow* window);
 using FileChooser = std::function<QString(ChildWindow* window, const QString& proposed, FileType& type)>;
 void setFileChooser(FileChooser chooser);
 
-}  // namespace PictureExport
+}  // namespace app::PictureExport

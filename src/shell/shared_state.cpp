@@ -3,11 +3,23 @@
 namespace app {
 
 bool ShowHints = true;
-int WorkAreaWidth = 0;
-int WorkAreaHeight = 0;
-int BottomBarHeight = 0;
-int BarPanelHeight = 0;
-int BarPanelTop = 0;
-unsigned char SplashTicks = 0;
+
+namespace {
+WindowMetrics& metricsRecord()
+{
+    static WindowMetrics metrics;
+    return metrics;
+}
+}  // namespace
+
+const WindowMetrics& windowMetrics()
+{
+    return metricsRecord();
+}
+
+void setWindowMetrics(const WindowMetrics& metrics)
+{
+    metricsRecord() = metrics;
+}
 
 }  // namespace app

@@ -1,5 +1,5 @@
 #pragma once
-// Program-wide state owned by the main window and read by the child windows, and the maker's
+// The hint setting, the sizes the main window measures for the child windows, and the maker's
 // addresses.
 
 namespace app {
@@ -7,15 +7,18 @@ namespace app {
 // Whether windows show their tool-tip hints when they are created (remembered in the settings).
 extern bool ShowHints;
 
-// Geometry every child window lays itself out from, computed by the main window.
-extern int WorkAreaWidth;    // client width of the maximised main window minus 4
-extern int WorkAreaHeight;   // client height of the maximised main window minus 4
-extern int BottomBarHeight;  // 2 x the height of the text "I"; a child window's bottom bar
-extern int BarPanelHeight;   // the height of "I" + 4; the panel inside that bar
-extern int BarPanelTop;      // (BottomBarHeight - BarPanelHeight) div 2
-
-// Ticks counted by the splash timers.
-extern unsigned char SplashTicks;
+// The sizes every child window lays itself out from, measured by the main window.
+struct WindowMetrics {
+    int workAreaWidth = 0;    // client width of the maximised main window minus 4
+    int workAreaHeight = 0;   // client height of the maximised main window minus 4
+    int bottomBarHeight = 0;  // 2 x the height of the text "I"; a child window's bottom bar
+    int barPanelHeight = 0;   // the height of "I" + 4; the panel inside that bar
+    int barPanelTop = 0;      // (bottomBarHeight - barPanelHeight) div 2
+};
+// The sizes as last measured (all 0 before the main window measures them).
+const WindowMetrics& windowMetrics();
+// Stores them: the main window once it has measured, or whatever makes windows without one.
+void setWindowMetrics(const WindowMetrics& metrics);
 
 // The maker's addresses.
 inline const char* const MakerMail = "mailto:info@trig-tutor.example";

@@ -6,6 +6,8 @@
 // practice window opens the solver window whose record names the exercise's kind.
 #include "shell/program_texts.h"
 
+namespace app {
+
 class ChildWindow;
 
 // The menu a topic window's item stands in: the topic menu (Angolario1), Equazioni1 or
@@ -31,3 +33,5 @@ struct TopicWindow {
     // Makes the window from its record.
     ChildWindow* (*create)(const TopicWindow& topic) = nullptr;
 };
+
+}  // namespace app

@@ -27,9 +27,25 @@ bool validSlot(int slot)
 {
     return slot >= 1 && slot <= WindowSlotCount;
 }
+// One flag per slot, true while its window is not open; index 0 is unused and stays true.
+std::array<bool, WindowSlotCount + 1> WindowClosed = allTrue();
 }  // namespace
 
-std::array<bool, WindowSlotCount + 1> WindowClosed = allTrue();
+bool windowClosed(int slot)
+{
+    return !validSlot(slot) || WindowClosed[std::size_t(slot)];
+}
+
+void setWindowClosed(int slot, bool closed)
+{
+    if (validSlot(slot))
+        WindowClosed[std::size_t(slot)] = closed;
+}
+
+void resetWindowSlots()
+{
+    WindowClosed = allTrue();
+}
 
 ChildWindow* openChildWindow(int slot)
 {

@@ -4,14 +4,19 @@
 #include <QPointer>
 #include <array>
 
-class ChildWindow;
 class QWidget;
 
 namespace app {
 
+class ChildWindow;
+
 inline constexpr int WindowSlotCount = 36;
-// Index 1..36 are the slots; index 0 is unused and stays true.
-extern std::array<bool, WindowSlotCount + 1> WindowClosed;
+// Whether the window of a slot (1..36) is not open; true for any other number.
+bool windowClosed(int slot);
+// Marks the window of a slot open (false) or closed (true); other numbers are ignored.
+void setWindowClosed(int slot, bool closed);
+// Every slot closed, as at start.
+void resetWindowSlots();
 
 // The open instance of a slot, or null.
 ChildWindow* openChildWindow(int slot);

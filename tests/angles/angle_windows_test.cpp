@@ -48,11 +48,11 @@ protected:
         EXPECT_NE(window, nullptr);
         return window;
     }
-    Triduci* openReduction(unsigned char language = app::Italian) { return open<Triduci>("Riduzionequadrante1", language); }
-    Tarchi* openAssociated(unsigned char language = app::Italian) { return open<Tarchi>("Archiassociati1", language); }
+    angles::Triduci* openReduction(unsigned char language = app::Italian) { return open<angles::Triduci>("Riduzionequadrante1", language); }
+    angles::Tarchi* openAssociated(unsigned char language = app::Italian) { return open<angles::Tarchi>("Archiassociati1", language); }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 template <class T>
@@ -77,7 +77,7 @@ void press(QWidget* window)
 // Steps the up-down one press at a time to the angle, as a student would.
 void stepTo(QWidget* window, int angle)
 {
-    auto* updown = control<UpDown>(window, "pangolo");
+    auto* updown = control<platform::UpDown>(window, "pangolo");
     for (int guard = 0; updown->position() != angle && guard < 400; ++guard)
         updown->position() < angle ? updown->stepUp() : updown->stepDown();
     EXPECT_EQ(control<QLineEdit>(window, "angolo")->text(), QString::number(angle));
@@ -105,26 +105,26 @@ TEST_F(AngleWindows, OpenOnceFromTheMenuAndCloseTheirSlots)
         main->menuItem(QString::fromLatin1(c.menuItem))->trigger();
         main->menuItem(QString::fromLatin1(c.menuItem))->trigger();
         processEvents();
-        ChildWindow* window = app::openChildWindow(c.slot);
+        app::ChildWindow* window = app::openChildWindow(c.slot);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->objectName(), QString::fromLatin1(c.className));
         EXPECT_EQ(window->windowTitle(), QString::fromUtf8(c.italianCaption));
-        EXPECT_FALSE(app::WindowClosed[std::size_t(c.slot)]);
+        EXPECT_FALSE(app::windowClosed(c.slot));
         EXPECT_FALSE(main->backgroundPicture()->isVisible());
         int instances = 0;
-        for (ChildWindow* child : main->findChildren<ChildWindow*>())
+        for (app::ChildWindow* child : main->findChildren<app::ChildWindow*>())
             instances += child->objectName() == QString::fromLatin1(c.className);
         EXPECT_EQ(instances, 1);
         window->close();
         processEvents();
-        EXPECT_TRUE(app::WindowClosed[std::size_t(c.slot)]);
+        EXPECT_TRUE(app::windowClosed(c.slot));
         EXPECT_TRUE(main->backgroundPicture()->isVisible());
     }
 }
 
 TEST_F(AngleWindows, ReductionControlsAndFirstTexts)
 {
-    Triduci* w = openReduction();
+    angles::Triduci* w = openReduction();
     auto* quadrante = control<QComboBox>(w, "quadrante");
     EXPECT_EQ(quadrante->count(), 2);
     EXPECT_EQ(quadrante->itemText(0), QStringLiteral("1° quadrante"));
@@ -136,7 +136,7 @@ TEST_F(AngleWindows, ReductionControlsAndFirstTexts)
     EXPECT_EQ(angolo->text(), QStringLiteral("150"));
     EXPECT_TRUE(angolo->isReadOnly());
     EXPECT_EQ(angolo->width(), 29);
-    auto* pangolo = control<UpDown>(w, "pangolo");
+    auto* pangolo = control<platform::UpDown>(w, "pangolo");
     EXPECT_EQ(pangolo->minimum(), 91);
     EXPECT_EQ(pangolo->maximum(), 359);
     EXPECT_EQ(pangolo->position(), 150);
@@ -158,12 +158,12 @@ TEST_F(AngleWindows, ReductionControlsAndFirstTexts)
 
 TEST_F(AngleWindows, TextsInEnglishAndFrench)
 {
-    Triduci* reduction = openReduction(app::English);
+    angles::Triduci* reduction = openReduction(app::English);
     EXPECT_EQ(reduction->windowTitle(), QStringLiteral("Corresponding acute angle"));
     EXPECT_EQ(text(reduction, "Label2"), QStringLiteral("alfa = 30°       1st quadrant"));
     EXPECT_EQ(text(reduction, "Label4"), QStringLiteral("sin (150)"));
     EXPECT_EQ(control<QLineEdit>(reduction, "angolo")->toolTip(), QStringLiteral("angle"));
-    EXPECT_EQ(control<UpDown>(reduction, "pangolo")->toolTip(), QStringLiteral("angle"));
+    EXPECT_EQ(control<platform::UpDown>(reduction, "pangolo")->toolTip(), QStringLiteral("angle"));
     EXPECT_EQ(control<QToolButton>(reduction, "traccia")->toolTip(), QStringLiteral("draw"));
     EXPECT_EQ(control<QToolButton>(reduction, "aiuto")->toolTip(), QStringLiteral("help"));
     control<QComboBox>(reduction, "quadrante")->setCurrentIndex(1);
@@ -174,7 +174,7 @@ TEST_F(AngleWindows, TextsInEnglishAndFrench)
     main->Chiudetutte1Click();
     processEvents();
 
-    Tarchi* associated = openAssociated(app::French);
+    angles::Tarchi* associated = openAssociated(app::French);
     EXPECT_EQ(associated->windowTitle(), QStringLiteral("Arcs associés"));
     EXPECT_EQ(control<QToolButton>(associated, "traccia")->toolTip(), QStringLiteral("tracer"));
     press(associated);
@@ -183,7 +183,7 @@ TEST_F(AngleWindows, TextsInEnglishAndFrench)
 
 TEST_F(AngleWindows, AssociatedControlsAndFirstTexts)
 {
-    Tarchi* w = openAssociated();
+    angles::Tarchi* w = openAssociated();
     auto* quadrante = control<QComboBox>(w, "quadrante");
     ASSERT_EQ(quadrante->count(), 8);
     const char* items[] = {"  90°  -  a ", "  90°  +  a ", " 180°  -  a ", " 180°  +  a ",
@@ -193,22 +193,22 @@ TEST_F(AngleWindows, AssociatedControlsAndFirstTexts)
     EXPECT_EQ(quadrante->width(), 95);
     EXPECT_EQ(control<QLineEdit>(w, "angolo")->text(), QStringLiteral("50"));
     EXPECT_EQ(control<QLineEdit>(w, "angolo")->width(), 24);
-    auto* pangolo = control<UpDown>(w, "pangolo");
+    auto* pangolo = control<platform::UpDown>(w, "pangolo");
     EXPECT_EQ(pangolo->minimum(), 0);
     EXPECT_EQ(pangolo->maximum(), 90);
     EXPECT_EQ(pangolo->position(), 50);
     EXPECT_TRUE(pangolo->wrap());
     EXPECT_NE(w->findChild<QWidget*>("ControlBar1"), nullptr);
     EXPECT_EQ(w->findChild<QWidget*>("Panel1"), nullptr);
-    EXPECT_EQ(control<QFrame>(w, "sotto")->height(), app::BottomBarHeight);
+    EXPECT_EQ(control<QFrame>(w, "sotto")->height(), app::windowMetrics().bottomBarHeight);
     EXPECT_EQ(control<QMenu>(w, "PopupMenu1")->actions().value(0)->text(), QStringLiteral("mostra suggerimenti"));
     EXPECT_EQ(Help::helpContext(w), 303);
 
     // a and its associated angle are set in the Symbol font: the text stays Latin.
-    EXPECT_NE(qobject_cast<SymbolLabel*>(control<QLabel>(w, "Label1")), nullptr);
+    EXPECT_NE(qobject_cast<platform::SymbolLabel*>(control<QLabel>(w, "Label1")), nullptr);
     EXPECT_EQ(text(w, "Label1"), QStringLiteral(" a  =  50°"));
     EXPECT_EQ(text(w, "Label2"), QStringLiteral("  90°  -  a   =  40°"));
-    EXPECT_EQ(symbolFontText(text(w, "Label1")), QStringLiteral(" α  =  50°"));
+    EXPECT_EQ(platform::symbolFontText(text(w, "Label1")), QStringLiteral(" α  =  50°"));
     for (const char* label : {"Label4", "Label5", "Label6"})
         EXPECT_TRUE(text(w, label).isEmpty()) << label;
 }
@@ -228,7 +228,7 @@ TEST_F(AngleWindows, UpDownsWrapAtBothEnds)
         angles::AngleWindow* w = c.reduction ? static_cast<angles::AngleWindow*>(openReduction())
                                              : static_cast<angles::AngleWindow*>(openAssociated());
         stepTo(w, c.from);
-        auto* updown = control<UpDown>(w, "pangolo");
+        auto* updown = control<platform::UpDown>(w, "pangolo");
         c.up ? updown->stepUp() : updown->stepDown();
         EXPECT_EQ(updown->position(), c.to);
         EXPECT_EQ(control<QLineEdit>(w, "angolo")->text(), QString::number(c.to));
@@ -264,9 +264,9 @@ TEST_F(AngleWindows, ReductionThroughTheWindow)
         {91, false, "alfa = 89°       1° quadrante", nullptr, "sen (91)  =  sen (89)", "cos (91)  =  - cos (89)",
          "tan (91)  =  - tan (89)"},
     };
-    Triduci* w = openReduction();
+    angles::Triduci* w = openReduction();
     auto* quadrante = control<QComboBox>(w, "quadrante");
-    auto* pangolo = control<UpDown>(w, "pangolo");
+    auto* pangolo = control<platform::UpDown>(w, "pangolo");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.alfa);
         stepTo(w, c.alfa);
@@ -326,7 +326,7 @@ TEST_F(AngleWindows, AssociatedAnglesThroughTheWindow)
         {90, 5, " 270°  +  a  =  360°", "sen (360)  =  - cos (90)", "cos (360)  =    sen (90)",
          "tan (360)  =  - cotan (90)"},
     };
-    Tarchi* w = openAssociated();
+    angles::Tarchi* w = openAssociated();
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("a = %1, item %2").arg(c.a).arg(c.item).toStdString());
         stepTo(w, c.a);
@@ -342,7 +342,7 @@ TEST_F(AngleWindows, AssociatedAnglesThroughTheWindow)
 
 TEST_F(AngleWindows, ReductionPictureAfterEachPress)
 {
-    Triduci* w = openReduction();
+    angles::Triduci* w = openReduction();
     const angles::AnglePicture where = w->picture();
     const QPoint c = where.centre();
     const int r = where.radius;
@@ -370,7 +370,7 @@ TEST_F(AngleWindows, ReductionPictureAfterEachPress)
 
 TEST_F(AngleWindows, RepaintErasesTheAngleButKeepsTheStep)
 {
-    Triduci* w = openReduction();
+    angles::Triduci* w = openReduction();
     const angles::AnglePicture where = w->picture();
     const QPoint cosine(where.centre().x() - where.radius / 2, where.centre().y());
     stepTo(w, 300);
@@ -402,7 +402,7 @@ TEST_F(AngleWindows, RepaintErasesTheAngleButKeepsTheStep)
 
 TEST_F(AngleWindows, AssociatedPictureAndArcs)
 {
-    Tarchi* w = openAssociated();
+    angles::Tarchi* w = openAssociated();
     const angles::AnglePicture where = w->picture();
     const QPoint c = where.centre();
     const int r = where.radius;
@@ -487,7 +487,7 @@ TEST_F(AngleWindows, LabelsFitTheirBevels)
                 if (other != label)
                     EXPECT_FALSE(label->geometry().intersects(other->geometry()));
             for (const QString& text : longest)
-                EXPECT_LE(label->fontMetrics().horizontalAdvance(symbolFontText(text)), label->width());
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(platform::symbolFontText(text)), label->width());
         }
         w->close();
         processEvents();
@@ -497,7 +497,7 @@ TEST_F(AngleWindows, LabelsFitTheirBevels)
 TEST_F(AngleWindows, PictureTakenOfTheWindowKeepsTheAngle)
 {
     // A grab of the frame copies the window as it is; it is no repaint of the window's own.
-    Tarchi* w = openAssociated();
+    angles::Tarchi* w = openAssociated();
     const angles::AnglePicture where = w->picture();
     const QPoint cosine(where.centre().x() + where.radius / 2, where.centre().y());
     press(w);
@@ -519,14 +519,14 @@ TEST_F(AngleWindows, PictureTakenOfTheWindowKeepsTheAngle)
 // the circle wiped and the angles of each press.
 TEST_F(AngleWindows, PaintReplaysWhatWasDrawnSinceTheBackground)
 {
-    Triduci* reduction = openReduction();
+    angles::Triduci* reduction = openReduction();
     const QSize size(reduction->clientWidth(), reduction->clientHeight());
     reduction->tracciaClick();
     reduction->tracciaClick();
     EXPECT_EQ(recordedPicture(*reduction, size), reduction->surface().copy(QRect(QPoint(0, 0), size)));
     main->Chiudetutte1Click();
     processEvents();
-    Tarchi* associated = openAssociated();
+    angles::Tarchi* associated = openAssociated();
     associated->tracciaClick();
     EXPECT_EQ(recordedPicture(*associated, size), associated->surface().copy(QRect(QPoint(0, 0), size)));
 }

@@ -66,14 +66,14 @@ FileSizeLimit::~FileSizeLimit()
 void resetProgramState()
 {
     app::resetLanguageState();
-    app::WindowClosed.fill(true);
-    ImageList::mainList().reset();
+    app::resetWindowSlots();
+    app::ImageList::mainList().reset();
     QtTranslations::use(QString());
 }
 
-std::unique_ptr<Tangolario> makeMainWindow()
+std::unique_ptr<app::Tangolario> makeMainWindow()
 {
-    auto window = std::make_unique<Tangolario>();
+    auto window = std::make_unique<app::Tangolario>();
     window->show();
     window->finishSplash();
     processEvents();
@@ -82,7 +82,7 @@ std::unique_ptr<Tangolario> makeMainWindow()
 
 int topicSlot(const char* className)
 {
-    const TopicWindow* topic = topicForClass(className);
+    const app::TopicWindow* topic = app::topicForClass(className);
     return topic ? topic->slot : 0;
 }
 
@@ -151,7 +151,7 @@ bool colourNear(const QImage& image, int x, int y, const QColor& colour, int rad
     return false;
 }
 
-QImage recordedPicture(const ChildWindow& window, QSize size)
+QImage recordedPicture(const app::ChildWindow& window, QSize size)
 {
     QPicture picture;
     {

@@ -11,8 +11,10 @@
 
 #include <sys/resource.h>
 
+namespace app {
 class ChildWindow;
 class Tangolario;
+}
 class QWidget;
 
 // Runs a test in a fresh empty current directory, with fresh user folders (configuration, data,
@@ -50,7 +52,7 @@ private:
 };
 
 // A main window past its splash (created in the current directory).
-std::unique_ptr<Tangolario> makeMainWindow();
+std::unique_ptr<app::Tangolario> makeMainWindow();
 
 // The slot of a topic window by its class name, from its record (0 for no such window).
 int topicSlot(const char* className);
@@ -74,7 +76,7 @@ bool writeBytes(const QString& path, const QByteArray& bytes);
 // A topic window's picture for `size` recorded in a QPicture (a device that takes no cached
 // bitmaps and no bitwise-OR copies, as a printer or an SVG generator) and played back on a
 // black image of that size.
-QImage recordedPicture(const ChildWindow& window, QSize size);
+QImage recordedPicture(const app::ChildWindow& window, QSize size);
 
 // True when a pixel of the colour lies within `radius` pixels of (x, y) (logical coordinates).
 bool colourNear(const QImage& image, int x, int y, const QColor& colour, int radius = 1);

@@ -22,7 +22,7 @@ class CalculatorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        calculator = std::make_unique<TCalcola>(nullptr);
+        calculator = std::make_unique<app::TCalcola>(nullptr);
         calculator->show();
         processEvents();
     }
@@ -55,7 +55,7 @@ protected:
     }
 
     ExpressionStateScope state;
-    std::unique_ptr<TCalcola> calculator;
+    std::unique_ptr<app::TCalcola> calculator;
 };
 
 TEST_F(CalculatorTest, ResultsInDegrees)
@@ -89,7 +89,7 @@ TEST_F(CalculatorTest, RadiansButtonSetsTheFactorAndTheLabel)
 {
     EXPECT_EQ(unitLabel(), QStringLiteral("Degrees"));
     QTest::mouseClick(child<QToolButton>("SpeedButton2"), Qt::LeftButton);
-    EXPECT_EQ(app::AngleFactor, app::RadiansAngleFactor);
+    EXPECT_EQ(app::calculatorState().AngleFactor, app::RadiansAngleFactor);
     EXPECT_EQ(unitLabel(), QStringLiteral("Radians"));
     EXPECT_FALSE(child<QToolButton>("gradi")->isChecked());
     evaluate(QStringLiteral("sin(pi/2)"));
@@ -98,7 +98,7 @@ TEST_F(CalculatorTest, RadiansButtonSetsTheFactorAndTheLabel)
     EXPECT_EQ(result(), QStringLiteral("3.1415926536"));
 
     QTest::mouseClick(child<QToolButton>("gradi"), Qt::LeftButton);
-    EXPECT_EQ(app::AngleFactor, app::DegreesAngleFactor);
+    EXPECT_EQ(app::calculatorState().AngleFactor, app::DegreesAngleFactor);
     EXPECT_EQ(unitLabel(), QStringLiteral("Degrees"));
     evaluate(QStringLiteral("arccos(-1)"));
     EXPECT_EQ(result(), QStringLiteral("180.0000013943"));
@@ -107,9 +107,9 @@ TEST_F(CalculatorTest, RadiansButtonSetsTheFactorAndTheLabel)
 TEST_F(CalculatorTest, ActivationReturnsToDegreesWithTheButtons)
 {
     QTest::mouseClick(child<QToolButton>("SpeedButton2"), Qt::LeftButton);
-    ASSERT_EQ(app::AngleFactor, 1.0f);
+    ASSERT_EQ(app::calculatorState().AngleFactor, 1.0f);
     calculator->FormActivate();
-    EXPECT_EQ(app::AngleFactor, app::DegreesAngleFactor);
+    EXPECT_EQ(app::calculatorState().AngleFactor, app::DegreesAngleFactor);
     EXPECT_EQ(unitLabel(), QStringLiteral("Degrees"));
     EXPECT_TRUE(child<QToolButton>("gradi")->isChecked());
     EXPECT_FALSE(child<QToolButton>("SpeedButton2")->isChecked());
@@ -118,7 +118,7 @@ TEST_F(CalculatorTest, ActivationReturnsToDegreesWithTheButtons)
 TEST_F(CalculatorTest, UnitLabelFollowsTheLanguage)
 {
     app::CurrentLanguage = app::Italian;
-    TCalcola italian(nullptr);
+    app::TCalcola italian(nullptr);
     EXPECT_EQ(italian.windowTitle(), QStringLiteral(" Calcolatrice"));
     EXPECT_EQ(italian.findChild<QLabel*>(QStringLiteral("risulta"))->text(), QStringLiteral("Gradi"));
     QTest::mouseClick(italian.findChild<QToolButton*>(QStringLiteral("SpeedButton2")), Qt::LeftButton);
@@ -193,7 +193,7 @@ TEST_F(CalculatorTest, EqualsOnAnEmptyFieldShowsAnEmptyResult)
     EXPECT_EQ(Desktop::beepCount(), beeps);
     // An empty evaluation is not a result for the memory.
     press("Button33");
-    EXPECT_EQ(calculatorState().memory, 0.0L);
+    EXPECT_EQ(app::calculatorState().memory, 0.0L);
 }
 
 TEST_F(CalculatorTest, TypedEqualsEvaluatesLikeTheKey)
@@ -215,17 +215,17 @@ TEST_F(CalculatorTest, MemoryKeys)
     evaluate(QStringLiteral("10^7"));
     press("Button34");
     EXPECT_EQ(memoryLine(), QStringLiteral("-9.99999500000000E+0006"));
-    EXPECT_EQ(calculatorState().memory, 5.0L - 1e7L);
+    EXPECT_EQ(app::calculatorState().memory, 5.0L - 1e7L);
 
     // After a failed evaluation the memory keys do nothing.
     evaluate(QStringLiteral("1/0"));
     press("Button33");
     press("Button34");
-    EXPECT_EQ(calculatorState().memory, 5.0L - 1e7L);
+    EXPECT_EQ(app::calculatorState().memory, 5.0L - 1e7L);
     EXPECT_EQ(memoryLine(), QStringLiteral("-9.99999500000000E+0006"));
 
     press("Button35");
-    EXPECT_EQ(calculatorState().memory, 0.0L);
+    EXPECT_EQ(app::calculatorState().memory, 0.0L);
     EXPECT_EQ(memoryLine(), QString());
 }
 
@@ -236,12 +236,12 @@ TEST_F(CalculatorTest, MemorySurvivesClosing)
     calculator->close();
     calculator.reset();
 
-    TCalcola again(nullptr);
+    app::TCalcola again(nullptr);
     again.show();
     EXPECT_EQ(again.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3"));
     // The last result survives too.
     QTest::mouseClick(again.key(QStringLiteral("Button33")), Qt::LeftButton);
-    EXPECT_EQ(calculatorState().memory, 6.0L);
+    EXPECT_EQ(app::calculatorState().memory, 6.0L);
     EXPECT_EQ(again.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("6"));
 }
 
@@ -250,10 +250,10 @@ TEST_F(CalculatorTest, MemoryThatWouldOverflowIsLeftAlone)
     evaluate(QStringLiteral("EXP(2500)*EXP(2500)*EXP(2500)*EXP(2500)*EXP(1356)"));
     ASSERT_EQ(result().right(5), QStringLiteral("+4931"));
     press("Button33");
-    const long double before = calculatorState().memory;
+    const long double before = app::calculatorState().memory;
     const int beeps = Desktop::beepCount();
     press("Button33");
-    EXPECT_EQ(calculatorState().memory, before);
+    EXPECT_EQ(app::calculatorState().memory, before);
     EXPECT_EQ(Desktop::beepCount(), beeps + 1);
     EXPECT_EQ(result(), QStringLiteral("Valori troppi grandi (overflow)"));
     EXPECT_FALSE(memoryLine().contains(QStringLiteral("inf"), Qt::CaseInsensitive));
@@ -269,7 +269,7 @@ TEST_F(CalculatorTest, HelpKeyAsksForContext101)
 TEST_F(CalculatorTest, EnterPressesOffAndClosesTheCalculator)
 {
     calculator.reset();
-    TCalcola modal(nullptr);
+    app::TCalcola modal(nullptr);
     bool shown = false;
     whenModalShown([&](QWidget* dialog) {
         shown = dialog == &modal;
@@ -295,14 +295,14 @@ TEST_F(CalculatorTest, OpensModallyFromTheMainMenu)
         title = dialog->windowTitle();
         name = dialog->objectName();
         modal = dialog->isModal();
-        QTest::mouseClick(static_cast<TCalcola*>(dialog)->key(QStringLiteral("OKBtn")), Qt::LeftButton);
+        QTest::mouseClick(static_cast<app::TCalcola*>(dialog)->key(QStringLiteral("OKBtn")), Qt::LeftButton);
     });
     main->menuItem(QStringLiteral("Calcolatrice1"))->trigger();
     EXPECT_EQ(name, QStringLiteral("TCalcola"));
     EXPECT_EQ(title, QStringLiteral(" Calculator"));
     EXPECT_TRUE(modal);
     processEvents();
-    EXPECT_EQ(main->findChild<TCalcola*>(), nullptr);
+    EXPECT_EQ(main->findChild<app::TCalcola*>(), nullptr);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class CoefficientDialogTest : public ::testing::Test {
 protected:
     void open()
     {
-        dialog = std::make_unique<Timmettedati>(nullptr, expressions);
+        dialog = std::make_unique<app::Timmettedati>(nullptr, expressions);
         dialog->show();
         processEvents();
     }
@@ -53,7 +53,7 @@ protected:
     ExpressionStateScope state;
     // The expressions of the window the dialog opens for.
     std::array<QString, 3> expressions = {QuadraticExample[0], QuadraticExample[1], QuadraticExample[2]};
-    std::unique_ptr<Timmettedati> dialog;
+    std::unique_ptr<app::Timmettedati> dialog;
 };
 
 TEST_F(CoefficientDialogTest, LayoutAndTexts)
@@ -103,7 +103,7 @@ TEST_F(CoefficientDialogTest, FieldsThatKeepTheirDesignTextAreEvaluatedOnlyByOk)
     EXPECT_EQ(dialog->values()[1], 0.0L);
     EXPECT_EQ(dialog->values()[2], 0.25L);
     pressOk();
-    EXPECT_EQ(dialog->result(), mrOk);
+    EXPECT_EQ(dialog->result(), app::mrOk);
     EXPECT_EQ(dialog->values()[0], -6.0L);
     EXPECT_EQ(dialog->values()[1], 2.0L);
 }
@@ -144,7 +144,7 @@ TEST_F(CoefficientDialogTest, ErrorLineNamesTheInvalidFields)
         const int beeps = Desktop::beepCount();
         pressOk();
         EXPECT_TRUE(dialog->isVisible()) << c.line;
-        EXPECT_EQ(dialog->result(), mrNone) << c.line;
+        EXPECT_EQ(dialog->result(), app::mrNone) << c.line;
         EXPECT_TRUE(errorLine()->isVisible()) << c.line;
         EXPECT_EQ(errorLine()->text(), QLatin1String(c.line));
         EXPECT_EQ(Desktop::beepCount(), beeps + 1) << c.line;
@@ -172,7 +172,7 @@ TEST_F(CoefficientDialogTest, CorrectingAFieldAllowsOkWithoutReopening)
     EXPECT_FALSE(errorLine()->isVisible());
     pressOk();
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), mrOk);
+    EXPECT_EQ(dialog->result(), app::mrOk);
     EXPECT_EQ(dialog->values()[0], 1.0L);
 }
 
@@ -182,7 +182,7 @@ TEST_F(CoefficientDialogTest, CancelUndoesNothing)
     retype("espra", QStringLiteral("3"));
     retype("esprc", QStringLiteral("1/"));
     QTest::mouseClick(child<QPushButton>("BitBtn2"), Qt::LeftButton);
-    EXPECT_EQ(dialog->result(), mrCancel);
+    EXPECT_EQ(dialog->result(), app::mrCancel);
     EXPECT_EQ(dialog->values()[0], 3.0L);
     // "1" was valid while "1/" was being typed.
     EXPECT_EQ(dialog->values()[2], 1.0L);
@@ -203,7 +203,7 @@ TEST_F(CoefficientDialogTest, TrigonometricFieldsUseTheAngleFactor)
     EXPECT_LT(dialog->values()[0], 0.5L);
     EXPECT_GT(dialog->values()[0], 0.4999999L);
     EXPECT_GT(dialog->values()[1], 90.0L);
-    app::AngleFactor = app::RadiansAngleFactor;
+    app::calculatorState().AngleFactor = app::RadiansAngleFactor;
     pressOk();
     EXPECT_EQ(dialog->values()[0], std::sin(30.0L));
     EXPECT_EQ(dialog->values()[2], std::cos(Pi));
@@ -239,21 +239,21 @@ TEST_F(CoefficientDialogTest, RunForACoefficientWindow)
         QTest::keyClicks(b, QStringLiteral("-1,5"));
         QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     });
-    const CoefficientDialogOutcome confirmed = runCoefficientDialog(&owner, expressions);
+    const app::CoefficientDialogOutcome confirmed = app::runCoefficientDialog(&owner, expressions);
     ASSERT_TRUE(confirmed.confirmed);
     EXPECT_EQ(parent, &owner);
     EXPECT_EQ(cursorShape, ScreenCursors::cursor(ScreenCursors::PointingHand).shape());
     EXPECT_EQ((*confirmed.confirmed)[0], 4.0L);
     EXPECT_EQ((*confirmed.confirmed)[1], -1.5L);
     EXPECT_EQ(confirmed.expressions[1], QStringLiteral("-1,5"));
-    EXPECT_EQ(owner.findChild<Timmettedati*>(), nullptr);
+    EXPECT_EQ(owner.findChild<app::Timmettedati*>(), nullptr);
 
     whenModalShown([](QWidget* shown) {
         QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
     });
-    EXPECT_FALSE(runCoefficientDialog(&owner, expressions).confirmed);
+    EXPECT_FALSE(app::runCoefficientDialog(&owner, expressions).confirmed);
     whenModalShown([](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
-    EXPECT_FALSE(runCoefficientDialog(&owner, expressions).confirmed);
+    EXPECT_FALSE(app::runCoefficientDialog(&owner, expressions).confirmed);
 }
 
 }  // namespace

@@ -11,20 +11,16 @@
 class ExpressionStateScope {
 public:
     ExpressionStateScope()
-        : m_factor(app::AngleFactor),
-          m_calculator(calculatorState())
+        : m_calculator(app::calculatorState())
     {
-        app::AngleFactor = app::DegreesAngleFactor;
-        calculatorState() = CalculatorState();
+        app::calculatorState() = app::CalculatorState();
     }
     ~ExpressionStateScope()
     {
-        app::AngleFactor = m_factor;
-        calculatorState() = m_calculator;
+        app::calculatorState() = m_calculator;
     }
 
 private:
     ScratchDirectory m_scratch;
-    float m_factor;
-    CalculatorState m_calculator;
+    app::CalculatorState m_calculator;
 };

@@ -41,19 +41,19 @@ TEST(CalculatorNumberFormat, ThreeFormats)
         {0.0000123456789L, "0.0000123457"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(calculatorNumberText(c.value), c.text) << double(c.value);
+        EXPECT_EQ(app::calculatorNumberText(c.value), c.text) << double(c.value);
 }
 
 TEST(CalculatorNumberFormat, ScientificIsAlways23Characters)
 {
     for (const long double v : {1e6L, -1e6L, 9999999.99L, 1e100L, -1e-10L * 1e20L, 3e4931L})
-        EXPECT_EQ(calculatorNumberText(v).size(), 23u) << double(v);
+        EXPECT_EQ(app::calculatorNumberText(v).size(), 23u) << double(v);
 }
 
 TEST(CalculatorNumberFormat, NeverShowsInfinityOrNan)
 {
-    EXPECT_EQ(calculatorNumberText(std::numeric_limits<long double>::infinity()), "");
-    EXPECT_EQ(calculatorNumberText(std::numeric_limits<long double>::quiet_NaN()), "");
+    EXPECT_EQ(app::calculatorNumberText(std::numeric_limits<long double>::infinity()), "");
+    EXPECT_EQ(app::calculatorNumberText(std::numeric_limits<long double>::quiet_NaN()), "");
 }
 
 }  // namespace

@@ -74,10 +74,10 @@ protected:
 
     void chooseFunctions(int first, int second = -1)
     {
-        if (second >= 0 && control<UpDown>("pnumfunz")->position() == 1)
-            control<UpDown>("pnumfunz")->stepUp();
-        if (second < 0 && control<UpDown>("pnumfunz")->position() == 2)
-            control<UpDown>("pnumfunz")->stepDown();
+        if (second >= 0 && control<platform::UpDown>("pnumfunz")->position() == 1)
+            control<platform::UpDown>("pnumfunz")->stepUp();
+        if (second < 0 && control<platform::UpDown>("pnumfunz")->position() == 2)
+            control<platform::UpDown>("pnumfunz")->stepDown();
         control<QComboBox>("tipofunz1")->setCurrentIndex(first);
         if (second >= 0)
             control<QComboBox>("tipofunz2")->setCurrentIndex(second);
@@ -105,7 +105,7 @@ protected:
     bool enabled(const char* name) const { return control(name)->isEnabled(); }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
     Tftrigon* window = nullptr;
 };
 
@@ -114,9 +114,9 @@ protected:
 TEST_F(FunctionGraphsWindow, Creation)
 {
     EXPECT_EQ(window->objectName(), "Tftrigon");
-    EXPECT_FALSE(app::WindowClosed[13]);
+    EXPECT_FALSE(app::windowClosed(13));
     EXPECT_EQ(window->windowTitle(), app::titleText(app::Title::Functions));
-    EXPECT_EQ(window->geometry().size(), QSize(app::WorkAreaWidth, app::WorkAreaHeight));
+    EXPECT_EQ(window->geometry().size(), QSize(app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight));
     auto* veloci = control<QSlider>("veloci");
     EXPECT_EQ(veloci->minimum(), 5);
     EXPECT_EQ(veloci->maximum(), 195);
@@ -124,7 +124,7 @@ TEST_F(FunctionGraphsWindow, Creation)
     EXPECT_EQ(timer("cadenza")->interval(), 150);
     EXPECT_FALSE(timer("cadenza")->isActive());
     EXPECT_EQ(timer("Timer1")->interval(), 1000);
-    auto* pnumfunz = control<UpDown>("pnumfunz");
+    auto* pnumfunz = control<platform::UpDown>("pnumfunz");
     EXPECT_EQ(pnumfunz->minimum(), 1);
     EXPECT_EQ(pnumfunz->maximum(), 2);
     EXPECT_EQ(control<QLineEdit>("nfunz")->text(), "1");
@@ -147,9 +147,9 @@ TEST_F(FunctionGraphsWindow, Creation)
     EXPECT_FALSE(control("Panel2")->isHidden());
     EXPECT_FALSE(control("Panel4")->isHidden());
     EXPECT_TRUE(control("Panel3")->isHidden());
-    EXPECT_EQ(control("sotto")->height(), app::BottomBarHeight);
-    EXPECT_EQ(control("Panel4")->height(), app::BarPanelHeight);
-    EXPECT_EQ(control("Panel4")->y(), app::BarPanelTop);
+    EXPECT_EQ(control("sotto")->height(), app::windowMetrics().bottomBarHeight);
+    EXPECT_EQ(control("Panel4")->height(), app::windowMetrics().barPanelHeight);
+    EXPECT_EQ(control("Panel4")->y(), app::windowMetrics().barPanelTop);
     EXPECT_EQ(control("quadro")->geometry(), QRect(0, 0, window->clientWidth() / 2, window->clientHeight()));
     EXPECT_EQ(window->state().CircleRadius, window->clientWidth() / 8);
     EXPECT_FLOAT_EQ(window->state().GraphScale, window->clientWidth() / 440.0f);
@@ -296,7 +296,7 @@ TEST_F(FunctionGraphsWindow, OneFunctionKeepsTheSecondListOff)
 
 TEST_F(FunctionGraphsWindow, NumberOfFunctions)
 {
-    auto* pnumfunz = control<UpDown>("pnumfunz");
+    auto* pnumfunz = control<platform::UpDown>("pnumfunz");
     const struct {
         bool up;
         const char* number;
@@ -494,7 +494,7 @@ TEST_F(FunctionGraphsWindow, ClosingInMidAnimation)
     ticks(30);
     QPointer<QTimer> cadenza = timer("cadenza");
     window->close();
-    EXPECT_TRUE(app::WindowClosed[13]);
+    EXPECT_TRUE(app::windowClosed(13));
     if (cadenza)
         EXPECT_FALSE(cadenza->isActive());
     processEvents();
@@ -517,7 +517,7 @@ TEST(FunctionGraphsWindowLifetime, DestroyedWhileActiveAndAnimating)
     window->cadenzaTimer();
     ASSERT_EQ(main->mdiArea()->activeSubWindow(), window);
     delete window;
-    EXPECT_TRUE(app::WindowClosed[topicSlot("Tftrigon")]);
+    EXPECT_TRUE(app::windowClosed(topicSlot("Tftrigon")));
     EXPECT_EQ(app::openChildWindow(topicSlot("Tftrigon")), nullptr);
 }
 
@@ -525,7 +525,7 @@ TEST_F(FunctionGraphsWindow, OpensFromTheMenuOnce)
 {
     main->Chiudetutte1Click();
     processEvents();
-    EXPECT_TRUE(app::WindowClosed[topicSlot("Tftrigon")]);
+    EXPECT_TRUE(app::windowClosed(topicSlot("Tftrigon")));
     main->menuItem("Funzioni1")->trigger();
     processEvents();
     window = qobject_cast<Tftrigon*>(app::openChildWindow(topicSlot("Tftrigon")));

@@ -54,7 +54,7 @@ QString shownText(const QString& language, int context)
 QList<int> everyPage()
 {
     QList<int> pages = {0};
-    for (int context : helpContexts())
+    for (int context : app::helpContexts())
         pages << context;
     return pages;
 }
@@ -94,7 +94,7 @@ public:
     RealHelpWindow() : m_file(Help::applicationHelpFile()) { Help::setViewer(Help::defaultViewer()); }
     ~RealHelpWindow()
     {
-        HelpWindow::closeInstance();
+        platform::HelpWindow::closeInstance();
         Help::setViewer(nullptr);
         Help::setApplicationHelpFile(m_file);
         processEvents();
@@ -142,7 +142,7 @@ QUrl page(const char* language, const char* name)
 TEST(HelpPages, EveryContextHasAPageInEachLanguage)
 {
     const QList<int> expected = {4, 101, 102, 103, 105, 301, 302, 303, 304, 305, 306, 307, 308, 309, 320, 804};
-    const std::vector<int> contexts = helpContexts();
+    const std::vector<int> contexts = app::helpContexts();
     EXPECT_EQ(QList<int>(contexts.begin(), contexts.end()), expected);
     for (const QString& language : kLanguages) {
         for (int context : everyPage()) {
@@ -170,18 +170,18 @@ TEST(HelpPages, EveryContextTheProgramUsesHasAPage)
     for (QAction* action : main->findChildren<QAction*>())
         if (Help::helpContext(action) > 0)
             used.insert(Help::helpContext(action));
-    for (const TopicWindow& topic : topicWindows())
+    for (const app::TopicWindow& topic : app::topicWindows())
         used.insert(topic.helpContext);
     EXPECT_EQ(used, QSet<int>({4, 101, 102, 103, 105, 301, 302, 303, 304, 305, 306, 307, 308, 309, 320}));
     used.insert(804);  // the coefficient entry's help button
-    const std::vector<int> contexts = helpContexts();
+    const std::vector<int> contexts = app::helpContexts();
     const QSet<int> known(contexts.begin(), contexts.end());
     EXPECT_EQ(used, known);
 }
 
 TEST(HelpPages, TheContentsLinksEveryTopicAndEveryLinkLeadsToAPage)
 {
-    const std::vector<int> contexts = helpContexts();
+    const std::vector<int> contexts = app::helpContexts();
     const QSet<int> topics(contexts.begin(), contexts.end());
     for (const QString& language : kLanguages) {
         SCOPED_TRACE(language.toStdString());
@@ -283,8 +283,8 @@ TEST(HelpWindow, OpensAtTheContextInTheLanguageOfTheHelpFile)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fileName);
-        HelpWindow::showRequest(QString::fromUtf8(c.fileName), c.context);
-        HelpWindow* window = HelpWindow::instance();
+        platform::HelpWindow::showRequest(QString::fromUtf8(c.fileName), c.context);
+        platform::HelpWindow* window = platform::HelpWindow::instance();
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(window->isVisible());
         EXPECT_FALSE(window->isModal());
@@ -306,10 +306,10 @@ TEST(HelpWindow, TheHelpCommandsOpenTheWindowInTheLanguageInUse)
     RealHelpWindow real;
     Help::setApplicationHelpFile(QStringLiteral("Angulaire.hlp"));
     Help::showContext(309);
-    ASSERT_NE(HelpWindow::instance(), nullptr);
-    EXPECT_EQ(HelpWindow::instance()->source(), page("fr", "309"));
+    ASSERT_NE(platform::HelpWindow::instance(), nullptr);
+    EXPECT_EQ(platform::HelpWindow::instance()->source(), page("fr", "309"));
     Help::showContents();
-    EXPECT_EQ(HelpWindow::instance()->source(), page("fr", "contents"));
+    EXPECT_EQ(platform::HelpWindow::instance()->source(), page("fr", "contents"));
     EXPECT_EQ(Help::lastRequest().fileName, QStringLiteral("Angulaire.hlp"));
     EXPECT_EQ(helpWindowCount(), 1);
 }
@@ -327,20 +327,20 @@ TEST(HelpWindow, F1OnAControlOpensItsContext)
     processEvents();
     QTest::keyClick(button, Qt::Key_F1);
     processEvents();
-    ASSERT_NE(HelpWindow::instance(), nullptr);
-    EXPECT_EQ(HelpWindow::instance()->source(), page("it", "303"));
+    ASSERT_NE(platform::HelpWindow::instance(), nullptr);
+    EXPECT_EQ(platform::HelpWindow::instance()->source(), page("it", "303"));
 }
 
 TEST(HelpWindow, IsOneWindowBroughtBackWhenAskedAgain)
 {
     RealHelpWindow real;
-    HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 301);
-    HelpWindow* first = HelpWindow::instance();
+    platform::HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 301);
+    platform::HelpWindow* first = platform::HelpWindow::instance();
     ASSERT_NE(first, nullptr);
     first->showMinimized();
     processEvents();
-    HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 302);
-    EXPECT_EQ(HelpWindow::instance(), first);
+    platform::HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 302);
+    EXPECT_EQ(platform::HelpWindow::instance(), first);
     EXPECT_FALSE(first->isMinimized());
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->source(), page("en", "302"));
@@ -348,19 +348,19 @@ TEST(HelpWindow, IsOneWindowBroughtBackWhenAskedAgain)
     // Closed, it goes away; the next request opens a fresh one at its page.
     first->close();
     processEvents();
-    EXPECT_EQ(HelpWindow::instance(), nullptr);
+    EXPECT_EQ(platform::HelpWindow::instance(), nullptr);
     EXPECT_EQ(helpWindowCount(), 0);
-    HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 303);
-    ASSERT_NE(HelpWindow::instance(), nullptr);
-    EXPECT_EQ(HelpWindow::instance()->source(), page("en", "303"));
+    platform::HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 303);
+    ASSERT_NE(platform::HelpWindow::instance(), nullptr);
+    EXPECT_EQ(platform::HelpWindow::instance()->source(), page("en", "303"));
     EXPECT_EQ(helpWindowCount(), 1);
 }
 
 TEST(HelpWindow, BackAndForwardGoThroughThePagesSeen)
 {
     RealHelpWindow real;
-    HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 305);
-    HelpWindow* window = HelpWindow::instance();
+    platform::HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 305);
+    platform::HelpWindow* window = platform::HelpWindow::instance();
     ASSERT_NE(window, nullptr);
     auto* contents = window->findChild<QToolButton*>(QStringLiteral("contents"));
     auto* back = window->findChild<QToolButton*>(QStringLiteral("back"));
@@ -369,7 +369,7 @@ TEST(HelpWindow, BackAndForwardGoThroughThePagesSeen)
     EXPECT_FALSE(back->isEnabled());
     EXPECT_FALSE(forward->isEnabled());
 
-    HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 306);  // a second request
+    platform::HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 306);  // a second request
     QTest::mouseClick(contents, Qt::LeftButton);                      // the contents button
     EXPECT_EQ(window->source(), page("fr", "contents"));
     ASSERT_TRUE(clickLink(window->browser(), QStringLiteral("307.html")));  // a link followed
@@ -387,13 +387,13 @@ TEST(HelpWindow, BackAndForwardGoThroughThePagesSeen)
     QTest::mouseClick(forward, Qt::LeftButton);
     EXPECT_EQ(window->source(), page("fr", "contents"));
     // A new request after going back drops the pages ahead.
-    HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 4);
+    platform::HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 4);
     EXPECT_EQ(window->source(), page("fr", "4"));
     EXPECT_FALSE(forward->isEnabled());
     QTest::mouseClick(back, Qt::LeftButton);
     EXPECT_EQ(window->source(), page("fr", "contents"));
     // Asking twice for the page on show adds no step.
-    HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 0);
+    platform::HelpWindow::showRequest(QStringLiteral("Angulaire.hlp"), 0);
     QTest::mouseClick(back, Qt::LeftButton);
     EXPECT_EQ(window->source(), page("fr", "306"));
 }
@@ -406,7 +406,7 @@ TEST(HelpWindow, CanBeReadWhileAModalWindowWaits)
     whenModalShown([&](QWidget* modal) {
         Help::setApplicationHelpFile(QStringLiteral("Angolario.hlp"));
         Help::showContext(804);
-        HelpWindow* window = HelpWindow::instance();
+        platform::HelpWindow* window = platform::HelpWindow::instance();
         transientToDialog = window && window->isVisible() && window->windowHandle() &&
                             window->windowHandle()->transientParent() == modal->windowHandle();
         // Its buttons answer although the dialog is modal.
@@ -420,25 +420,25 @@ TEST(HelpWindow, CanBeReadWhileAModalWindowWaits)
     EXPECT_TRUE(transientToDialog);
     processEvents();
     // Once the dialog is closed the help window stands alone, and so it does when asked again.
-    ASSERT_NE(HelpWindow::instance(), nullptr);
-    EXPECT_EQ(HelpWindow::instance()->windowHandle()->transientParent(), nullptr);
-    EXPECT_TRUE(HelpWindow::instance()->isVisible());
+    ASSERT_NE(platform::HelpWindow::instance(), nullptr);
+    EXPECT_EQ(platform::HelpWindow::instance()->windowHandle()->transientParent(), nullptr);
+    EXPECT_TRUE(platform::HelpWindow::instance()->isVisible());
     Help::showContext(301);
-    ASSERT_NE(HelpWindow::instance(), nullptr);
-    EXPECT_EQ(HelpWindow::instance()->windowHandle()->transientParent(), nullptr);
+    ASSERT_NE(platform::HelpWindow::instance(), nullptr);
+    EXPECT_EQ(platform::HelpWindow::instance()->windowHandle()->transientParent(), nullptr);
 }
 
 TEST(HelpWindow, ClosesWithTheProgram)
 {
     RealHelpWindow real;
-    HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 102);
-    ASSERT_NE(HelpWindow::instance(), nullptr);
-    EXPECT_FALSE(HelpWindow::instance()->testAttribute(Qt::WA_QuitOnClose));
+    platform::HelpWindow::showRequest(QStringLiteral("Anglebook.hlp"), 102);
+    ASSERT_NE(platform::HelpWindow::instance(), nullptr);
+    EXPECT_FALSE(platform::HelpWindow::instance()->testAttribute(Qt::WA_QuitOnClose));
     ASSERT_TRUE(QApplication::quitOnLastWindowClosed());
     // Only the program's window and the help window are on screen.
     QList<QWidget*> hidden;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget != HelpWindow::instance()) {
+        if (widget->isVisible() && widget != platform::HelpWindow::instance()) {
             widget->hide();
             hidden << widget;
         }
@@ -459,7 +459,7 @@ TEST(HelpWindow, ClosesWithTheProgram)
     QApplication::exec();
     guard.stop();
     EXPECT_FALSE(stillRunning);
-    EXPECT_EQ(HelpWindow::instance(), nullptr);
+    EXPECT_EQ(platform::HelpWindow::instance(), nullptr);
     for (QWidget* widget : hidden)
         widget->show();
 }

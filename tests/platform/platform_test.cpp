@@ -55,16 +55,16 @@ TEST(SafeFile, WritesOnlyARegularFileOrANewName)
 
 TEST(SymbolFont, ShowsLatinLettersAsGreek)
 {
-    EXPECT_EQ(symbolFontText(QStringLiteral("p/6 + 2Kp")), QStringLiteral("π/6 + 2Κπ"));
-    EXPECT_EQ(symbolFontText(QStringLiteral("D < 0")), QStringLiteral("Δ < 0"));
-    EXPECT_EQ(symbolFontText(QStringLiteral("a")), QStringLiteral("α"));
-    EXPECT_EQ(symbolFontText(QStringLiteral("-p")), QStringLiteral("−π"));
-    EXPECT_EQ(symbolFontText(QStringLiteral("11 / 6 °")), QStringLiteral("11 / 6 °"));
+    EXPECT_EQ(platform::symbolFontText(QStringLiteral("p/6 + 2Kp")), QStringLiteral("π/6 + 2Κπ"));
+    EXPECT_EQ(platform::symbolFontText(QStringLiteral("D < 0")), QStringLiteral("Δ < 0"));
+    EXPECT_EQ(platform::symbolFontText(QStringLiteral("a")), QStringLiteral("α"));
+    EXPECT_EQ(platform::symbolFontText(QStringLiteral("-p")), QStringLiteral("−π"));
+    EXPECT_EQ(platform::symbolFontText(QStringLiteral("11 / 6 °")), QStringLiteral("11 / 6 °"));
 }
 
 TEST(SymbolFont, LabelKeepsItsLatinTextAndPaintsGreek)
 {
-    SymbolLabel label;
+    platform::SymbolLabel label;
     label.setText(QStringLiteral("p/2 + Kp"));
     EXPECT_EQ(label.text(), QStringLiteral("p/2 + Kp"));
     label.resize(label.sizeHint());
@@ -106,19 +106,19 @@ TEST(Arc, AnglesAreCounterClockwiseOnTheScreen)
 {
     const QPointF c(100, 100);
     // From 0° (right) to 90° (up): a quarter turn.
-    ArcAngles a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(100, 40));
+    platform::ArcAngles a = platform::counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(100, 40));
     EXPECT_DOUBLE_EQ(a.startDegrees, 0.0);
     EXPECT_DOUBLE_EQ(a.spanDegrees, 90.0);
     // From 0° to -90° (down) goes the long way round.
-    a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(100, 160));
+    a = platform::counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(100, 160));
     EXPECT_DOUBLE_EQ(a.spanDegrees, 270.0);
     // The same direction at another distance is the whole circle.
-    a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(300, 100));
+    a = platform::counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(300, 100));
     EXPECT_DOUBLE_EQ(a.spanDegrees, 360.0);
-    a = counterClockwiseArcAngles(c, QPoint(103, 104), QPoint(106, 108));
+    a = platform::counterClockwiseArcAngles(c, QPoint(103, 104), QPoint(106, 108));
     EXPECT_DOUBLE_EQ(a.spanDegrees, 360.0);
     // Opposite directions are half a turn, not the whole circle.
-    a = counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(50, 100));
+    a = platform::counterClockwiseArcAngles(c, QPoint(150, 100), QPoint(50, 100));
     EXPECT_DOUBLE_EQ(a.spanDegrees, 180.0);
 }
 
@@ -130,7 +130,7 @@ TEST(Arc, DrawsOnlyTheArcAndWholeCircleWhenDirectionsCoincide)
         QPainter p(&image);
         p.setPen(Colors::clAqua);
         p.setBrush(Qt::white);  // an arc is never filled
-        drawCounterClockwiseArc(p, QPoint(100, 100), 50, QPoint(200, 100), QPoint(100, 0));
+        platform::drawCounterClockwiseArc(p, QPoint(100, 100), 50, QPoint(200, 100), QPoint(100, 0));
     }
     EXPECT_TRUE(colourNear(image, 100, 50, Colors::clAqua));    // top: inside the quarter
     EXPECT_TRUE(colourNear(image, 135, 65, Colors::clAqua));    // 45°
@@ -142,7 +142,7 @@ TEST(Arc, DrawsOnlyTheArcAndWholeCircleWhenDirectionsCoincide)
     {
         QPainter p(&image);
         p.setPen(Colors::clYellow);
-        drawCounterClockwiseArc(p, QPoint(100, 100), 50, QPoint(180, 100), QPoint(120, 100));
+        platform::drawCounterClockwiseArc(p, QPoint(100, 100), 50, QPoint(180, 100), QPoint(120, 100));
     }
     for (QPoint point : {QPoint(150, 100), QPoint(100, 50), QPoint(50, 100), QPoint(100, 150)})
         EXPECT_TRUE(colourNear(image, point.x(), point.y(), Colors::clYellow)) << point.x() << "," << point.y();
@@ -152,10 +152,10 @@ TEST(Arc, DrawsOnlyTheArcAndWholeCircleWhenDirectionsCoincide)
 
 TEST(UpDown, StepsWithinItsRangeAndWrapsWhenAsked)
 {
-    UpDown upDown;
+    platform::UpDown upDown;
     upDown.setRange(-90, 90);
     upDown.setPosition(89);
-    QSignalSpy clicks(&upDown, &UpDown::clicked);
+    QSignalSpy clicks(&upDown, &platform::UpDown::clicked);
     upDown.stepUp();
     EXPECT_EQ(upDown.position(), 90);
     upDown.stepUp();
@@ -182,18 +182,18 @@ TEST(UpDown, StepsWithinItsRangeAndWrapsWhenAsked)
 
 TEST(UpDown, ArrowClicksStepAndReleaseSignalsMouseUp)
 {
-    UpDown upDown;
+    platform::UpDown upDown;
     upDown.setRange(0, 10);
     upDown.resize(17, 22);
     upDown.show();
-    QSignalSpy clicks(&upDown, &UpDown::clicked);
-    QSignalSpy ups(&upDown, &UpDown::mouseUp);
+    QSignalSpy clicks(&upDown, &platform::UpDown::clicked);
+    QSignalSpy ups(&upDown, &platform::UpDown::mouseUp);
     QTest::mouseClick(upDown.upButton(), Qt::LeftButton);
     QTest::mouseClick(upDown.upButton(), Qt::LeftButton);
     QTest::mouseClick(upDown.downButton(), Qt::LeftButton);
     EXPECT_EQ(upDown.position(), 1);
     ASSERT_EQ(clicks.size(), 3);
-    EXPECT_EQ(clicks[2][0].value<UpDown::Button>(), UpDown::Button::Down);
+    EXPECT_EQ(clicks[2][0].value<platform::UpDown::Button>(), platform::UpDown::Button::Down);
     EXPECT_EQ(ups.size(), 3);
 }
 
@@ -203,7 +203,7 @@ TEST(UpDown, KeysStepLikeTheArrowsAndTheirReleaseEndsTheRun)
 {
     QWidget window;
     auto* box = new QLineEdit(&window);
-    auto* upDown = new UpDown(&window);
+    auto* upDown = new platform::UpDown(&window);
     upDown->setGeometry(60, 0, 17, 22);
     upDown->setRange(91, 359);
     upDown->setWrap(true);
@@ -215,8 +215,8 @@ TEST(UpDown, KeysStepLikeTheArrowsAndTheirReleaseEndsTheRun)
     upDown->setFocus();
     processEvents();
     EXPECT_NE(upDown->grab().toImage(), unfocused);  // the focus frame
-    QSignalSpy clicks(upDown, &UpDown::clicked);
-    QSignalSpy ups(upDown, &UpDown::mouseUp);
+    QSignalSpy clicks(upDown, &platform::UpDown::clicked);
+    QSignalSpy ups(upDown, &platform::UpDown::mouseUp);
     const auto send = [](QWidget* to, QEvent::Type type, int key, bool repeat, Qt::KeyboardModifiers mods = {}) {
         QKeyEvent event(type, key, mods, QString(), repeat);
         QApplication::sendEvent(to, &event);

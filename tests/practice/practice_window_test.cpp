@@ -47,7 +47,7 @@ void typeText(const QString& text)
 TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
 {
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
     QApplication::setActiveWindow(main.get());
     for (const auto& [language, text] : {std::pair{"Italiano1", "Esercizi…"}, {"Francese1", "Exercices…"}, {"Inglese1", "Practice…"}}) {
         main->menuItem(QString::fromLatin1(language))->trigger();
@@ -113,7 +113,7 @@ TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
 TEST(PracticeWindow, ShowMeSetsEachSolverWindowToTheExercise)
 {
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
     auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
     ASSERT_TRUE(window);
     const char* solvers[3][2] = {{"Tequa", "Tdisequatr"}, {"Tequasecondogrado", "Tdisequasecondogrado"},

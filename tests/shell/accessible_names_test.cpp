@@ -39,14 +39,14 @@ QString accessibleText(QObject* object, QAccessible::Text text)
 
 class AccessibleNames : public ::testing::Test {
 protected:
-    ChildWindow* open(const char* menuItem)
+    app::ChildWindow* open(const char* menuItem)
     {
         main->menuItem(QString::fromLatin1(menuItem))->trigger();
         processEvents();
-        return qobject_cast<ChildWindow*>(main->mdiArea()->activeSubWindow());
+        return qobject_cast<app::ChildWindow*>(main->mdiArea()->activeSubWindow());
     }
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
 };
 
 TEST_F(AccessibleNames, EveryControlOfEveryWindowIsNamedInTheLanguageInUse)
@@ -56,7 +56,7 @@ TEST_F(AccessibleNames, EveryControlOfEveryWindowIsNamedInTheLanguageInUse)
         main->menuItem(QString::fromLatin1(language))->trigger();
         processEvents();
         for (const char* item : kWindows) {
-            ChildWindow* window = open(item);
+            app::ChildWindow* window = open(item);
             ASSERT_NE(window, nullptr) << item;
             EXPECT_EQ(accessibleText(window, QAccessible::Name), window->windowTitle()) << item;
             EXPECT_EQ(accessibleText(window, QAccessible::Description),
@@ -67,7 +67,7 @@ TEST_F(AccessibleNames, EveryControlOfEveryWindowIsNamedInTheLanguageInUse)
                     EXPECT_FALSE(accessibleText(control, QAccessible::Name).trimmed().isEmpty())
                         << language << " " << item << " " << control->objectName().toStdString();
             }
-            for (UpDown* upDown : window->findChildren<UpDown*>())
+            for (platform::UpDown* upDown : window->findChildren<platform::UpDown*>())
                 EXPECT_EQ(QAccessible::queryAccessibleInterface(upDown)->role(), QAccessible::SpinBox);
             QWidget* picture = window->findChild<QWidget*>(QStringLiteral("picture"));
             ASSERT_NE(picture, nullptr) << item;
@@ -81,8 +81,8 @@ TEST_F(AccessibleNames, EveryControlOfEveryWindowIsNamedInTheLanguageInUse)
     }
     EXPECT_NE(helpNames.first(), helpNames.last());
     // The calculator and the coefficient dialog.
-    TCalcola calculator(main.get());
-    Timmettedati dialog(main.get(), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    app::TCalcola calculator(main.get());
+    app::Timmettedati dialog(main.get(), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     for (QWidget* window : {static_cast<QWidget*>(&calculator), static_cast<QWidget*>(&dialog)})
         for (QWidget* control : window->findChildren<QWidget*>())
             if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control))

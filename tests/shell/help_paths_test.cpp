@@ -34,14 +34,14 @@ protected:
     HelpPathsTest() { Help::setViewer(Help::defaultViewer()); }
     ~HelpPathsTest() override
     {
-        HelpWindow::closeInstance();
+        platform::HelpWindow::closeInstance();
         Help::setViewer(nullptr);
         processEvents();
     }
-    QUrl shownPage() const { return HelpWindow::instance() ? HelpWindow::instance()->source() : QUrl(); }
+    QUrl shownPage() const { return platform::HelpWindow::instance() ? platform::HelpWindow::instance()->source() : QUrl(); }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
 };
 
 TEST_F(HelpPathsTest, F1OnAHighlightedMenuItemOpensItsTopic)
@@ -75,17 +75,17 @@ TEST_F(HelpPathsTest, F1OnAHighlightedMenuItemOpensItsTopic)
 TEST_F(HelpPathsTest, EveryTopicWindowsHelpButtonOpensItsTopicInTheLanguageInUse)
 {
     const struct {
-        void (Tangolario::*command)();
+        void (app::Tangolario::*command)();
         const char* language;
-    } languages[] = {{&Tangolario::Inglese1Click, "en"}, {&Tangolario::Francese1Click, "fr"},
-                     {&Tangolario::Italiano1Click, "it"}};
+    } languages[] = {{&app::Tangolario::Inglese1Click, "en"}, {&app::Tangolario::Francese1Click, "fr"},
+                     {&app::Tangolario::Italiano1Click, "it"}};
     for (const auto& language : languages) {
         (main.get()->*language.command)();
-        for (const TopicWindow& topic : topicWindows()) {
+        for (const app::TopicWindow& topic : app::topicWindows()) {
             if (!topic.create)
                 continue;
             SCOPED_TRACE(std::string(topic.menuItem) + " " + language.language);
-            ChildWindow* window = main->openTopicWindow(topic.slot);
+            app::ChildWindow* window = main->openTopicWindow(topic.slot);
             ASSERT_NE(window, nullptr);
             auto* aiuto = window->findChild<QToolButton*>(QStringLiteral("aiuto"));
             ASSERT_NE(aiuto, nullptr);
@@ -104,7 +104,7 @@ TEST_F(HelpPathsTest, TheDialogsHelpButtonOpensDataEntryHelp)
         dialog->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_FALSE(runCoefficientDialog(main.get(), {}).confirmed);
+    EXPECT_FALSE(app::runCoefficientDialog(main.get(), {}).confirmed);
     EXPECT_EQ(shownPage(), page("en", 804));
 }
 

@@ -47,7 +47,7 @@
 #include "app/topic_windows.h"
 
 using namespace app;
-using PictureExport::FileType;
+using app::PictureExport::FileType;
 
 namespace {
 
@@ -81,23 +81,22 @@ TEST(HostileFiles, TextFromALanguageFileOrAFileNameIsShownAsPlainText)
     ASSERT_TRUE(writeBytes(scratch.file("rich.lng"), languageFileBytes(lines)));
     ASSERT_TRUE(writeBytes(scratch.file("Angolario.cfg"), settingsRecord(true, LoadedLanguage, "rich.lng")));
     {
-        Tangolario splash;
+        app::Tangolario splash;
         ASSERT_EQ(splash.findChild<QLabel*>("Label1")->text(), QStringLiteral("<b>t154</b>"));
         expectPlainText(&splash, "splash");
     }
     resetProgramState();
     auto main = makeMainWindow();
     ASSERT_EQ(CurrentLanguage, LoadedLanguage);
-    for (const TopicWindow& topic : topicWindows()) {
+    for (const app::TopicWindow& topic : app::topicWindows()) {
         expectPlainText(main->openTopicWindow(topic.slot), topic.menuItem);
         main->Chiudetutte1Click();
         processEvents();
     }
-    Tinfo about(main.get());
-    TCalcola calculator(main.get());
-    Timmettedati dialog(main.get(), {});
-    RefusedFileName = scratch.file("<img src=none>.lng");
-    Tversione notice(main.get());
+    app::Tinfo about(main.get());
+    app::TCalcola calculator(main.get());
+    app::Timmettedati dialog(main.get(), {});
+    app::Tversione notice(main.get(), scratch.file("<img src=none>.lng"));
     EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("<img src=none>.lng"));
     for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&calculator),
                             static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&notice)})
@@ -302,14 +301,14 @@ TEST(HostileFiles, EveryWriterRefusesLinksAndFifosAndSurvivesAFullDisk)
     ScratchDirectory scratch;
     auto main = makeMainWindow();
     auto* practice = qobject_cast<practice::PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
-    ChildWindow* solver = main->openTopicWindow(6);
+    app::ChildWindow* solver = main->openTopicWindow(6);
     ASSERT_TRUE(practice && solver);
     const auto save = [&](FileType type) {
         return [&, type](const QString& path) {
-            PictureExport::setFileChooser([&](ChildWindow*, const QString&, FileType& chosen) {
+            app::PictureExport::setFileChooser([&](app::ChildWindow*, const QString&, FileType& chosen) {
                 return chosen = type, path;
             });
-            return runAnswering([&] { PictureExport::savePictureCommand(solver); }, path);
+            return runAnswering([&] { app::PictureExport::savePictureCommand(solver); }, path);
         };
     };
     const auto sheet = [&](bool print) {
@@ -372,7 +371,7 @@ TEST(HostileFiles, EveryWriterRefusesLinksAndFifosAndSurvivesAFullDisk)
         EXPECT_EQ(listing(scratch.file("disk")).size(), 2);  // the old file and the filler
         ASSERT_TRUE(QFile::remove(scratch.file("disk/filler")) && QFile::remove(old));
     }
-    PictureExport::setFileChooser(nullptr);
+    app::PictureExport::setFileChooser(nullptr);
     if (!disk.unavailable.empty())
         GTEST_SKIP() << "no full disk: " << disk.unavailable;
 }
@@ -383,7 +382,7 @@ TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
     auto main = makeMainWindow();
     ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
     main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
-    const int images = ImageList::mainList().count();
+    const int images = app::ImageList::mainList().count();
     for (const QSize size : {QSize(64, 48), QSize(256, 256), QSize(257, 16), QSize(16, 257), QSize(16, 16)}) {
         QImage flag(size, QImage::Format_RGB32);
         flag.fill(Qt::red);
@@ -393,7 +392,7 @@ TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
         EXPECT_EQ(main->menuItem("altra")->icon().availableSizes(),
                   accepted ? QList<QSize>({QSize(16, 16)}) : QList<QSize>()) << size.width() << "x" << size.height();
         EXPECT_EQ(main->loadedLanguageImage(), accepted ? images : -1);
-        EXPECT_EQ(ImageList::mainList().count(), images + 1);
+        EXPECT_EQ(app::ImageList::mainList().count(), images + 1);
     }
     // 1,080 bytes of run-length-encoded bitmap whose header claims 5700 x 5700 pixels.
     QByteArray bomb;
@@ -407,7 +406,7 @@ TEST(HostileFiles, FlagPicturesAreSmallAndEachLanguageKeepsOne)
     ASSERT_TRUE(writeBytes(scratch.file("mine.bmp"), bomb));
     main->Caricaunaltraversione1Click();
     EXPECT_TRUE(main->menuItem("altra")->icon().isNull());
-    EXPECT_EQ(ImageList::mainList().count(), images + 1);
+    EXPECT_EQ(app::ImageList::mainList().count(), images + 1);
 }
 
 // Also run by ctest with QT_SCALE_FACTOR=0 and QT_SCALE_FACTOR=nan (HostileScreen.*), where the
@@ -416,7 +415,7 @@ TEST(HostileScreen, TheWindowGeometryStaysDrawable)
 {
     ScratchDirectory scratch;
     const auto drawable = [](int value) { return value >= 0 && value <= 1 << 16; };
-    Tangolario main;
+    app::Tangolario main;
     EXPECT_TRUE(drawable(main.x() + main.width()) && drawable(main.y() + main.height())) << main.x() << "," << main.y();
     main.show();
     main.finishSplash();
@@ -424,8 +423,8 @@ TEST(HostileScreen, TheWindowGeometryStaysDrawable)
     const QRect bounds = main.workingBounds();
     EXPECT_TRUE(!bounds.isEmpty() && drawable(bounds.right()) && drawable(bounds.bottom()))
         << bounds.width() << "x" << bounds.height();
-    EXPECT_TRUE(drawable(WorkAreaWidth) && drawable(WorkAreaHeight)) << WorkAreaWidth << "x" << WorkAreaHeight;
-    for (const TopicWindow& topic : topicWindows())
+    EXPECT_TRUE(drawable(windowMetrics().workAreaWidth) && drawable(windowMetrics().workAreaHeight)) << windowMetrics().workAreaWidth << "x" << windowMetrics().workAreaHeight;
+    for (const app::TopicWindow& topic : app::topicWindows())
         EXPECT_TRUE(main.openTopicWindow(topic.slot)) << topic.menuItem;
     processEvents();
 }

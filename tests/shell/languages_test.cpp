@@ -326,7 +326,7 @@ TEST(ChosenLanguageFile, AcceptedFileBecomesTheLanguageInUse)
     EXPECT_EQ(CurrentLanguage, LoadedLanguage);
     EXPECT_EQ(LanguageFileName, scratch.file("mine.lng"));
     EXPECT_EQ(LanguageLines.size(), 171);
-    EXPECT_TRUE(LanguageFileAccepted);
+    EXPECT_TRUE(languageFileAccepted());
 }
 
 TEST(ChosenLanguageFile, RefusalChangesNothingButTheRefusedName)
@@ -341,8 +341,8 @@ TEST(ChosenLanguageFile, RefusalChangesNothingButTheRefusedName)
     ASSERT_TRUE(writeBytes(scratch.file("good.LNG"), languageFileBytes(sampleLanguageLines())));
     for (const QString& refused : {scratch.file("bad.lng"), scratch.file("good.LNG"), scratch.file("missing.lng")}) {
         EXPECT_FALSE(loadChosenLanguageFile(refused));
-        EXPECT_FALSE(LanguageFileAccepted);
-        EXPECT_EQ(RefusedFileName, refused);
+        EXPECT_FALSE(languageFileAccepted());
+        EXPECT_EQ(refusedFileName(), refused);
         EXPECT_EQ(CurrentLanguage, French);
         EXPECT_EQ(LanguageFileName, scratch.file("good.lng"));
         EXPECT_EQ(LanguageLines.size(), 171);

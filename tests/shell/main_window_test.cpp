@@ -41,15 +41,15 @@ using namespace app;
 namespace {
 
 // A child window standing in for a topic window.
-class StandIn : public ChildWindow {
+class StandIn : public app::ChildWindow {
 public:
-    explicit StandIn(int slot) : ChildWindow(TopicWindow{.slot = slot, .className = "StandIn"})
+    explicit StandIn(int slot) : app::ChildWindow(app::TopicWindow{.slot = slot, .className = "StandIn"})
     {
         setWindowTitle(QStringLiteral("stand-in %1").arg(slot));
     }
 };
 
-StandIn* openStandIn(Tangolario& main, int slot)
+StandIn* openStandIn(app::Tangolario& main, int slot)
 {
     auto* window = new StandIn(slot);
     main.mdiArea()->addSubWindow(window);
@@ -72,7 +72,7 @@ struct CapturedUrls {
 TEST(Splash, ShowsCreditsAfter41TicksAndEndsAfter25More)
 {
     ScratchDirectory scratch;
-    Tangolario main;
+    app::Tangolario main;
     main.show();
     auto* label2 = main.findChild<QLabel*>("Label2");
     ASSERT_TRUE(label2);
@@ -84,7 +84,7 @@ TEST(Splash, ShowsCreditsAfter41TicksAndEndsAfter25More)
     main.Timer3Timer();
     EXPECT_TRUE(label2->isVisible());
     EXPECT_TRUE(main.findChild<QLabel*>("Label3")->isVisible());
-    EXPECT_EQ(SplashTicks, 41);
+    EXPECT_EQ(main.splashTicks(), 41);
     for (int i = 0; i < 24; ++i)
         main.Timer1Timer();
     EXPECT_FALSE(main.splashFinished());
@@ -103,13 +103,13 @@ TEST(Splash, WorkingWindowGeometryValues)
     const QRect screen = main->screen()->geometry();
     EXPECT_EQ(main->workingBounds(), QRect(0, 0, screen.width(), screen.height() - 28));
     const int textHeight = QFontMetrics(main->font()).height();
-    EXPECT_EQ(BottomBarHeight, 2 * textHeight);
-    EXPECT_EQ(BarPanelHeight, textHeight + 4);
-    EXPECT_EQ(BarPanelTop, (BottomBarHeight - BarPanelHeight) / 2);
+    EXPECT_EQ(windowMetrics().bottomBarHeight, 2 * textHeight);
+    EXPECT_EQ(windowMetrics().barPanelHeight, textHeight + 4);
+    EXPECT_EQ(windowMetrics().barPanelTop, (windowMetrics().bottomBarHeight - windowMetrics().barPanelHeight) / 2);
     const QSize client = main->mdiArea()->viewport()->size();
-    EXPECT_EQ(WorkAreaWidth, client.width() - 4);
-    EXPECT_EQ(WorkAreaHeight, client.height() - 4);
-    EXPECT_EQ(main->backgroundPicture()->size(), QSize(WorkAreaWidth, WorkAreaHeight + 3));
+    EXPECT_EQ(windowMetrics().workAreaWidth, client.width() - 4);
+    EXPECT_EQ(windowMetrics().workAreaHeight, client.height() - 4);
+    EXPECT_EQ(main->backgroundPicture()->size(), QSize(windowMetrics().workAreaWidth, windowMetrics().workAreaHeight + 3));
     EXPECT_FALSE(main->backgroundPicture()->picture().isNull());
 }
 
@@ -175,7 +175,7 @@ TEST(MainMenu, LanguageCommandsRetitleTheMenusAndCloseChildWindows)
     ScratchDirectory scratch;
     auto main = makeMainWindow();
     struct Case {
-        void (Tangolario::*command)();
+        void (app::Tangolario::*command)();
         int language;
         int image;
         const char* file;
@@ -183,9 +183,9 @@ TEST(MainMenu, LanguageCommandsRetitleTheMenusAndCloseChildWindows)
         const char* title;
     };
     const Case cases[] = {
-        {&Tangolario::Italiano1Click, Italian, ImageList::ItalianFlag, "&Archivio", "Angolario.hlp", "Angolario"},
-        {&Tangolario::Francese1Click, French, ImageList::FrenchFlag, "&Fichier", "Angulaire.hlp", "Angulaire"},
-        {&Tangolario::Inglese1Click, English, ImageList::EnglishFlag, "&File", "Anglebook.hlp", "Anglebook"},
+        {&app::Tangolario::Italiano1Click, Italian, app::ImageList::ItalianFlag, "&Archivio", "Angolario.hlp", "Angolario"},
+        {&app::Tangolario::Francese1Click, French, app::ImageList::FrenchFlag, "&Fichier", "Angulaire.hlp", "Angulaire"},
+        {&app::Tangolario::Inglese1Click, English, app::ImageList::EnglishFlag, "&File", "Anglebook.hlp", "Anglebook"},
     };
     for (const Case& c : cases) {
         StandIn* child = openStandIn(*main, 6);
@@ -195,7 +195,7 @@ TEST(MainMenu, LanguageCommandsRetitleTheMenusAndCloseChildWindows)
         processEvents();
         EXPECT_EQ(CurrentLanguage, c.language);
         EXPECT_EQ(main->languageImage(), c.image);
-        EXPECT_TRUE(WindowClosed[6]);
+        EXPECT_TRUE(windowClosed(6));
         EXPECT_TRUE(main->mdiArea()->subWindowList().isEmpty());
         EXPECT_TRUE(main->backgroundPicture()->isVisible());
         EXPECT_EQ(main->menuItem("Ambiente1")->text(), QString::fromUtf8(c.file));
@@ -217,11 +217,11 @@ TEST(ChildWindows, BackgroundPictureShowsExactlyWhenNoChildIsOpen)
     StandIn* second = openStandIn(*main, 9);
     processEvents();
     EXPECT_FALSE(background->isVisible());
-    EXPECT_FALSE(WindowClosed[6]);
+    EXPECT_FALSE(windowClosed(6));
     EXPECT_EQ(openChildWindow(6), first);
     first->close();
     processEvents();
-    EXPECT_TRUE(WindowClosed[6]);
+    EXPECT_TRUE(windowClosed(6));
     EXPECT_FALSE(background->isVisible());
     second->close();
     processEvents();
@@ -292,15 +292,15 @@ TEST(ChildWindows, EveryTopicCommandKeepsOneInstance)
     ScratchDirectory scratch;
     auto main = makeMainWindow();
     int topics = 0;
-    for (const TopicWindow& topic : topicWindows()) {
+    for (const app::TopicWindow& topic : app::topicWindows()) {
         if (!topic.create)
             continue;
         ++topics;
         main->menuItem(QString::fromLatin1(topic.menuItem))->trigger();
         processEvents();
-        ChildWindow* first = openChildWindow(topic.slot);
+        app::ChildWindow* first = openChildWindow(topic.slot);
         ASSERT_TRUE(first) << topic.menuItem;
-        EXPECT_FALSE(WindowClosed[std::size_t(topic.slot)]);
+        EXPECT_FALSE(windowClosed(topic.slot));
         EXPECT_FALSE(main->backgroundPicture()->isVisible());
         main->menuItem(QString::fromLatin1(topic.menuItem))->trigger();
         processEvents();
@@ -324,22 +324,22 @@ TEST(ChildWindows, EachRecordMakesItsWindowCaptionsItsItemAndShowsItsExercises)
     auto main = makeMainWindow();
     main->Inglese1Click();
     // The items' captions in English, in the order of their menus.
-    const std::map<TopicMenu, QStringList> captions = {
-        {TopicMenu::Topics, {"&Functions", "&Corresponding acute angle", "&Associate angles", "Practice…"}},
-        {TopicMenu::Equations, {"&Base equations", "&Quadratic equations", "&Linear equations"}},
-        {TopicMenu::Inequalities, {"&Base inequalities", "&Quadratic inequalities", "L&inear inequalities"}}};
-    std::map<TopicMenu, QStringList> shown;
+    const std::map<app::TopicMenu, QStringList> captions = {
+        {app::TopicMenu::Topics, {"&Functions", "&Corresponding acute angle", "&Associate angles", "Practice…"}},
+        {app::TopicMenu::Equations, {"&Base equations", "&Quadratic equations", "&Linear equations"}},
+        {app::TopicMenu::Inequalities, {"&Base inequalities", "&Quadratic inequalities", "L&inear inequalities"}}};
+    std::map<app::TopicMenu, QStringList> shown;
     QSet<int> takenSlots;
     QSet<QString> names;
-    for (const TopicWindow& topic : topicWindows()) {
+    for (const app::TopicWindow& topic : app::topicWindows()) {
         SCOPED_TRACE(topic.className);
         EXPECT_FALSE(takenSlots.contains(topic.slot));
         EXPECT_FALSE(names.contains(QLatin1String(topic.className)));
         takenSlots.insert(topic.slot);
         names.insert(QLatin1String(topic.className));
-        EXPECT_EQ(topicForClass(topic.className), &topic);
+        EXPECT_EQ(app::topicForClass(topic.className), &topic);
         shown[topic.menu].append(main->menuItem(QString::fromLatin1(topic.menuItem))->text());
-        ChildWindow* window = main->openTopicWindow(topic.slot);
+        app::ChildWindow* window = main->openTopicWindow(topic.slot);
         ASSERT_TRUE(window);
         EXPECT_EQ(window->objectName(), QLatin1String(topic.className));
         EXPECT_EQ(window->slot(), topic.slot);
@@ -351,11 +351,11 @@ TEST(ChildWindows, EachRecordMakesItsWindowCaptionsItsItemAndShowsItsExercises)
     // Each kind of practice exercise, equation or inequality, has its one solver window.
     for (int family = 0; family < 3; ++family)
         for (bool inequalities : {false, true}) {
-            const TopicWindow* topic = topicForExercises(family, inequalities);
+            const app::TopicWindow* topic = app::topicForExercises(family, inequalities);
             ASSERT_TRUE(topic) << family << inequalities;
             EXPECT_TRUE(qobject_cast<solvers::SolverWindow*>(main->openTopicWindow(topic->slot))) << topic->className;
         }
-    EXPECT_EQ(topicForExercises(3, false), nullptr);
+    EXPECT_EQ(app::topicForExercises(3, false), nullptr);
     main->Chiudetutte1Click();
 }
 
@@ -433,7 +433,7 @@ TEST(LoadLanguage, AnAcceptedFileBecomesTheLanguageWithItsFlag)
     flag.fill(Qt::red);
     ASSERT_TRUE(flag.save(scratch.file("mine.bmp"), "BMP"));
     openStandIn(*main, 6);
-    const int images = ImageList::mainList().count();
+    const int images = app::ImageList::mainList().count();
     main->setLanguageFileChooser([&] { return scratch.file("mine.lng"); });
     main->Caricaunaltraversione1Click();
     processEvents();
@@ -443,10 +443,10 @@ TEST(LoadLanguage, AnAcceptedFileBecomesTheLanguageWithItsFlag)
     EXPECT_EQ(main->menuItem("Ambiente1")->text(), QStringLiteral("t87"));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("t153"));
     EXPECT_EQ(Help::applicationHelpFile(), QStringLiteral("t170.hlp"));
-    EXPECT_EQ(ImageList::mainList().count(), images + 1);
+    EXPECT_EQ(app::ImageList::mainList().count(), images + 1);
     EXPECT_EQ(main->loadedLanguageImage(), images);
     EXPECT_EQ(main->languageImage(), images);
-    EXPECT_TRUE(WindowClosed[6]);
+    EXPECT_TRUE(windowClosed(6));
     // Back to Italian, then to the loaded language again.
     main->Italiano1Click();
     EXPECT_EQ(main->menuItem("Ambiente1")->text(), QStringLiteral("&Archivio"));
@@ -527,15 +527,14 @@ TEST(LoadLanguage, ARefusedFileShowsTheNoticeAndKeepsTheLanguage)
     EXPECT_EQ(CurrentLanguage, Italian);
     EXPECT_EQ(main->menuItem("Ambiente1")->text(), QStringLiteral("&Archivio"));
     EXPECT_FALSE(main->menuItem("altra")->isVisible());
-    EXPECT_EQ(RefusedFileName, refused);
+    EXPECT_EQ(refusedFileName(), refused);
 }
 
 TEST(NoticeWindow, NamesOnlyTheFileWhateverTheSeparator)
 {
     ScratchDirectory scratch;
     for (const char* path : {"C:\\Lingue\\prova.lng", "/home/a/prova.lng", "prova.lng"}) {
-        RefusedFileName = QString::fromLatin1(path);
-        Tversione notice(nullptr);
+        app::Tversione notice(nullptr, QString::fromLatin1(path));
         EXPECT_EQ(notice.findChild<QLabel*>("Label2")->text(), QStringLiteral("prova.lng"));
         EXPECT_EQ(notice.size(), QSize(309, 134));
     }
@@ -606,7 +605,7 @@ TEST(AboutWindow, ShowsTheTextsOfTheLanguageInUse)
     ScratchDirectory scratch;
     for (unsigned char language : {0, 1, 2}) {
         CurrentLanguage = language;
-        Tinfo about(nullptr);
+        app::Tinfo about(nullptr);
         EXPECT_EQ(about.size(), QSize(413, 318));
         EXPECT_EQ(about.findChild<QLabel*>("ProductName")->text(), TitleTexts.text(2, language));
         EXPECT_EQ(about.findChild<QLabel*>("Label1")->text(), TitleTexts.text(14, language));
@@ -629,7 +628,7 @@ TEST(AboutWindow, ALoadedLanguageShowsTheFilesLines)
     ScratchDirectory scratch;
     ASSERT_TRUE(writeBytes(scratch.file("mine.lng"), languageFileBytes(sampleLanguageLines())));
     ASSERT_TRUE(loadChosenLanguageFile(scratch.file("mine.lng")));
-    Tinfo about(nullptr);
+    app::Tinfo about(nullptr);
     const QStringList memo = about.findChild<QPlainTextEdit*>("Memo1")->toPlainText().split(QLatin1Char('\n'));
     ASSERT_EQ(memo.size(), 83);
     EXPECT_EQ(memo[0], QStringLiteral("t0"));
@@ -643,7 +642,7 @@ TEST(AboutWindow, LinkHoverBeepsAndClick)
     ScratchDirectory scratch;
     CapturedUrls captured;
     auto main = makeMainWindow();
-    Tinfo about(main.get());
+    app::Tinfo about(main.get());
     about.show();
     auto* link = about.findChild<QLabel*>("Label3");
     auto moveOver = [](QWidget* widget) {

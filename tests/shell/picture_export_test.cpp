@@ -33,11 +33,11 @@
 #include "shell/window_registry.h"
 #include "solvers/frame/solver_window.h"
 
-using PictureExport::FileType;
+using app::PictureExport::FileType;
 
 namespace {
 
-solvers::SolverWindow* openSolver(Tangolario& main, const char* item, int slot)
+solvers::SolverWindow* openSolver(app::Tangolario& main, const char* item, int slot)
 {
     main.menuItem(QString::fromLatin1(item))->trigger();
     processEvents();
@@ -52,9 +52,9 @@ QByteArray fileBytes(const QString& path)
 
 // Saves through the File menu's command with `path` as the dialog's answer; returns the message
 // shown, if any.
-QString saveAnswering(ChildWindow* window, const QString& path, FileType type)
+QString saveAnswering(app::ChildWindow* window, const QString& path, FileType type)
 {
-    PictureExport::setFileChooser([&](ChildWindow*, const QString&, FileType& chosen) { return chosen = type, path; });
+    app::PictureExport::setFileChooser([&](app::ChildWindow*, const QString&, FileType& chosen) { return chosen = type, path; });
     QString message;  // the message box, when one comes, is read and closed
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -62,8 +62,8 @@ QString saveAnswering(ChildWindow* window, const QString& path, FileType type)
             message = box->text(), box->accept();
     });
     watch.start(5);
-    PictureExport::savePictureCommand(window);
-    PictureExport::setFileChooser(nullptr);
+    app::PictureExport::savePictureCommand(window);
+    app::PictureExport::setFileChooser(nullptr);
     return message;
 }
 
@@ -81,7 +81,7 @@ TEST(PictureExport, TheSvgOfASolverWindowIsItsPicture)
         auto* window = openSolver(*main, item, slot);
         ASSERT_NE(window, nullptr);
         const QString path = scratch.file(QStringLiteral("%1.svg").arg(slot));
-        ASSERT_EQ(PictureExport::saveFile(*window, path, FileType::Svg), QString());
+        ASSERT_EQ(app::PictureExport::saveFile(*window, path, FileType::Svg), QString());
         EXPECT_TRUE(fileBytes(path).contains("<text") && !fileBytes(path).contains("<image"));
         QSvgRenderer renderer(path);
         ASSERT_TRUE(renderer.isValid());
@@ -121,9 +121,9 @@ TEST(PictureExport, EveryTopicWindowSavesPrintsAndRightClicks)
     const bool canRead = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
     ScratchDirectory scratch;
     auto main = makeMainWindow();
-    for (const TopicWindow& topic : topicWindows()) {
+    for (const app::TopicWindow& topic : app::topicWindows()) {
         SCOPED_TRACE(topic.menuItem);
-        ChildWindow* window = main->openTopicWindow(topic.slot);
+        app::ChildWindow* window = main->openTopicWindow(topic.slot);
         ASSERT_NE(window, nullptr);
         processEvents();
         if (auto* traccia = window->findChild<QToolButton*>("traccia"))
@@ -136,7 +136,7 @@ TEST(PictureExport, EveryTopicWindowSavesPrintsAndRightClicks)
         const QString base = scratch.file(window->objectName());
         for (const auto& [extension, type] : {std::pair(".png", FileType::Png), std::pair(".svg", FileType::Svg),
                                               std::pair(".pdf", FileType::Pdf)})
-            EXPECT_EQ(PictureExport::saveFile(*window, base + extension, type), QString()) << extension;
+            EXPECT_EQ(app::PictureExport::saveFile(*window, base + extension, type), QString()) << extension;
         EXPECT_EQ(QImage(base + ".png").size(), window->pictureArea().size());
         EXPECT_TRUE(QSvgRenderer(base + ".svg").isValid());
         const QString page = pdfText(base + ".pdf").simplified();

@@ -32,7 +32,7 @@ namespace {
 std::vector<int> existingSlots()
 {
     std::vector<int> topicSlots;
-    for (const TopicWindow& topic : topicWindows())
+    for (const app::TopicWindow& topic : app::topicWindows())
         if (topic.create)
             topicSlots.push_back(topic.slot);
     return topicSlots;
@@ -82,9 +82,9 @@ protected:
     {
         SCOPED_TRACE(when);
         const QList<QMdiSubWindow*> open = main->mdiArea()->subWindowList();
-        for (const TopicWindow& topic : topicWindows()) {
-            ChildWindow* window = app::openChildWindow(topic.slot);
-            EXPECT_EQ(app::WindowClosed[size_t(topic.slot)], window == nullptr) << topic.menuItem;
+        for (const app::TopicWindow& topic : app::topicWindows()) {
+            app::ChildWindow* window = app::openChildWindow(topic.slot);
+            EXPECT_EQ(app::windowClosed(topic.slot), window == nullptr) << topic.menuItem;
             if (window)
                 EXPECT_TRUE(open.contains(window)) << topic.menuItem;
         }
@@ -93,7 +93,7 @@ protected:
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
 };
 
 TEST_F(SoakTest, NineWindowsOpenedAndClosedAHundredTimesWithLanguageChanges)
@@ -103,13 +103,13 @@ TEST_F(SoakTest, NineWindowsOpenedAndClosedAHundredTimesWithLanguageChanges)
     std::vector<int> topicSlots = existingSlots();
     ASSERT_FALSE(topicSlots.empty());
     std::mt19937 random(20261208);
-    void (Tangolario::*languages[])() = {&Tangolario::Inglese1Click, &Tangolario::Francese1Click,
-                                         &Tangolario::Italiano1Click};
+    void (app::Tangolario::*languages[])() = {&app::Tangolario::Inglese1Click, &app::Tangolario::Francese1Click,
+                                         &app::Tangolario::Italiano1Click};
     for (int round = 0; round < 100; ++round) {
         std::shuffle(topicSlots.begin(), topicSlots.end(), random);
         // Some windows are opened twice: the second time brings the open one to the front.
         for (int slot : topicSlots) {
-            ChildWindow* window = main->openTopicWindow(slot);
+            app::ChildWindow* window = main->openTopicWindow(slot);
             ASSERT_NE(window, nullptr);
             ASSERT_EQ(main->openTopicWindow(slot), window);
         }
@@ -124,7 +124,7 @@ TEST_F(SoakTest, NineWindowsOpenedAndClosedAHundredTimesWithLanguageChanges)
         } else {
             std::shuffle(topicSlots.begin(), topicSlots.end(), random);
             for (int slot : topicSlots) {
-                if (ChildWindow* window = app::openChildWindow(slot))
+                if (app::ChildWindow* window = app::openChildWindow(slot))
                     window->close();
                 if (random() % 4 == 0)
                     processEvents();
@@ -139,7 +139,7 @@ TEST_F(SoakTest, NineWindowsOpenedAndClosedAHundredTimesWithLanguageChanges)
 
 // Holds an up-down's arrow until the position stops moving (at most `limit` steps), then lets
 // go over it. Returns the number of steps.
-int hold(UpDown* upDown, bool up, int limit = 20000)
+int hold(platform::UpDown* upDown, bool up, int limit = 20000)
 {
     int steps = 0;
     for (int last = upDown->position() + 1; steps < limit && upDown->position() != last; ++steps) {
@@ -154,12 +154,12 @@ TEST_F(SoakTest, EveryAngleAndCoefficientHeldThroughItsRange)
 {
     int coefficientWindows = 0;
     for (int slot : existingSlots()) {
-        ChildWindow* window = main->openTopicWindow(slot);
+        app::ChildWindow* window = main->openTopicWindow(slot);
         ASSERT_NE(window, nullptr);
         processEvents();
         SCOPED_TRACE(window->objectName().toStdString());
         bool coefficients = false;
-        for (UpDown* upDown : window->findChildren<UpDown*>()) {
+        for (platform::UpDown* upDown : window->findChildren<platform::UpDown*>()) {
             const QString name = upDown->objectName();
             if (name != QLatin1String("sposta") && name != QLatin1String("pa") && name != QLatin1String("pb") &&
                 name != QLatin1String("pc") && name != QLatin1String("pangolo") && name != QLatin1String("pa1"))
@@ -207,7 +207,7 @@ TEST_F(SoakTest, FunctionGraphsRunToTheEndAtFullSpeed)
     veloci->setValue(veloci->maximum());
     auto* first = graphs->findChild<QComboBox*>(QStringLiteral("tipofunz1"));
     auto* second = graphs->findChild<QComboBox*>(QStringLiteral("tipofunz2"));
-    auto* count = graphs->findChild<UpDown*>(QStringLiteral("pnumfunz"));
+    auto* count = graphs->findChild<platform::UpDown*>(QStringLiteral("pnumfunz"));
     for (int pair = 0; pair < 12; ++pair) {
         SCOPED_TRACE(pair);
         if (pair == 6)
@@ -232,7 +232,7 @@ TEST_F(SoakTest, TypedExtremeCoefficients)
     int windows = 0;
     int accepted = 0;
     for (int slot : existingSlots()) {
-        ChildWindow* window = main->openTopicWindow(slot);
+        app::ChildWindow* window = main->openTopicWindow(slot);
         processEvents();
         auto* dati = window->findChild<QToolButton*>(QStringLiteral("dati"));
         if (!dati) {

@@ -25,7 +25,7 @@ struct Case {
 };
 
 // Everything a click can change in a window, as one text.
-QString state(ChildWindow* window, UpDown* upDown)
+QString state(app::ChildWindow* window, platform::UpDown* upDown)
 {
     QStringList parts{QString::number(upDown->position()), window->resultLines().join(u'|'),
                       window->pictureDescription()};
@@ -36,17 +36,17 @@ QString state(ChildWindow* window, UpDown* upDown)
     return parts.join(u'\n');
 }
 
-void clickArrow(UpDown* upDown, UpDown::Button button, int times = 1)
+void clickArrow(platform::UpDown* upDown, platform::UpDown::Button button, int times = 1)
 {
     for (int i = 0; i < times; ++i)
-        QTest::mouseClick(button == UpDown::Button::Up ? upDown->upButton() : upDown->downButton(), Qt::LeftButton);
+        QTest::mouseClick(button == platform::UpDown::Button::Up ? upDown->upButton() : upDown->downButton(), Qt::LeftButton);
     processEvents();
 }
 
 class UpDownActions : public ::testing::TestWithParam<Case> {
 protected:
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main = makeMainWindow();
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
 };
 
 TEST_P(UpDownActions, IncreaseDecreaseAndAValueSetActAsClicksOfTheArrows)
@@ -54,8 +54,8 @@ TEST_P(UpDownActions, IncreaseDecreaseAndAValueSetActAsClicksOfTheArrows)
     const Case& c = GetParam();
     main->menuItem(QString::fromLatin1(c.menuItem))->trigger();
     processEvents();
-    auto* window = qobject_cast<ChildWindow*>(main->mdiArea()->activeSubWindow());
-    auto* upDown = window ? window->findChild<UpDown*>(QString::fromLatin1(c.upDown)) : nullptr;
+    auto* window = qobject_cast<app::ChildWindow*>(main->mdiArea()->activeSubWindow());
+    auto* upDown = window ? window->findChild<platform::UpDown*>(QString::fromLatin1(c.upDown)) : nullptr;
     ASSERT_NE(upDown, nullptr) << c.menuItem;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(upDown);
     ASSERT_TRUE(face && face->actionInterface() && face->valueInterface());
@@ -74,20 +74,20 @@ TEST_P(UpDownActions, IncreaseDecreaseAndAValueSetActAsClicksOfTheArrows)
     act(QAccessibleActionInterface::increaseAction());
     const QString increased = state(window, upDown);
     EXPECT_NE(increased, atStart);
-    clickArrow(upDown, UpDown::Button::Down);
+    clickArrow(upDown, platform::UpDown::Button::Down);
     EXPECT_EQ(state(window, upDown), atStart);
-    clickArrow(upDown, UpDown::Button::Up);
+    clickArrow(upDown, platform::UpDown::Button::Up);
     act(QAccessibleActionInterface::decreaseAction());
     EXPECT_EQ(state(window, upDown), atStart);
 
     // A value far off: one click landing there, in the state as many clicks of the arrow give.
-    QSignalSpy clicks(upDown, &UpDown::clicked);
+    QSignalSpy clicks(upDown, &platform::UpDown::clicked);
     setValue(double(start + c.valueSteps));
     EXPECT_EQ(clicks.count(), 1);
     const QString set = state(window, upDown);
-    clickArrow(upDown, UpDown::Button::Down, c.valueSteps);
+    clickArrow(upDown, platform::UpDown::Button::Down, c.valueSteps);
     EXPECT_EQ(state(window, upDown), atStart);
-    clickArrow(upDown, UpDown::Button::Up, c.valueSteps);
+    clickArrow(upDown, platform::UpDown::Button::Up, c.valueSteps);
     EXPECT_EQ(state(window, upDown), set);
 
     // Increases in a row are single clicks, never accelerated; values beyond the range land on

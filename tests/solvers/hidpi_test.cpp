@@ -49,8 +49,8 @@ TEST(HiDpi, SolverWindowDrawsSharpAtRatioTwo)
     const int W = window->clientWidth(), H = window->clientHeight();
 
     // The layout in logical pixels is the one of a normal screen.
-    EXPECT_EQ(frame(window, "Panel1")->geometry(), QRect(W - (W / 2 + 2), H - app::BottomBarHeight - H / 2, W / 2 + 2, H / 2));
-    EXPECT_EQ(frame(window, "sotto")->height(), app::BottomBarHeight);
+    EXPECT_EQ(frame(window, "Panel1")->geometry(), QRect(W - (W / 2 + 2), H - app::windowMetrics().bottomBarHeight - H / 2, W / 2 + 2, H / 2));
+    EXPECT_EQ(frame(window, "sotto")->height(), app::windowMetrics().bottomBarHeight);
 
     // The pictures hold device pixels.
     const QImage& surface = window->surface();

@@ -33,11 +33,11 @@ protected:
         main = makeMainWindow();
         QApplication::setActiveWindow(main.get());
     }
-    ChildWindow* open(const char* menuItem)
+    app::ChildWindow* open(const char* menuItem)
     {
         main->menuItem(QString::fromLatin1(menuItem))->trigger();
         processEvents();
-        return qobject_cast<ChildWindow*>(main->mdiArea()->activeSubWindow());
+        return qobject_cast<app::ChildWindow*>(main->mdiArea()->activeSubWindow());
     }
     static QWidget* focus() { return QApplication::focusWidget(); }
     static QString focusName() { return focus() ? focus()->objectName() : QString(); }
@@ -58,7 +58,7 @@ protected:
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 constexpr QKeyCombination Tab = Qt::Key_Tab;
@@ -101,7 +101,7 @@ TEST_F(Keyboard, TabReachesEveryControlOfEveryWindowInOrder)
 
 TEST_F(Keyboard, ElementaryEquationsStepAndChangeTheFunction)
 {
-    ChildWindow* w = open("Equazionielementari1");
+    app::ChildWindow* w = open("Equazionielementari1");
     ASSERT_NE(w, nullptr);
     type({Tab});  // sposta
     type({Qt::Key_Up}, 5);
@@ -126,7 +126,7 @@ TEST_F(Keyboard, ElementaryEquationsStepAndChangeTheFunction)
 
 TEST_F(Keyboard, QuadraticCoefficientsStepWithAccelerationAndPageKeys)
 {
-    ChildWindow* w = open("Equazionidi2secondogrado1");
+    app::ChildWindow* w = open("Equazionidi2secondogrado1");
     ASSERT_NE(w, nullptr);
     type({Tab}, 5);                // pc
     type({Qt::Key_PageDown}, 5);  // c from 0.50 to 0.00: t = 1.5 and t = 0
@@ -155,9 +155,9 @@ TEST_F(Keyboard, QuadraticCoefficientsStepWithAccelerationAndPageKeys)
 
 TEST_F(Keyboard, MainWindowKeysMoveBetweenAndCloseTheWindows)
 {
-    ChildWindow* first = open("Equazionielementari1");
+    app::ChildWindow* first = open("Equazionielementari1");
     open("Equazionilineari1");
-    ChildWindow* third = open("Funzioni1");
+    app::ChildWindow* third = open("Funzioni1");
     ASSERT_TRUE(first && third);
     type({Qt::CTRL | Qt::Key_Tab});
     EXPECT_EQ(main->mdiArea()->activeSubWindow(), first);
@@ -172,7 +172,7 @@ TEST_F(Keyboard, MainWindowKeysMoveBetweenAndCloseTheWindows)
     EXPECT_EQ(focus(), third->client());
 
     type({Qt::CTRL | Qt::Key_W});
-    EXPECT_TRUE(app::WindowClosed[13]);
+    EXPECT_TRUE(app::windowClosed(13));
     type({Qt::CTRL | Qt::Key_F4});
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
     type({Qt::CTRL | Qt::Key_Q});

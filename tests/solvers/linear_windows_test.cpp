@@ -65,14 +65,14 @@ protected:
         });
     }
     // A paint the window did not ask for, as when it is uncovered.
-    static void uncover(ChildWindow* w)
+    static void uncover(app::ChildWindow* w)
     {
         w->surface().fill(Qt::red);
         w->client()->repaint();
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 TEST_F(LinearWindowTest, BothOpenFromTheMenuInTheirStartState)
@@ -84,7 +84,7 @@ TEST_F(LinearWindowTest, BothOpenFromTheMenuInTheirStartState)
     EXPECT_EQ(d->objectName(), QStringLiteral("Tdisequazionilineari"));
     EXPECT_EQ(e->windowTitle(), app::titleText(app::Title::LinearEquations));
     EXPECT_EQ(d->windowTitle(), app::titleText(app::Title::LinearInequalities));
-    EXPECT_FALSE(app::WindowClosed[30] || app::WindowClosed[31]);
+    EXPECT_FALSE(app::windowClosed(30) || app::windowClosed(31));
     ASSERT_NE(Panel2(e), nullptr);
     EXPECT_EQ(Panel2(e)->text(), QStringLiteral("a sin x + b cos x + c = 0"));
     EXPECT_EQ(Panel2(d), nullptr);
@@ -396,7 +396,7 @@ TEST_F(LinearWindowTest, HeldArrowsAccelerateAndReleaseResets)
         int lastIncrement;
     } cases[] = {{e, 60, 10}, {d, 60, 20}};
     for (const auto& c : cases) {
-        UpDown* pb = c.window->coefficients()->pb;
+        platform::UpDown* pb = c.window->coefficients()->pb;
         int expected = pb->position();
         for (int step = 1; step <= c.steps; ++step) {
             expected += pb->increment();
@@ -494,7 +494,7 @@ TEST_F(LinearWindowTest, ClosingAndReopeningStartsAgain)
         EXPECT_NE(text(w, "Label8"), startText);
         w->close();
         processEvents();
-        EXPECT_TRUE(app::WindowClosed[slot]);
+        EXPECT_TRUE(app::windowClosed(slot));
         EXPECT_EQ(app::openChildWindow(slot), nullptr);
 
         w = slot == 30 ? static_cast<LinearSolverWindow*>(open<Tequazionilineari>())

@@ -96,7 +96,7 @@ protected:
     }
 
     // Covers and uncovers the window: the surface is spoilt, then the window repaints itself.
-    static void repaint(ChildWindow* w)
+    static void repaint(app::ChildWindow* w)
     {
         processEvents();  // what the window showed itself is on the screen
         w->surface().fill(Qt::magenta);
@@ -106,7 +106,7 @@ protected:
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 // ---- Equation window ---------------------------------------------------------------------------
@@ -117,7 +117,7 @@ TEST_F(QuadraticWindowTest, EquationWindowOpensWithTheDefaultEquationSolved)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), QStringLiteral("Tequasecondogrado"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quadratic equations"));
-    EXPECT_FALSE(app::WindowClosed[28]);
+    EXPECT_FALSE(app::windowClosed(28));
     for (const char* name : {"ToolBar3", "a", "pa", "b", "pb", "c", "pc", "dati", "ToolBar1", "funzt", "aggiorna",
                              "aiuto", "Panel1", "Panel2", "Panel3", "sotto", "barrasotto", "Label1", "Label14"})
         EXPECT_NE(w->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
@@ -306,7 +306,7 @@ TEST_F(QuadraticWindowTest, EquationFunctionChangeAndReopening)
 
     w->close();
     processEvents();
-    EXPECT_TRUE(app::WindowClosed[28]);
+    EXPECT_TRUE(app::windowClosed(28));
     Tequasecondogrado* again = openEquation();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->functionIndex(), Sine);
@@ -325,7 +325,7 @@ TEST_F(QuadraticWindowTest, InequalityWindowOpensWithTheDefaultInequalitySolved)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), QStringLiteral("Tdisequasecondogrado"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quadratic inequalities"));
-    EXPECT_FALSE(app::WindowClosed[29]);
+    EXPECT_FALSE(app::windowClosed(29));
     EXPECT_EQ(Panel2(w), nullptr);
     EXPECT_EQ(frame(w, "Panel1")->palette().color(QPalette::Window), clNavy);
     CoefficientControls* k = w->coefficients();
@@ -479,7 +479,7 @@ TEST_F(QuadraticWindowTest, InequalityFunctionChangeRepaintAndReopening)
 
     w->close();
     processEvents();
-    EXPECT_TRUE(app::WindowClosed[29]);
+    EXPECT_TRUE(app::windowClosed(29));
     Tdisequasecondogrado* again = openInequality();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->functionIndex(), Sine);

@@ -22,7 +22,7 @@ T* named(const QObject* window, const char* name)
 }
 
 inline QComboBox* funzt(const QObject* window) { return named<QComboBox>(window, "funzt"); }
-inline UpDown* sposta(const QObject* window) { return named<UpDown>(window, "sposta"); }
+inline platform::UpDown* sposta(const QObject* window) { return named<platform::UpDown>(window, "sposta"); }
 inline QToolButton* aggiorna(const QObject* window) { return named<QToolButton>(window, "aggiorna"); }
 inline QToolButton* aiuto(const QObject* window) { return named<QToolButton>(window, "aiuto"); }
 inline QAction* mostra(const QObject* window) { return named<QAction>(window, "mostra"); }

@@ -47,7 +47,7 @@ int differences(const QImage& a, const QImage& b, const QRegion& area)
 // The client area of a window as the screen shows it, and the part its controls cover (but
 // the paint box `quadro` and the picture's element for screen readers, which show the picture
 // through).
-QImage onScreen(ChildWindow* window, QRegion* controls)
+QImage onScreen(app::ChildWindow* window, QRegion* controls)
 {
     QWidget* top = window->window();
     const QImage screen = top->screen()->grabWindow(top->winId()).toImage().convertToFormat(QImage::Format_RGB32);
@@ -60,7 +60,7 @@ QImage onScreen(ChildWindow* window, QRegion* controls)
 }
 
 // The solver window of `slot`, opened from its menu item.
-SolverWindow* openSolver(Tangolario& main, const char* menuItem, int slot)
+SolverWindow* openSolver(app::Tangolario& main, const char* menuItem, int slot)
 {
     main.menuItem(QString::fromLatin1(menuItem))->trigger();
     processEvents();
@@ -147,7 +147,7 @@ TEST_P(SolverStepsTest, TheScreenShowsThePictureOfTheLastStep)
     auto main = makeMainWindow();
     SolverWindow* window = openSolver(*main, steps.menuItem, steps.slot);
     ASSERT_NE(window, nullptr);
-    auto* upDown = window->findChild<UpDown*>(QString::fromLatin1(steps.upDown));
+    auto* upDown = window->findChild<platform::UpDown*>(QString::fromLatin1(steps.upDown));
     ASSERT_NE(upDown, nullptr);
     const SolverGeometry g = window->geometry();
     for (int function = 0; function < (funzt(window) ? 3 : 1); ++function) {
@@ -188,7 +188,7 @@ TEST(SolverResultTexts, TopToBottomThenLeftToRightWithPiShown)
     EXPECT_EQ(texts[0], QStringLiteral(" sin x1 = 0.50000 "));
     EXPECT_EQ(texts[1], QStringLiteral(" x1 = 30° + k 360°"));
     EXPECT_EQ(texts[2], QStringLiteral("x1 = "));
-    EXPECT_EQ(texts[3], symbolFontText(QStringLiteral("p/6 + 2Kp")));
+    EXPECT_EQ(texts[3], platform::symbolFontText(QStringLiteral("p/6 + 2Kp")));
     EXPECT_TRUE(texts[3].startsWith(QStringLiteral("π/6")));
 }
 
@@ -216,7 +216,7 @@ TEST(SolverPictures, UnseenWindowsFreeTheirPicturesAndShowThemAgain)
     EXPECT_FALSE(inequality->bitmaps().RingBitmap.isNull());
     const QImage inequalityShown = inequality->surface();
 
-    for (ChildWindow* window : std::initializer_list<ChildWindow*>{equation, graphs}) {
+    for (app::ChildWindow* window : std::initializer_list<app::ChildWindow*>{equation, graphs}) {
         const QImage hidden = window->surface();  // drawn from paint() alone
         main->mdiArea()->setActiveSubWindow(window);
         processEvents();

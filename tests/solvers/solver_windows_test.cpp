@@ -68,7 +68,7 @@ protected:
     }
 
     ScratchDirectory scratch;
-    std::unique_ptr<Tangolario> main;
+    std::unique_ptr<app::Tangolario> main;
 };
 
 TEST_F(SolverWindowTest, EquationWindowOpensFromTheMenuLaidOutOnTheSharedGeometry)
@@ -77,7 +77,7 @@ TEST_F(SolverWindowTest, EquationWindowOpensFromTheMenuLaidOutOnTheSharedGeometr
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), QStringLiteral("Tequa"));
     EXPECT_EQ(w->windowTitle(), app::titleText(app::Title::ElementaryEquations));
-    EXPECT_FALSE(app::WindowClosed[6]);
+    EXPECT_FALSE(app::windowClosed(6));
     EXPECT_FALSE(main->backgroundPicture()->isVisible());
     for (const char* name : {"sotto", "Bevel1", "Panel2", "barrasotto", "ToolBar1", "Panel3", "Panel1", "funzt",
                              "sposta", "aggiorna", "aiuto", "PopupMenu1", "Label1", "Label2", "Label5", "Label7",
@@ -90,11 +90,11 @@ TEST_F(SolverWindowTest, EquationWindowOpensFromTheMenuLaidOutOnTheSharedGeometr
     EXPECT_EQ(w->geometry().W, W);
     EXPECT_EQ(w->geometry().H, H);
     EXPECT_EQ(w->scaleUnit(), w->screen()->geometry().width() / 8);
-    EXPECT_EQ(frame(w, "sotto")->height(), app::BottomBarHeight);
+    EXPECT_EQ(frame(w, "sotto")->height(), app::windowMetrics().bottomBarHeight);
     EXPECT_EQ(frame(w, "sotto")->geometry().bottom(), H - 1);
-    EXPECT_EQ(frame(w, "Panel1")->geometry(), QRect(W - (W / 2 + 2), H - app::BottomBarHeight - H / 2, W / 2 + 2, H / 2));
-    EXPECT_EQ(Panel2(w)->height(), app::BarPanelHeight);
-    EXPECT_EQ(Panel2(w)->y(), app::BarPanelTop);
+    EXPECT_EQ(frame(w, "Panel1")->geometry(), QRect(W - (W / 2 + 2), H - app::windowMetrics().bottomBarHeight - H / 2, W / 2 + 2, H / 2));
+    EXPECT_EQ(Panel2(w)->height(), app::windowMetrics().barPanelHeight);
+    EXPECT_EQ(Panel2(w)->y(), app::windowMetrics().barPanelTop);
     EXPECT_EQ(frame(w, "Panel3")->y(), frame(w, "barrasotto")->geometry().bottom() + 1);
     EXPECT_EQ(frame(w, "Panel3")->size(), QSize(393, 25));
 
@@ -230,13 +230,13 @@ TEST_F(SolverWindowTest, ClosingAndReopeningStartsAgain)
     sposta(w)->stepUp();
     w->close();
     processEvents();
-    EXPECT_TRUE(app::WindowClosed[6]);
+    EXPECT_TRUE(app::windowClosed(6));
     EXPECT_EQ(app::openChildWindow(6), nullptr);
     EXPECT_TRUE(main->backgroundPicture()->isVisible());
 
     Tequa* again = openEquations();
     ASSERT_NE(again, nullptr);
-    EXPECT_FALSE(app::WindowClosed[6]);
+    EXPECT_FALSE(app::windowClosed(6));
     EXPECT_EQ(again->functionIndex(), Sine);
     EXPECT_EQ(funzt(again)->currentIndex(), 0);
     EXPECT_EQ(again->angleDeg(), 25);

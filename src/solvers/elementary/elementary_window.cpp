@@ -18,15 +18,15 @@ namespace solvers {
 
 // ---- Shared part ---------------------------------------------------------------------------------
 
-ElementarySolverWindow::ElementarySolverWindow(const TopicWindow& topic, const SolverFrame& frame,
+ElementarySolverWindow::ElementarySolverWindow(const app::TopicWindow& topic, const SolverFrame& frame,
                                                const ElementaryDesign& design)
     : SolverWindow(topic, frame), m_design(design)
 {
     createFunctionChoice();
-    sposta = new UpDown();
+    sposta = new platform::UpDown();
     sposta->setObjectName("sposta");
     sposta->setWrap(false);
-    connect(sposta, &UpDown::clicked, this, [this] { spostaClick(); });
+    connect(sposta, &platform::UpDown::clicked, this, [this] { spostaClick(); });
 
     ToolBar1->addWidget(funzt);
     ToolBar1->addSeparator()->setObjectName("ToolButton1");
@@ -113,7 +113,7 @@ void ElementarySolverWindow::aggiornaClick()
 
 // ---- Equations -----------------------------------------------------------------------------------
 
-Tequa::Tequa(const TopicWindow& topic)
+Tequa::Tequa(const app::TopicWindow& topic)
     : ElementarySolverWindow(topic, {app::Title::ElementaryEquations},
                              {{equationAngleRange(Sine), equationAngleRange(Cosine), equationAngleRange(Tangent)},
                               equationBackdropStyle(Sine)})
@@ -178,7 +178,7 @@ constexpr LabelPlace kPlaces[] = {
 
 }  // namespace
 
-Tdisequatr::Tdisequatr(const TopicWindow& topic)
+Tdisequatr::Tdisequatr(const app::TopicWindow& topic)
     : ElementarySolverWindow(topic, {app::Title::ElementaryInequalities, 60, 2},
                              {{inequalityAngleRange(Sine), inequalityAngleRange(Cosine), inequalityAngleRange(Tangent)},
                               inequalityBackdropStyle(Sine)})

@@ -13,7 +13,9 @@
 #include "solvers/frame/solver_window.h"
 
 class QLabel;
+namespace platform {
 class UpDown;
+}
 
 namespace solvers {
 
@@ -40,7 +42,7 @@ public:
     void showExercise(int function, const std::array<long double, 3>& coefficients, int angleDeg) override;
 
 protected:
-    ElementarySolverWindow(const TopicWindow& topic, const SolverFrame& frame, const ElementaryDesign& design);
+    ElementarySolverWindow(const app::TopicWindow& topic, const SolverFrame& frame, const ElementaryDesign& design);
 
     void FormCreate() override;
     void prepareOpeningPicture() override;
@@ -51,7 +53,7 @@ protected:
     // Where the picture takes its graph from.
     GraphSource graphSource(const QPainter& painter, QSize size) const;
 
-    UpDown* sposta;
+    platform::UpDown* sposta;
     int AngleDeg = StartAngle;
     ElementaryFindings Findings;
 
@@ -63,7 +65,7 @@ private:
 class Tequa : public ElementarySolverWindow {
     Q_OBJECT
 public:
-    explicit Tequa(const TopicWindow& topic);
+    explicit Tequa(const app::TopicWindow& topic);
 
     WorkedSolution workedSolution() const override { return elementaryEquationSteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
@@ -87,7 +89,7 @@ private:
 class Tdisequatr : public ElementarySolverWindow {
     Q_OBJECT
 public:
-    explicit Tdisequatr(const TopicWindow& topic);
+    explicit Tdisequatr(const app::TopicWindow& topic);
 
     WorkedSolution workedSolution() const override { return elementaryInequalitySteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;

@@ -41,9 +41,9 @@ QLineEdit* makeBox(const char* name, int width)
     return box;
 }
 
-UpDown* makeUpDown(const char* name)
+platform::UpDown* makeUpDown(const char* name)
 {
-    auto* upDown = new UpDown();
+    auto* upDown = new platform::UpDown();
     upDown->setObjectName(QString::fromLatin1(name));
     upDown->setWrap(false);
     upDown->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
@@ -73,7 +73,7 @@ CoefficientControls::CoefficientControls(QWidget* window, const CoefficientSetup
     pc = makeUpDown("pc");
     dati = new QToolButton();
     dati->setObjectName("dati");
-    dati->setIcon(ImageList::mainList().icon(ImageList::DataEntry));
+    dati->setIcon(app::ImageList::mainList().icon(app::ImageList::DataEntry));
     dati->setAutoRaise(true);
     Keyboard::makeReachable(dati);
     dati->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
@@ -90,15 +90,15 @@ CoefficientControls::CoefficientControls(QWidget* window, const CoefficientSetup
     ToolBar3->addWidget(dati);
 
     for (int i = 0; i < 3; ++i) {
-        UpDown* upDown = this->upDown(i);
+        platform::UpDown* upDown = this->upDown(i);
         upDown->setBuddy(box(i));
-        connect(upDown, &UpDown::clicked, this, [this, i] { stepped(i); });
-        connect(upDown, &UpDown::mouseUp, this, [this] { paMouseUp(); });
+        connect(upDown, &platform::UpDown::clicked, this, [this, i] { stepped(i); });
+        connect(upDown, &platform::UpDown::mouseUp, this, [this] { paMouseUp(); });
     }
     connect(dati, &QToolButton::clicked, this, [this] { datiClick(); });
 }
 
-UpDown* CoefficientControls::upDown(int index) const
+platform::UpDown* CoefficientControls::upDown(int index) const
 {
     return index == 0 ? pa : index == 1 ? pb : pc;
 }
@@ -112,7 +112,7 @@ void CoefficientControls::start()
 {
     Hints::setHint(dati, app::commonText(app::Common::DataEnter));
     for (int i = 0; i < 3; ++i) {
-        UpDown* upDown = this->upDown(i);
+        platform::UpDown* upDown = this->upDown(i);
         upDown->setRange(-m_setup.limit, m_setup.limit);
         upDown->setPosition(m_setup.positions[size_t(i)]);
         upDown->setIncrement(1);
@@ -138,7 +138,7 @@ void CoefficientControls::setValues(const std::array<long double, 3>& values)
 
 void CoefficientControls::stepped(int index)
 {
-    UpDown* upDown = this->upDown(index);
+    platform::UpDown* upDown = this->upDown(index);
     m_values[size_t(index)] = upDown->position() / 100.0L;
     ++StepPressCount;
     for (const auto& [count, increment] : m_setup.acceleration)
@@ -157,7 +157,7 @@ void CoefficientControls::paMouseUp()
 
 bool CoefficientControls::datiClick()
 {
-    const CoefficientDialogOutcome outcome = runCoefficientDialog(m_window, m_expressions);
+    const app::CoefficientDialogOutcome outcome = app::runCoefficientDialog(m_window, m_expressions);
     // Texts typed and then cancelled still come back the next time the dialog opens here.
     m_expressions = outcome.expressions;
     if (!outcome.confirmed)

@@ -25,7 +25,9 @@ class QLineEdit;
 class QToolBar;
 class QToolButton;
 class QWidget;
+namespace platform {
 class UpDown;
+}
 
 namespace solvers {
 
@@ -49,9 +51,9 @@ public:
     QLineEdit* a;
     QLineEdit* b;
     QLineEdit* c;
-    UpDown* pa;
-    UpDown* pb;
-    UpDown* pc;
+    platform::UpDown* pa;
+    platform::UpDown* pb;
+    platform::UpDown* pc;
     QToolButton* dati;
 
     // Start state: ranges, positions, boxes and values from the setup, the window's expression
@@ -63,7 +65,7 @@ public:
     const std::array<long double, 3>& values() const { return m_values; }
     const std::array<QString, 3>& expressions() const { return m_expressions; }
     int stepPressCount() const { return StepPressCount; }
-    UpDown* upDown(int index) const;
+    platform::UpDown* upDown(int index) const;
     QLineEdit* box(int index) const;
 
     // Sets the coefficients as if typed (tests and start states): positions clamped, boxes

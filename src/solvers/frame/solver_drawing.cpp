@@ -15,12 +15,12 @@ namespace solvers {
 
 QPen solidPen(const QColor& colour, int width)
 {
-    return picturePen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
+    return platform::picturePen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
 }
 
 QPen dottedPen(const QColor& colour)
 {
-    return picturePen(colour, 1, Qt::DotLine, Qt::FlatCap);
+    return platform::picturePen(colour, 1, Qt::DotLine, Qt::FlatCap);
 }
 
 void drawTextAt(QPainter& painter, int x, int y, const QString& text)
@@ -122,7 +122,7 @@ void drawGraphAxes(QPainter& painter, const SolverGeometry& g, const BackdropSty
     painter.setFont(Fonts::symbol(Fonts::pictureText().pixelSize()));
     static const char* const labels[4] = {"p", "2p", "-p", "-2p"};
     for (int i = 0; i < 4; ++i)
-        drawTextAt(painter, ox + style.piLabelX[std::size_t(i)], oy + 2, symbolFontText(QString::fromLatin1(labels[i])));
+        drawTextAt(painter, ox + style.piLabelX[std::size_t(i)], oy + 2, platform::symbolFontText(QString::fromLatin1(labels[i])));
 
     painter.setBrush(Colors::clWhite);
     const int top = g.H / 10 + yOffset;
@@ -147,7 +147,7 @@ void drawGraphAxes(QPainter& painter, const SolverGeometry& g, const BackdropSty
 void drawFunctionName(QPainter& painter, const SolverGeometry& g, int function, int yOffset)
 {
     painter.save();
-    painter.setPen(picturePen(Colors::clWhite));
+    painter.setPen(platform::picturePen(Colors::clWhite));
     painter.setFont(Fonts::pictureText(true));
     static const char* const names[3] = {"sin x", "cos x", "tan x"};
     const QString measure = function == Sine ? QStringLiteral("senxxx") : QStringLiteral("cosxxx");
@@ -213,7 +213,7 @@ void drawUnitCircle(QPainter& painter, const SolverGeometry& g, const QColor& co
     painter.setPen(solidPen(colour));
     painter.setBrush(Qt::NoBrush);
     const QPoint c = g.centre();
-    drawBoxEllipse(painter, c.x() - g.U, c.y() - g.U, c.x() + g.U, c.y() + g.U);
+    platform::drawBoxEllipse(painter, c.x() - g.U, c.y() - g.U, c.x() + g.U, c.y() + g.U);
     painter.restore();
 }
 
@@ -251,7 +251,7 @@ void drawArcBetween(QPainter& painter, const SolverGeometry& g, int radius, QPoi
         return;
     painter.save();
     painter.setPen(solidPen(colour));
-    drawCounterClockwiseArc(painter, g.centre(), radius, from, to);
+    platform::drawCounterClockwiseArc(painter, g.centre(), radius, from, to);
     painter.restore();
 }
 

@@ -55,7 +55,7 @@ public:
 
 }  // namespace
 
-SolverWindow::SolverWindow(const TopicWindow& topic, const SolverFrame& frame) : ChildWindow(topic), m_frame(frame)
+SolverWindow::SolverWindow(const app::TopicWindow& topic, const SolverFrame& frame) : app::ChildWindow(topic), m_frame(frame)
 {
     setKeeping(Keeping::None);
     QWidget* area = client();
@@ -202,7 +202,7 @@ void SolverWindow::createFunctionChoice()
         palette.setColor(role, Colors::clWhite);
     funzt->setPalette(palette);
 
-    aggiorna = makeToolButton("aggiorna", ImageList::NewFunction);
+    aggiorna = makeToolButton("aggiorna", app::ImageList::NewFunction);
     connect(aggiorna, &QToolButton::clicked, this, [this] { aggiornaClick(); });
     // Enter on the closed list applies the function chosen in it.
     Keyboard::appliesWithEnter(funzt, aggiorna);
@@ -212,7 +212,7 @@ QToolButton* SolverWindow::makeToolButton(const char* name, int image)
 {
     auto* button = new QToolButton();
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(ImageList::mainList().icon(image));
+    button->setIcon(app::ImageList::mainList().icon(image));
     button->setAutoRaise(true);
     Keyboard::makeReachable(button);
     return button;
@@ -228,7 +228,7 @@ void SolverWindow::addLeadingToolBar(QToolBar* bar)
 QLabel* SolverWindow::makeResultLabel(const char* name, int x, int y, int width, const QColor& colour,
                                       const QColor& ground, bool symbol, Qt::Alignment alignment)
 {
-    QLabel* label = symbol ? new SymbolLabel(Panel1) : new QLabel(Panel1);
+    QLabel* label = symbol ? new platform::SymbolLabel(Panel1) : new QLabel(Panel1);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(symbol ? Fonts::symbol(13, true) : Fonts::sansSerif(13, true));
     label->setGeometry(x, y, width, 16);
@@ -264,19 +264,19 @@ void SolverWindow::SolverFrameLayout()
         barHeight = std::max(barHeight, bar->sizeHint().height());
     barrasotto->setFixedHeight(barHeight);
 
-    setBounds(0, 0, app::WorkAreaWidth, app::WorkAreaHeight);
+    setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     const int W = clientWidth();
     const int H = clientHeight();
 
     for (QAction* action : ToolBar1->actions())
         giveToolCursor(ToolBar1->widgetForAction(action));
 
-    sotto->resize(W, app::BottomBarHeight);
-    Bevel1->setGeometry(100, 0, 2, app::BottomBarHeight);
+    sotto->resize(W, app::windowMetrics().bottomBarHeight);
+    Bevel1->setGeometry(100, 0, 2, app::windowMetrics().bottomBarHeight);
     Panel1->resize(W / 2 + 2, H / 2);
     if (Panel2) {
-        Panel2->resize(Panel2->width(), app::BarPanelHeight);
-        Panel2->move(Panel2->x(), app::BarPanelTop);
+        Panel2->resize(Panel2->width(), app::windowMetrics().barPanelHeight);
+        Panel2->move(Panel2->x(), app::windowMetrics().barPanelTop);
     }
     placeBars();
     Panel3->move(0, barrasotto->y() + barrasotto->height());
@@ -338,7 +338,7 @@ bool SolverWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client() && event->type() == QEvent::Resize)
         placeBars();
-    return ChildWindow::eventFilter(watched, event);
+    return app::ChildWindow::eventFilter(watched, event);
 }
 
 QRegion SolverWindow::groundedArea() const
@@ -388,8 +388,8 @@ void SolverWindow::refreshPicture()
 
 void SolverWindow::tellFindings()
 {
-    for (auto* label : Panel1->findChildren<SymbolLabel*>())
-        Accessibility::setTexts(label, symbolFontReading(label->text()),
+    for (auto* label : Panel1->findChildren<platform::SymbolLabel*>())
+        Accessibility::setTexts(label, platform::symbolFontReading(label->text()),
                                 label->accessibleDescription());
     Accessibility::setTexts(Panel1, app::programText(app::ProgramText::ResultsName),
                             resultTexts().join(QStringLiteral("; ")));
@@ -448,7 +448,7 @@ QStringList SolverWindow::resultTexts() const
     });
     QStringList texts;
     for (const QLabel* label : labels)
-        texts.append(qobject_cast<const SymbolLabel*>(label) ? symbolFontText(label->text()) : label->text());
+        texts.append(qobject_cast<const platform::SymbolLabel*>(label) ? platform::symbolFontText(label->text()) : label->text());
     return texts;
 }
 

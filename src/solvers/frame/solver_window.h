@@ -67,7 +67,7 @@ struct SolverFrame {
 // controls open the window's page).
 inline constexpr int SolverWindowHelpContext = 304;
 
-class SolverWindow : public ChildWindow {
+class SolverWindow : public app::ChildWindow {
     Q_OBJECT
 public:
     ~SolverWindow() override;
@@ -122,7 +122,7 @@ public:
     virtual void aggiornaClick() {}
 
 protected:
-    SolverWindow(const TopicWindow& topic, const SolverFrame& frame);
+    SolverWindow(const app::TopicWindow& topic, const SolverFrame& frame);
 
     // The shared controls the windows fill and write.
     QLabel* Panel2 = nullptr;  // the equation panel, where the window has one

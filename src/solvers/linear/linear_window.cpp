@@ -50,7 +50,7 @@ QString linearExpressionWords(const Coefficients& k)
 
 // ---- Shared part ---------------------------------------------------------------------------------
 
-LinearSolverWindow::LinearSolverWindow(const TopicWindow& topic, const SolverFrame& frame, const CoefficientSetup& setup)
+LinearSolverWindow::LinearSolverWindow(const app::TopicWindow& topic, const SolverFrame& frame, const CoefficientSetup& setup)
     : SolverWindow(topic, frame)
 {
     addCoefficientControls(setup);
@@ -77,7 +77,7 @@ void LinearSolverWindow::paintLinear(QPainter& painter, QSize size, const QStrin
 
 // ---- Linear equations ----------------------------------------------------------------------------
 
-Tequazionilineari::Tequazionilineari(const TopicWindow& topic)
+Tequazionilineari::Tequazionilineari(const app::TopicWindow& topic)
     : LinearSolverWindow(topic, {app::Title::LinearEquations, equationPanelWidth()},
                          linearSetup({{10, 5}, {25, 10}}))
 {
@@ -120,7 +120,7 @@ QString Tequazionilineari::pictureWords() const
 
 // ---- Linear inequalities -------------------------------------------------------------------------
 
-Tdisequazionilineari::Tdisequazionilineari(const TopicWindow& topic)
+Tdisequazionilineari::Tdisequazionilineari(const app::TopicWindow& topic)
     : LinearSolverWindow(topic, {app::Title::LinearInequalities, 0, 1, false},
                          linearSetup({{10, 5}, {25, 10}, {50, 20}}))
 {

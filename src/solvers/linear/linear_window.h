@@ -21,7 +21,7 @@ public:
     const LinearFindings& findings() const { return Findings; }
 
 protected:
-    LinearSolverWindow(const TopicWindow& topic, const SolverFrame& frame, const CoefficientSetup& setup);
+    LinearSolverWindow(const app::TopicWindow& topic, const SolverFrame& frame, const CoefficientSetup& setup);
 
     void FormCreate() override;
     QRegion changingArea() const override;
@@ -34,7 +34,7 @@ protected:
 class Tequazionilineari : public LinearSolverWindow {
     Q_OBJECT
 public:
-    explicit Tequazionilineari(const TopicWindow& topic);
+    explicit Tequazionilineari(const app::TopicWindow& topic);
 
     WorkedSolution workedSolution() const override { return linearEquationSteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
@@ -57,7 +57,7 @@ private:
 class Tdisequazionilineari : public LinearSolverWindow {
     Q_OBJECT
 public:
-    explicit Tdisequazionilineari(const TopicWindow& topic);
+    explicit Tdisequazionilineari(const app::TopicWindow& topic);
 
     WorkedSolution workedSolution() const override { return linearInequalitySteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;

@@ -171,7 +171,7 @@ void drawRing(QImage& ring, const SolverGeometry& g, const QColor& pen, const QC
     QPainter painter(&ring);
     painter.setPen(solidPen(pen));
     painter.setBrush(brush);
-    drawBoxEllipse(painter, 0, 0, ringSide(g), ringSide(g));
+    platform::drawBoxEllipse(painter, 0, 0, ringSide(g), ringSide(g));
 }
 
 // t held within the range of the function: [-1, 1] for sine and cosine.
@@ -272,7 +272,7 @@ void copyRingStrip(QPainter& painter, const SolverGeometry& g, const InequalityB
     painter.setClipRect(onWindow, Qt::IntersectClip);
     painter.setPen(solidPen(colour));
     painter.setBrush(colour);
-    drawBoxEllipse(painter, corner.x(), corner.y(), corner.x() + ringSide(g), corner.y() + ringSide(g));
+    platform::drawBoxEllipse(painter, corner.x(), corner.y(), corner.x() + ringSide(g), corner.y() + ringSide(g));
     painter.restore();
 }
 

@@ -30,7 +30,7 @@ CoefficientSetup quadraticSetup(int boxWidth, int limit, std::vector<std::pair<i
 
 }  // namespace
 
-QuadraticSolverWindow::QuadraticSolverWindow(const TopicWindow& topic, const SolverFrame& frame, int boxWidth,
+QuadraticSolverWindow::QuadraticSolverWindow(const app::TopicWindow& topic, const SolverFrame& frame, int boxWidth,
                                              int limit, std::vector<std::pair<int, int>> acceleration)
     : SolverWindow(topic, frame)
 {
@@ -80,7 +80,7 @@ void QuadraticSolverWindow::aggiornaClick()
 
 // ---- Equations -----------------------------------------------------------------------------------
 
-Tequasecondogrado::Tequasecondogrado(const TopicWindow& topic)
+Tequasecondogrado::Tequasecondogrado(const app::TopicWindow& topic)
     : QuadraticSolverWindow(topic, {app::Title::QuadraticEquations, 189}, 38, 900, {{10, 10}})
 {
     using namespace Colors;
@@ -132,7 +132,7 @@ void Tequasecondogrado::WriteSolutionLabels()
 
 // ---- Inequalities --------------------------------------------------------------------------------
 
-Tdisequasecondogrado::Tdisequasecondogrado(const TopicWindow& topic)
+Tdisequasecondogrado::Tdisequasecondogrado(const app::TopicWindow& topic)
     : QuadraticSolverWindow(topic, {app::Title::QuadraticInequalities, 0}, 45, 9000, {{10, 5}, {25, 10}})
 {
     using namespace Colors;

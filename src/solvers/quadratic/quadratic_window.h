@@ -29,7 +29,7 @@ public:
 protected:
     // `boxWidth`, `limit` and `acceleration` of the coefficient controls; the window opens on
     // a = 1, b = -1.5, c = 0.5 and the dialog on the example 4t² - 2(√3 + √2)t + √6.
-    QuadraticSolverWindow(const TopicWindow& topic, const SolverFrame& frame, int boxWidth, int limit,
+    QuadraticSolverWindow(const app::TopicWindow& topic, const SolverFrame& frame, int boxWidth, int limit,
                           std::vector<std::pair<int, int>> acceleration);
 
     void FormCreate() override;
@@ -43,7 +43,7 @@ protected:
 class Tequasecondogrado : public QuadraticSolverWindow {
     Q_OBJECT
 public:
-    explicit Tequasecondogrado(const TopicWindow& topic);
+    explicit Tequasecondogrado(const app::TopicWindow& topic);
 
     // What the window found.
     const QuadraticEquationFindings& findings() const { return Findings; }
@@ -65,7 +65,7 @@ private:
 class Tdisequasecondogrado : public QuadraticSolverWindow {
     Q_OBJECT
 public:
-    explicit Tdisequasecondogrado(const TopicWindow& topic);
+    explicit Tdisequasecondogrado(const app::TopicWindow& topic);
 
     // What the window found.
     const QuadraticInequalityFindings& findings() const { return Findings; }
