@@ -1,6 +1,7 @@
 #include "practice/practice_window.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -33,6 +34,7 @@
 #include "shell/shared_state.h"
 #include "solvers/frame/solver_window.h"
 #include "texts/angle_notation.h"
+#include "texts/steps_texts.h"
 #include "texts/text_tables.h"
 
 namespace practice {
@@ -187,6 +189,10 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
     answerLayout->addWidget(answer, 1);
     answerLayout->addWidget(check);
     answerLayout->addWidget(showMe);
+    howToSolve = new QPushButton(solvers::stepWords("Come si risolve", "How to solve it", "Comment le résoudre"), answerBar);
+    howToSolve->setObjectName("howToSolve");
+    howToSolve->setEnabled(false);
+    answerLayout->addWidget(howToSolve);
 
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->setContentsMargins(0, 0, 0, 0);
@@ -201,11 +207,12 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
     connect(answer, &QLineEdit::returnPressed, this, [this] { checkClick(); });
     connect(check, &QPushButton::clicked, this, [this] { checkClick(); });
     connect(showMe, &QPushButton::clicked, this, [this] { showMeClick(); });
+    connect(howToSolve, &QPushButton::clicked, this, [this] { howToSolveClick(); });
     for (QComboBox* box : {kind, relation, function, level})
         Keyboard::appliesWithEnter(box, newExercise);
-    for (QPushButton* button : {newExercise, worksheet, check, showMe})
+    for (QPushButton* button : {newExercise, worksheet, check, showMe, howToSolve})
         button->setAutoDefault(false);
-    Keyboard::chainTabOrder({kind, relation, function, level, newExercise, seed, worksheet, aiuto, answer, check, showMe});
+    Keyboard::chainTabOrder({kind, relation, function, level, newExercise, seed, worksheet, aiuto, answer, check, showMe, howToSolve});
 
     chooseWorksheetFile = [this] {
         return QFileDialog::getSaveFileName(this, app::programText(ProgramText::PracticeSavePdf),
@@ -260,6 +267,9 @@ void PracticeWindow::setExercise(const Exercise& exercise)
     m_triedWrong = false;
     m_counted = false;
     m_scoredRight = false;
+    m_slip = {};
+    m_showsSteps = false;
+    howToSolve->setEnabled(false);
     seed->setText(QString::number(exercise.seed));
     answer->clear();
     redraw();
@@ -291,13 +301,22 @@ void PracticeWindow::checkClick()
         m_verdict = {readingMessage(reading)};
         m_right = false;
         m_checked = false;
+        // Radians, or a tangent's families stepped by 360°, are read as the slip they are.
+        m_slip = findSlip(m_exercise, answer->text());
+        if (m_slip.slip != Slip::None)
+            m_verdict << slipText(m_slip.slip);
+        howToSolve->setEnabled(howToSolve->isEnabled() || m_slip.slip != Slip::None);
         redraw();
         return;
     }
     const Verdict v = practice::check(solverAnswer(m_exercise), reading.set, m_exercise.isInequality(), m_exercise.period());
     m_verdict = verdictLines(v);
+    m_slip = findSlip(m_exercise, answer->text());
+    if (m_slip.slip != Slip::None)
+        m_verdict << slipText(m_slip.slip);
     m_right = v.right;
     m_checked = true;
+    howToSolve->setEnabled(true);
     if (!m_counted) {
         m_counted = true;
         ++m_exercises;
@@ -320,6 +339,20 @@ app::ChildWindow* PracticeWindow::showMeClick()
     if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
         solver->showExercise(m_exercise.function, m_exercise.values(), m_exercise.alphaDeg);
     return window;
+}
+
+void PracticeWindow::howToSolveClick()
+{
+    m_showsSteps = !m_showsSteps && howToSolve->isEnabled();
+    redraw();
+}
+
+QStringList PracticeWindow::stepLines() const
+{
+    QStringList lines = solvers::workedSolutionLines(exerciseSteps(m_exercise));
+    for (int i = 0; i < lines.size(); ++i)
+        lines[i] = (i == m_slip.step ? QStringLiteral("▶ ") : QStringLiteral("   ")) + lines[i];
+    return lines;
 }
 
 void PracticeWindow::worksheetClick()
@@ -350,6 +383,9 @@ void PracticeWindow::worksheetClick()
     form->addRow(app::programText(ProgramText::PracticeFunction), sheetFunction);
     form->addRow(app::programText(ProgramText::PracticeLevelChoice), sheetLevel);
     form->addRow(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), sheetSeed);
+    auto* workedKey = new QCheckBox(workedKeyTitle(), &dialog);
+    workedKey->setObjectName("workedKey");
+    form->addRow(QString(), workedKey);
     // Said before the sheet is made: choices with fewer distinct exercises than asked for.
     auto* note = new QLabel(&dialog);
     note->setObjectName("sheetNote");
@@ -382,6 +418,7 @@ void PracticeWindow::worksheetClick()
     settings.request = requestOf(sheetKind, sheetRelation, sheetFunction, sheetLevel);
     settings.count = count->value();
     settings.seed = std::uint32_t(sheetSeed->value());
+    settings.workedKey = workedKey->isChecked();
     const auto warn = [this](const QString& text) {
         QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);
@@ -453,6 +490,12 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
     const QColor verdictColour = m_right ? Colors::clLime : m_checked ? Colors::clYellow : Colors::clRed;
     for (const QString& line : m_verdict)
         text(line, Fonts::sansSerif(TextPixels + 3, true), verdictColour, 6);
+    if (m_showsSteps) {
+        y += 12;
+        const QStringList steps = stepLines();
+        for (int i = 0; i < steps.size(); ++i)
+            text(steps[i], Fonts::sansSerif(TextPixels, i == m_slip.step), i == m_slip.step ? Colors::clYellow : Colors::clWhite, 2);
+    }
     y = std::max(y + 18, size.height() - answerBar->height() - 40);
     text(scoreText(), Fonts::sansSerif(TextPixels), Colors::clAqua, 0);
 }
@@ -464,6 +507,8 @@ QStringList PracticeWindow::resultLines() const
     if (m_checked && !answer->text().trimmed().isEmpty())
         lines << app::programText(ProgramText::PracticeTheAnswer) + QLatin1Char(' ') + answer->text().trimmed();
     lines << m_verdict;
+    if (m_showsSteps)
+        lines << stepLines();
     return lines;
 }
 

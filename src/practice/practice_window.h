@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "practice/exercise.h"
+#include "practice/slips.h"
 #include "shell/child_window.h"
 
 class QComboBox;
@@ -42,11 +43,16 @@ public:
     QLineEdit* answer;
     QPushButton* check;
     QPushButton* showMe;
+    QPushButton* howToSolve;  // after a verdict: the worked solution, the slip's step marked
 
     // What the window shows.
     const Exercise& exercise() const { return m_exercise; }
     const QStringList& verdict() const { return m_verdict; }
     bool verdictRight() const { return m_right; }
+    const SlipFinding& slip() const { return m_slip; }
+    bool showsSteps() const { return m_showsSteps; }
+    // The worked solution's lines as shown, the slip's step marked "▶".
+    QStringList stepLines() const;
     QString scoreText() const;
 
     // The handlers.
@@ -55,6 +61,7 @@ public:
     void checkClick();                // reads `answer` and gives the verdict
     app::ChildWindow* showMeClick();       // the solver window of the exercise, or null
     void worksheetClick();            // asks for the sheet, then for the file
+    void howToSolveClick();           // shows or hides the worked solution
 
     // The request of the tool bar's choices.
     Request request() const;
@@ -83,6 +90,8 @@ private:
     int m_exercises = 0;
     int m_rightFirst = 0;
     int m_rightAfterHints = 0;
+    SlipFinding m_slip;
+    bool m_showsSteps = false;
 };
 
 }  // namespace practice
