@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -152,6 +153,24 @@ std::function<void(app::ChildWindow*)> practiceState(std::array<int, 4> choices,
     };
 }
 
+// The practice window after an equation answered with its first solution alone: the slip named,
+// the worked solution shown with the slip's step marked.
+std::function<void(app::ChildWindow*)> practiceSlipState(std::array<int, 4> choices, const char* seed)
+{
+    return [=](app::ChildWindow* window) {
+        auto* practice = qobject_cast<practice::PracticeWindow*>(window);
+        if (!practice)
+            return;
+        practiceState(choices, seed, "")(window);
+        const practice::Exercise& e = practice->exercise();
+        const std::vector<bool> right = practice::sampled(practice::solverAnswer(e), e.period());
+        const int first = int(std::find(right.begin(), right.end(), true) - right.begin()) / 2;
+        practice->answer->setText(QString::number(first));
+        practice->checkClick();
+        practice->howToSolveClick();
+    };
+}
+
 const std::vector<ExtraShot>& extraShots()
 {
     static const std::vector<ExtraShot> shots = {
@@ -196,6 +215,14 @@ const std::vector<ExtraShot>& extraShots()
         {"Tequazionilineari", "Tequazionilineari_large", linearState(90.0L, 0.0L, 89.99L)},
         // A quadratic inequality of level 1 answered with one end wrong and one left open.
         {"PracticeWindow", "PracticeWindow_checked", practiceState({1, 1, 0, 0}, "2718", "[π/6, 5π/6)")},
+        {"PracticeWindow", "PracticeWindow_slip", practiceSlipState({0, 0, 0, 0}, "2718")},
+        // 2 (sin x)^2 - sin x - 1 >= 0 with its worked solution beside the picture.
+        {"Tdisequasecondogrado", "Tdisequasecondogrado_steps",
+         [](app::ChildWindow* window) {
+             quadraticState(0, 2, -1, -1)(window);
+             if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
+                 solver->setShowsSteps(true);
+         }},
     };
     return shots;
 }
