@@ -493,8 +493,13 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
     if (m_showsSteps) {
         y += 12;
         const QStringList steps = stepLines();
-        for (int i = 0; i < steps.size(); ++i)
-            text(steps[i], Fonts::sansSerif(TextPixels, i == m_slip.step), i == m_slip.step ? Colors::clYellow : Colors::clWhite, 2);
+        for (int i = 0; i < steps.size(); ++i) {
+            // The substeps' indent kept: blanks that do not break.
+            QString line = steps[i];
+            for (int j = 0; j < line.size() && line[j] == QLatin1Char(' '); ++j)
+                line[j] = QChar(0x00A0);
+            text(line, Fonts::sansSerif(TextPixels, i == m_slip.step), i == m_slip.step ? Colors::clYellow : Colors::clWhite, 2);
+        }
     }
     y = std::max(y + 18, size.height() - answerBar->height() - 40);
     text(scoreText(), Fonts::sansSerif(TextPixels), Colors::clAqua, 0);

@@ -115,7 +115,7 @@ QString radiansAsDegrees(const QString& typed)
         const long double degrees = m.captured().toDouble() * 180.0L / Pi;
         text += typed.mid(from, m.capturedStart() - from);
         from = int(m.capturedEnd());
-        if (std::fabs(degrees - std::nearbyint(degrees)) > 0.3L)
+        if (!(std::fabs(degrees) < 1e6L) || std::fabs(degrees - std::nearbyint(degrees)) > 0.3L)
             return {};
         text += QString::number(std::llround(degrees));
         changed = true;

@@ -80,6 +80,7 @@ TEST(Slips, AnswerTypedSlipNamedStepMarked)
         {sinAtLeast, "[30, 150)", Slip::EndsExcluded, "elementary.arc"},
         {sinAtLeast, "[0, 90]", Slip::None, ""},
         {tanOne, "foo", Slip::None, ""},
+        {sinHalf, "99999999999999999999.5, 1e400", Slip::None, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
