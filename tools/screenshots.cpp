@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -193,7 +194,13 @@ void practisedMonth(app::ChildWindow* window)
         a.answer = QStringLiteral("30°, 150°");
         a.right = int(dice.bounded(100)) < chance;
         a.seconds = 20 + dice.bounded(60);
+        // Some wrong answers are explained by a slip, the first ones most often.
+        static const char* const slips[] = {"symmetric_missed", "symmetric_missed", "ends_included",
+                                            "tangent_period", "complement", "outside_range"};
+        if (!a.right && dice.bounded(3) != 0)
+            a.slip = QString::fromLatin1(slips[dice.bounded(quint32(std::size(slips)))]);
         store->record(a);
+        a.slip.clear();
         *clock = clock->addSecs(90);
         if (!a.right) {
             a.first = false;
@@ -219,6 +226,24 @@ void practisedMonth(app::ChildWindow* window)
     }
     *clock = QDateTime(QDate(2026, 12, 8), QTime(18, 0), Qt::UTC);
     progress->redraw();
+}
+
+// The practice window after an equation answered with its first solution alone: the slip named,
+// the worked solution shown with the slip's step marked.
+std::function<void(app::ChildWindow*)> practiceSlipState(std::array<int, 4> choices, const char* seed)
+{
+    return [=](app::ChildWindow* window) {
+        auto* practice = qobject_cast<practice::PracticeWindow*>(window);
+        if (!practice)
+            return;
+        practiceState(choices, seed, "")(window);
+        const practice::Exercise& e = practice->exercise();
+        const std::vector<bool> right = practice::sampled(practice::solverAnswer(e), e.period());
+        const int first = int(std::find(right.begin(), right.end(), true) - right.begin()) / 2;
+        practice->answer->setText(QString::number(first));
+        practice->checkClick();
+        practice->howToSolveClick();
+    };
 }
 
 const std::vector<ExtraShot>& extraShots()
@@ -270,6 +295,14 @@ const std::vector<ExtraShot>& extraShots()
         // The triangles window opens on a = 5, b = 7, A = 30° (two triangles); sides that do not close.
         {"TriangleWindow", "TriangleWindow_impossible", triangleState({"3", "9", "5", "", "", ""})},
         {"ProgressWindow", "ProgressWindow_month", practisedMonth},
+        {"PracticeWindow", "PracticeWindow_slip", practiceSlipState({0, 0, 0, 0}, "2718")},
+        // 2 (sin x)^2 - sin x - 1 >= 0 with its worked solution beside the picture.
+        {"Tdisequasecondogrado", "Tdisequasecondogrado_steps",
+         [](app::ChildWindow* window) {
+             quadraticState(0, 2, -1, -1)(window);
+             if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))
+                 solver->setShowsSteps(true);
+         }},
     };
     return shots;
 }

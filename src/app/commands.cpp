@@ -6,9 +6,13 @@
 #include <array>
 
 #include "maths/elementary.h"
+#include "maths/elementary_steps.h"
+#include "maths/linear_steps.h"
+#include "maths/quadratic_steps.h"
 #include "maths/typed_equation.h"
 #include "practice/worksheet.h"
 #include "shell/program_texts.h"
+#include "texts/steps_texts.h"
 #include "texts/text_tables.h"
 #include "texts/typed_texts.h"
 #include "triangles/triangle_command.h"
@@ -20,6 +24,36 @@ namespace {
 using namespace solvers;
 
 const Subcommand& command(std::string_view name);
+
+// The worked solution of a typed equation, as its window gives it. An elementary inequality
+// b f(x) + c ≥ 0 (or < 0) is the quadratic one with a = 0, which takes any value and either sign of b.
+WorkedSolution typedSteps(const TypedEquation& e)
+{
+    const auto [a, b, c] = e.coefficients;
+    const bool equation = e.relation == Relation::Equal;
+    switch (e.kind) {
+    case EquationKind::Elementary:
+        if (equation && b != 0)
+            return elementaryEquationSteps(e.function, -c / b, e.function == 2 ? 180 : 360);
+        return quadraticInequalitySteps(solveQuadraticInequality(e.function, 0, b, c), 0, b, c);
+    case EquationKind::Quadratic:
+        return equation ? quadraticEquationSteps(solveQuadraticEquation(e.function, a, b, c), a, b, c)
+                        : quadraticInequalitySteps(solveQuadraticInequality(e.function, a, b, c), a, b, c);
+    case EquationKind::Linear:
+        return equation ? linearEquationSteps(solveLinearEquation(e.coefficients))
+                        : linearInequalitySteps(solveLinearInequality(e.coefficients));
+    }
+    return {};
+}
+
+// Every step in reading order (substeps after their step), as workedSolutionLines writes them.
+void flatten(const WorkedSolution& steps, std::vector<const Step*>& into)
+{
+    for (const Step& step : steps) {
+        into.push_back(&step);
+        flatten(step.substeps, into);
+    }
+}
 
 // --lang it|en|fr: the language slot, or -1.
 int languageSlot(const QString& code)
@@ -118,6 +152,9 @@ int runSolve(const QStringList& args, QTextStream& out, QTextStream& err)
     if (e.signChanged)
         out << signChangeNote(slot) << "\n";
     out << solutionText(e, s, slot) << "\n";
+    if (steps)
+        for (const QString& line : workedSolutionLines(typedSteps(e)))
+            out << line << "\n";
     return 0;
 }
 
@@ -169,6 +206,7 @@ int runWorksheet(const QStringList& args, QTextStream& out, QTextStream& err)
         }
         if (a == QLatin1String("--worked-key")) {
             settings.key = true;
+            settings.workedKey = true;
             continue;
         }
         const bool takesValue = a == QLatin1String("--count") || a == QLatin1String("--seed") ||
@@ -276,8 +314,22 @@ QJsonObject solutionJson(const TypedEquation& e, bool withSteps)
     o[QStringLiteral("intervals")] = intervals;
     o[QStringLiteral("all")] = s.all;
     o[QStringLiteral("none")] = s.none;
-    if (withSteps)
-        o[QStringLiteral("steps")] = QJsonArray();
+    if (withSteps) {
+        const WorkedSolution steps = typedSteps(e);
+        const QStringList lines = workedSolutionLines(steps);
+        std::vector<const Step*> flat;
+        flatten(steps, flat);
+        QJsonArray list;
+        for (std::size_t i = 0; i < flat.size(); ++i) {
+            QJsonObject values;
+            for (const StepValue& v : flat[i]->values)
+                values[QString::fromUtf8(v.name.data(), qsizetype(v.name.size()))] = v.value;
+            list.append(QJsonObject{{QStringLiteral("key"), QString::fromUtf8(flat[i]->key.data(), qsizetype(flat[i]->key.size()))},
+                                    {QStringLiteral("values"), values},
+                                    {QStringLiteral("text"), i < std::size_t(lines.size()) ? lines[qsizetype(i)].trimmed() : QString()}});
+        }
+        o[QStringLiteral("steps")] = list;
+    }
     return o;
 }
 

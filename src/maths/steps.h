@@ -3,8 +3,11 @@
 // key and carrying the numbers it uses by name. No texts here: each topic's texts unit writes a
 // step in the language in use from its key and values.
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <vector>
+
+#include "maths/solution_set.h"
 
 namespace solvers {
 
@@ -17,6 +20,8 @@ struct Step {
     std::string_view key;  // stable strategy key, e.g. "quadratic.discriminant"
     std::vector<StepValue> values;
     std::vector<Step> substeps;  // e.g. each kept t solved as an elementary equation
+    // The set of x the step reaches over one period (the families it states), where it states one.
+    std::optional<SolutionSet> set;
 
     // The value named, or NaN when the step has none by that name.
     double value(std::string_view name) const

@@ -1,6 +1,7 @@
 #include "practice/practice_window.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -35,6 +36,7 @@
 #include "shell/shared_state.h"
 #include "solvers/frame/solver_window.h"
 #include "texts/angle_notation.h"
+#include "texts/steps_texts.h"
 #include "texts/text_tables.h"
 
 namespace practice {
@@ -212,6 +214,10 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
     answerLayout->addWidget(answer, 1);
     answerLayout->addWidget(check);
     answerLayout->addWidget(showMe);
+    howToSolve = new QPushButton(solvers::stepWords("Come si risolve", "How to solve it", "Comment le résoudre"), answerBar);
+    howToSolve->setObjectName("howToSolve");
+    howToSolve->setEnabled(false);
+    answerLayout->addWidget(howToSolve);
 
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->setContentsMargins(0, 0, 0, 0);
@@ -228,12 +234,13 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
     connect(answer, &QLineEdit::returnPressed, this, [this] { checkClick(); });
     connect(check, &QPushButton::clicked, this, [this] { checkClick(); });
     connect(showMe, &QPushButton::clicked, this, [this] { showMeClick(); });
+    connect(howToSolve, &QPushButton::clicked, this, [this] { howToSolveClick(); });
     for (QComboBox* box : {kind, relation, function, level})
         Keyboard::appliesWithEnter(box, newExercise);
-    for (QPushButton* button : {newExercise, review, worksheet, progress, check, showMe})
+    for (QPushButton* button : {newExercise, review, worksheet, progress, check, showMe, howToSolve})
         button->setAutoDefault(false);
-    Keyboard::chainTabOrder(
-        {kind, relation, function, level, newExercise, review, seed, worksheet, progress, aiuto, answer, check, showMe});
+    Keyboard::chainTabOrder({kind, relation, function, level, newExercise, review, seed, worksheet, progress, aiuto,
+                             answer, check, showMe, howToSolve});
 
     chooseWorksheetFile = [this] {
         return QFileDialog::getSaveFileName(this, app::programText(ProgramText::PracticeSavePdf),
@@ -291,6 +298,9 @@ void PracticeWindow::setExercise(const Exercise& exercise)
     m_scoredRight = false;
     m_offered = false;
     m_shown.start();
+    m_slip = {};
+    m_showsSteps = false;
+    howToSolve->setEnabled(false);
     seed->setText(QString::number(exercise.seed));
     showMe->setEnabled(exercise.family != Family::Triangles);  // no solver window sets a triangle
     answer->clear();
@@ -343,11 +353,19 @@ void PracticeWindow::checkClick()
         m_verdict = {readingMessage(reading)};
         m_right = false;
         m_checked = false;
+        // Radians, or a tangent's families stepped by 360°, are read as the slip they are.
+        m_slip = findSlip(m_exercise, answer->text());
+        if (m_slip.slip != Slip::None)
+            m_verdict << slipText(m_slip.slip);
+        howToSolve->setEnabled(howToSolve->isEnabled() || m_slip.slip != Slip::None);
         redraw();
         return;
     }
     const Verdict v = practice::check(solverAnswer(m_exercise), reading.set, m_exercise.isInequality(), m_exercise.period());
     m_verdict = verdictLines(v);
+    m_slip = findSlip(m_exercise, answer->text());
+    if (m_slip.slip != Slip::None)
+        m_verdict << slipText(m_slip.slip);
     score(v.right);
 }
 
@@ -355,12 +373,15 @@ void PracticeWindow::score(bool right)
 {
     m_right = right;
     m_checked = true;
+    // Triangles have no worked solution in this window's texts.
+    howToSolve->setEnabled(m_exercise.family != Family::Triangles);
     history::Attempt attempt;
     attempt.skill = skillOf(m_exercise);
     attempt.seed = m_exercise.seed;
     attempt.exercise = m_exercise.text();
     attempt.answer = answer->text();
     attempt.right = right;
+    attempt.slip = slipKey(m_slip.slip);
     attempt.first = !m_counted;
     attempt.seconds = double(m_shown.elapsed()) / 1000.0;
     m_history->record(attempt);
@@ -417,6 +438,20 @@ app::ChildWindow* PracticeWindow::progressClick()
     return progressOpener() ? progressOpener()() : nullptr;
 }
 
+void PracticeWindow::howToSolveClick()
+{
+    m_showsSteps = !m_showsSteps && howToSolve->isEnabled();
+    redraw();
+}
+
+QStringList PracticeWindow::stepLines() const
+{
+    QStringList lines = solvers::workedSolutionLines(exerciseSteps(m_exercise));
+    for (int i = 0; i < lines.size(); ++i)
+        lines[i] = (i == m_slip.step ? QStringLiteral("▶ ") : QStringLiteral("   ")) + lines[i];
+    return lines;
+}
+
 void PracticeWindow::worksheetClick()
 {
     QDialog dialog(this);
@@ -445,6 +480,9 @@ void PracticeWindow::worksheetClick()
     form->addRow(app::programText(ProgramText::PracticeFunction), sheetFunction);
     form->addRow(app::programText(ProgramText::PracticeLevelChoice), sheetLevel);
     form->addRow(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), sheetSeed);
+    auto* workedKey = new QCheckBox(workedKeyTitle(), &dialog);
+    workedKey->setObjectName("workedKey");
+    form->addRow(QString(), workedKey);
     // Said before the sheet is made: choices with fewer distinct exercises than asked for.
     auto* note = new QLabel(&dialog);
     note->setObjectName("sheetNote");
@@ -477,6 +515,7 @@ void PracticeWindow::worksheetClick()
     settings.request = requestOf(sheetKind, sheetRelation, sheetFunction, sheetLevel);
     settings.count = count->value();
     settings.seed = std::uint32_t(sheetSeed->value());
+    settings.workedKey = workedKey->isChecked();
     const auto warn = [this](const QString& text) {
         QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);
@@ -552,6 +591,17 @@ void PracticeWindow::paint(QPainter& painter, QSize size) const
         text(line, Fonts::sansSerif(TextPixels + 3, true), verdictColour, 6);
     for (const QString& line : m_note.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         text(line, Fonts::sansSerif(TextPixels), Colors::clFuchsia, 4);
+    if (m_showsSteps) {
+        y += 12;
+        const QStringList steps = stepLines();
+        for (int i = 0; i < steps.size(); ++i) {
+            // The substeps' indent kept: blanks that do not break.
+            QString line = steps[i];
+            for (int j = 0; j < line.size() && line[j] == QLatin1Char(' '); ++j)
+                line[j] = QChar(0x00A0);
+            text(line, Fonts::sansSerif(TextPixels, i == m_slip.step), i == m_slip.step ? Colors::clYellow : Colors::clWhite, 2);
+        }
+    }
     y = std::max(y + 18, size.height() - answerBar->height() - 40);
     text(scoreText(), Fonts::sansSerif(TextPixels), Colors::clAqua, 0);
 }
@@ -565,6 +615,8 @@ QStringList PracticeWindow::resultLines() const
     lines << m_verdict;
     if (!m_note.isEmpty())
         lines << m_note.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (m_showsSteps)
+        lines << stepLines();
     return lines;
 }
 

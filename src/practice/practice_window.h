@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "practice/exercise.h"
+#include "practice/slips.h"
 #include "shell/child_window.h"
 
 namespace history {
@@ -53,11 +54,16 @@ public:
     QLineEdit* answer;
     QPushButton* check;
     QPushButton* showMe;
+    QPushButton* howToSolve;  // after a verdict: the worked solution, the slip's step marked
 
     // What the window shows.
     const Exercise& exercise() const { return m_exercise; }
     const QStringList& verdict() const { return m_verdict; }
     bool verdictRight() const { return m_right; }
+    const SlipFinding& slip() const { return m_slip; }
+    bool showsSteps() const { return m_showsSteps; }
+    // The worked solution's lines as shown, the slip's step marked "▶".
+    QStringList stepLines() const;
     QString scoreText() const;
     // What the window says of the history: why it is not kept, a review with nothing due, the
     // worked solution offered after ten tries; empty when nothing.
@@ -71,6 +77,7 @@ public:
     void worksheetClick();            // asks for the sheet, then for the file
     void reviewClick();               // an exercise of a skill due for review, kinds alternating
     app::ChildWindow* progressClick();  // the progress window
+    void howToSolveClick();           // shows or hides the worked solution
 
     // The request of the tool bar's choices.
     Request request() const;
@@ -105,6 +112,8 @@ private:
     int m_exercises = 0;
     int m_rightFirst = 0;
     int m_rightAfterHints = 0;
+    SlipFinding m_slip;
+    bool m_showsSteps = false;
 };
 
 }  // namespace practice

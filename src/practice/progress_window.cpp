@@ -1,5 +1,7 @@
 #include "practice/progress_window.h"
 
+#include "practice/slips.h"
+
 #include <QBoxLayout>
 #include <QDir>
 #include <QFileDialog>
@@ -211,7 +213,7 @@ QStringList ProgressWindow::resultLines() const
     lines << history::text(Text::SlipsTitle);
     const auto slips = store.slips(5);
     for (const auto& [slip, count] : slips)
-        lines << history::text(Text::SlipFigure).arg(slip).arg(count);
+        lines << history::text(Text::SlipFigure).arg(slipName(slip)).arg(count);
     if (slips.empty())
         lines << history::text(Text::NoSlips);
     if (const QString note = history::notice(store); !note.isEmpty())

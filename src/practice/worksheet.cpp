@@ -10,7 +10,9 @@
 
 #include "platform/fonts.h"
 #include "practice/practice_texts.h"
+#include "practice/slips.h"
 #include "shell/program_texts.h"
+#include "texts/steps_texts.h"
 
 namespace practice {
 
@@ -149,6 +151,16 @@ std::uint32_t versionSeed(std::uint32_t seed, int version)
     return std::uint32_t(z ^ (z >> 31));
 }
 
+QString workedKeyTitle()
+{
+    return solvers::stepWords("Soluzioni svolte", "Worked key", "Corrigé détaillé");
+}
+
+QStringList workedKeyLines(const Exercise& e, int number)
+{
+    return QStringList{QStringLiteral("%1.  %2").arg(number).arg(e.text())} + solvers::workedSolutionLines(exerciseSteps(e));
+}
+
 SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& settings)
 {
     const SafeFile::PdfSetup sheet{QPageLayout(), 300, app::programText(ProgramText::PracticeSheetTitle),
@@ -193,6 +205,18 @@ SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings)
                     sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
                     sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
                     sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
+                }
+            }
+            if (settings.workedKey) {
+                sheet.newPage();
+                sheet.title(letter.isEmpty() ? workedKeyTitle() : workedKeyTitle() + QStringLiteral(" · ") + letter);
+                number = 1;
+                for (const Exercise& e : exercises) {
+                    const QStringList lines = workedKeyLines(e, number++);
+                    for (int i = 0; i < lines.size(); ++i)
+                        sheet.write(i == 0 ? lines[i] : lines[i].trimmed(), i == 0 ? 11 : 10, i == 0,
+                                    i + 1 == lines.size() ? 8 : 1,
+                                    i == 0 ? 0 : lines[i].startsWith(QLatin1Char(' ')) ? 36 : 18);
                 }
             }
             if (v + 1 < versions)

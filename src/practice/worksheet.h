@@ -1,8 +1,9 @@
 #pragma once
 // A worksheet: numbered exercises on the first pages and their answer key, in degrees and as
-// fractions of π, on the pages after, in the language in use, with the seed in every footer.
+// fractions of π, on the pages after (and, when asked, the worked solutions after the key), in the language in use, with the seed in every footer.
 // Drawn on any paged device (a PDF writer, a printer), vector text only.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct WorksheetSettings {
     // versionSeed), its own key and its letter on every page; 1 is a sheet without letters.
     int versions = 1;  // 1 to MaxWorksheetVersions
     bool key = true;   // the answer key after each version's exercises
+    bool workedKey = false;  // the worked solution of every exercise after the answer key
 };
 
 inline constexpr int MaxWorksheetExercises = 40;
@@ -31,6 +33,10 @@ std::uint32_t versionSeed(std::uint32_t seed, int version);
 // The exercises of a sheet (of its version A; versionSeed gives the others): the same
 // settings give the same sheet.
 std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings);
+
+// The title and lines of the worked key: each exercise numbered, then its steps.
+QString workedKeyTitle();
+QStringList workedKeyLines(const Exercise& exercise, int number);
 
 // Writes the sheet and its key to a PDF file (A4) through the safe writer: whole or not at all.
 SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& settings);

@@ -13,6 +13,7 @@
 #include "common/test_support.h"
 #include "practice/practice_window.h"
 #include "practice/worksheet.h"
+#include "texts/steps_texts.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/quadratic/quadratic_window.h"
 
@@ -97,12 +98,18 @@ TEST(PracticeWindow, KeyboardAloneSetsChecksScoresAndShowsTheSolution)
     key(Qt::Key_Return);
     EXPECT_EQ(window->verdict(), QStringList{QStringLiteral("Right!")});
     EXPECT_EQ(window->scoreText(), QStringLiteral("Right first time: 0 · right after hints: 1 · exercises: 1"));
+    // How to solve it: the worked solution under the verdict, in the picture and its copies.
+    tabTo("howToSolve");
+    key(Qt::Key_Space);
+    ASSERT_TRUE(window->showsSteps());
+    EXPECT_EQ(window->resultLines().mid(window->resultLines().size() - window->stepLines().size()), window->stepLines());
+    EXPECT_TRUE(window->stepLines().front().endsWith(solvers::workedSolutionLines(exerciseSteps(e)).front()));
     // The picture recorded as a printer would take it is the one shown.
     const QSize size(window->clientWidth(), window->clientHeight());
     EXPECT_EQ(recordedPicture(*window, size), window->surface().copy(QRect(QPoint(0, 0), size)));
 
     // Show me: the quadratic inequality window with the exercise's coefficients.
-    tabTo("showMe");
+    tabTo("showMe", true);
     key(Qt::Key_Space);
     auto* solver = qobject_cast<solvers::Tdisequasecondogrado*>(main->mdiArea()->activeSubWindow());
     ASSERT_TRUE(solver);
@@ -173,4 +180,26 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
     EXPECT_TRUE(pageText(1, printer.outputFileName()).contains(QStringLiteral("1. ") + worksheetExercises(settings)[0].text()));
     // A sheet that cannot be written is refused (the window then says so).
     EXPECT_FALSE(writeWorksheet(scratch.file(QStringLiteral("no folder/sheet.pdf")), settings));
+}
+
+TEST(Worksheet, WorkedKeyFollowsTheAnswerKey)
+{
+    ScratchDirectory scratch;
+    const WorksheetSettings settings{{}, 3, 77, true};
+    const QString path = scratch.file(QStringLiteral("worked.pdf"));
+    ASSERT_TRUE(writeWorksheet(path, settings));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("3"), path, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    // Hyphens go: the text reader drops one that ends a printed line.
+    const auto flat = [](QString text) { return text.remove(QLatin1Char('-')).simplified(); };
+    const QString worked = flat(QString::fromUtf8(p.readAllStandardOutput()));
+    EXPECT_TRUE(worked.startsWith(QStringLiteral("Worked key"))) << worked.left(80).toStdString();
+    int number = 1;
+    for (const Exercise& e : worksheetExercises(settings)) {
+        const QStringList lines = workedKeyLines(e, number++);
+        ASSERT_GE(lines.size(), 4);
+        for (const QString& line : lines)
+            EXPECT_TRUE(worked.contains(flat(line))) << line.toStdString();
+    }
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "maths/elementary.h"
+#include "maths/elementary_steps.h"
 #include "solvers/frame/solver_window.h"
 
 class QLabel;
@@ -66,6 +67,7 @@ class Tequa : public ElementarySolverWindow {
 public:
     explicit Tequa(const app::TopicWindow& topic);
 
+    WorkedSolution workedSolution() const override { return elementaryEquationSteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
 
 protected:
@@ -89,6 +91,7 @@ class Tdisequatr : public ElementarySolverWindow {
 public:
     explicit Tdisequatr(const app::TopicWindow& topic);
 
+    WorkedSolution workedSolution() const override { return elementaryInequalitySteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
 
 protected:

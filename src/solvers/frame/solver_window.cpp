@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPaintEngine>
 #include <QRegularExpression>
 #include <QScreen>
@@ -27,6 +28,7 @@
 #include "shell/image_list.h"
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
+#include "solvers/frame/steps_panel.h"
 #include "texts/text_tables.h"
 
 namespace solvers {
@@ -113,6 +115,49 @@ SolverWindow::SolverWindow(const app::TopicWindow& topic, const SolverFrame& fra
     Panel1->setObjectName("Panel1");
     Accessibility::readInReadingOrder(Panel1);
     Panel1->setAutoFillBackground(true);
+
+    // The "Steps" command: a tool button, Ctrl+E in the window, an item of the picture's menu.
+    m_stepsAction = new QAction(stepsCommandText(), this);
+    m_stepsAction->setObjectName(QStringLiteral("stepsAction"));
+    m_stepsAction->setCheckable(true);
+    m_stepsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_stepsAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_stepsAction);
+    pictureMenu()->addAction(m_stepsAction);
+    connect(m_stepsAction, &QAction::toggled, this, [this](bool shown) { setShowsSteps(shown); });
+    passi = new QToolButton();
+    passi->setObjectName(QStringLiteral("passi"));
+    passi->setDefaultAction(m_stepsAction);
+    passi->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    passi->setAutoRaise(true);
+    Keyboard::makeReachable(passi);
+}
+
+bool SolverWindow::showsSteps() const
+{
+    return m_stepsAction->isChecked();
+}
+
+void SolverWindow::setShowsSteps(bool shown)
+{
+    m_stepsAction->setChecked(shown);
+    if (!m_stepsPanel && !shown)
+        return;
+    // Made at its first opening, so that a window opens with the focus where it always had it.
+    if (!m_stepsPanel)
+        m_stepsPanel = new StepsPanel(client());
+    if (shown) {
+        placeStepsPanel();
+        m_stepsPanel->showSolution(workedSolution());
+    }
+    m_stepsPanel->setVisible(shown);
+}
+
+void SolverWindow::placeStepsPanel()
+{
+    const int top = Panel3->y() + Panel3->height();
+    const QRect quarter(m_geometry.W / 2, top, m_geometry.W - m_geometry.W / 2, std::max(m_geometry.H / 2 - top, 40));
+    m_stepsPanel->setGeometry(quarter);
 }
 
 SolverWindow::~SolverWindow() = default;
@@ -210,7 +255,9 @@ void SolverWindow::giveToolCursor(QWidget* control)
 
 void SolverWindow::SolverFrameLayout()
 {
-    // The help button closes the tool bar, after the window's own controls.
+    // The steps command and the help button close the tool bar, after the window's own controls.
+    ToolBar1->addWidget(passi);
+    Hints::setHint(passi, stepsCommandHint());
     ToolBar1->addWidget(helpButton());
     // Tab goes through the tool bars' controls left to right.
     QList<QToolBar*> bars;
@@ -353,6 +400,8 @@ void SolverWindow::tellFindings()
     Accessibility::setTexts(Panel1, app::programText(app::ProgramText::ResultsName),
                             resultTexts().join(QStringLiteral("; ")));
     describePicture(pictureWords());
+    if (showsSteps())
+        m_stepsPanel->showSolution(workedSolution());
 }
 
 void SolverWindow::redraw()
@@ -417,7 +466,10 @@ QStringList SolverWindow::resultLines() const
         Panel2->text().contains(QRegularExpression(QStringLiteral("[=<>]"))))
         lines.append(Panel2->text().trimmed());
     const QList<QLabel*> labels = Panel1->findChildren<QLabel*>();
-    return lines + labelLines(QList<const QLabel*>(labels.begin(), labels.end()));
+    lines += labelLines(QList<const QLabel*>(labels.begin(), labels.end()));
+    if (showsSteps())
+        lines += QStringList{stepsCommandText()} + m_stepsPanel->lines();
+    return lines;
 }
 
 void SolverWindow::formactivate()

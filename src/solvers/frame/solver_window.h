@@ -38,11 +38,13 @@
 #include <QStringList>
 #include <array>
 
+#include "maths/steps.h"
 #include "shell/child_window.h"
 #include "solvers/frame/coefficient_controls.h"
 #include "solvers/frame/solver_drawing.h"
 #include "solvers/frame/solver_geometry.h"
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QHBoxLayout;
@@ -51,6 +53,8 @@ class QToolBar;
 class QToolButton;
 
 namespace solvers {
+
+class StepsPanel;
 
 struct SolverFrame {
     int captionRow;                // TitleTexts row of the caption
@@ -84,6 +88,14 @@ public:
     // The lines a copy or a printed page carries: the equation of the bottom bar where it shows
     // one, then the result texts.
     QStringList resultLines() const override;
+    // The worked solution of what the window shows, and the steps panel that writes it beside
+    // the picture (the "Steps" command: `passi`, Ctrl+E, the picture's menu); while it is open
+    // resultLines() ends with its lines.
+    virtual WorkedSolution workedSolution() const { return {}; }
+    bool showsSteps() const;
+    void setShowsSteps(bool shown);
+    // The panel, made when it is first opened (null before).
+    const StepsPanel* stepsPanel() const { return m_stepsPanel; }
     // Whether the picture is the opening one of the first activation, rather than a step's.
     bool showsOpeningPicture() const { return m_openingPicture; }
 
@@ -212,6 +224,10 @@ private:
     QHBoxLayout* m_barLayout;
     CoefficientControls* m_coefficients = nullptr;
     bool m_openingPicture = false;
+    StepsPanel* m_stepsPanel = nullptr;
+    QAction* m_stepsAction;
+    QToolButton* passi;
+    void placeStepsPanel();
 };
 
 }  // namespace solvers

@@ -5,6 +5,7 @@
 // coefficients they show, and redraw the whole picture (graph with its curve, circle, line,
 // marks) at every change and every repaint the window did not ask for.
 #include "maths/linear.h"
+#include "maths/linear_steps.h"
 #include "solvers/frame/solver_window.h"
 
 class QLabel;
@@ -35,6 +36,7 @@ class Tequazionilineari : public LinearSolverWindow {
 public:
     explicit Tequazionilineari(const app::TopicWindow& topic);
 
+    WorkedSolution workedSolution() const override { return linearEquationSteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
 
 protected:
@@ -57,6 +59,7 @@ class Tdisequazionilineari : public LinearSolverWindow {
 public:
     explicit Tdisequazionilineari(const app::TopicWindow& topic);
 
+    WorkedSolution workedSolution() const override { return linearInequalitySteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
 
 protected:

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "maths/quadratic.h"
+#include "maths/quadratic_steps.h"
 #include "solvers/frame/solver_window.h"
 #include "solvers/quadratic/quadratic_drawing.h"
 
@@ -47,6 +48,7 @@ public:
     // What the window found.
     const QuadraticEquationFindings& findings() const { return Findings; }
 
+    WorkedSolution workedSolution() const override { return quadraticEquationSteps(Findings, coefficients()->values()[0], coefficients()->values()[1], coefficients()->values()[2]); }
     void paint(QPainter& painter, QSize size) const override;
 
 protected:
@@ -69,6 +71,7 @@ public:
     const QuadraticInequalityFindings& findings() const { return Findings; }
     const InequalityBitmaps& bitmaps() const { return m_bitmaps; }
 
+    WorkedSolution workedSolution() const override { return quadraticInequalitySteps(Findings, coefficients()->values()[0], coefficients()->values()[1], coefficients()->values()[2]); }
     void paint(QPainter& painter, QSize size) const override;
 
 protected:
