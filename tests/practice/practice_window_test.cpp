@@ -185,7 +185,7 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
 TEST(Worksheet, WorkedKeyFollowsTheAnswerKey)
 {
     ScratchDirectory scratch;
-    const WorksheetSettings settings{{}, 3, 77, true};
+    const WorksheetSettings settings{.count = 3, .seed = 77, .workedKey = true};
     const QString path = scratch.file(QStringLiteral("worked.pdf"));
     ASSERT_TRUE(writeWorksheet(path, settings));
     QProcess p;

@@ -190,7 +190,15 @@ TEST(SolveCommand, JsonOfEachKindAgreesWithTheWindows)
     EXPECT_EQ(linear["function"], QJsonValue());
     EXPECT_EQ(linear["relation"], "<");
     EXPECT_EQ(linear["sign_changed"], true);
-    EXPECT_EQ(linear["steps"], QJsonArray());
+    // The worked solution: R = √(a² + b²) = 2 for a = −√3, b = 1, and each step with its text.
+    const QJsonArray steps = linear["steps"].toArray();
+    ASSERT_GE(steps.size(), 3);
+    const auto auxiliary = std::find_if(steps.begin(), steps.end(), [](const QJsonValue& s) { return s["key"] == "linear.auxiliary"; });
+    ASSERT_NE(auxiliary, steps.end());
+    EXPECT_NEAR((*auxiliary).toObject()["values"].toObject()["R"].toDouble(), 2.0, 1e-12);
+    for (const QJsonValue& s : steps)
+        EXPECT_FALSE(s["text"].toString().isEmpty()) << s["key"].toString().toStdString();
+    EXPECT_EQ(elementary["steps"][0]["key"], "elementary.equation");
     const solvers::LinearFindings f = solvers::solveLinearInequality({-std::sqrt(3.0L), 1, 1});
     ASSERT_EQ(linear["intervals"].toArray().size(), qsizetype(f.less.intervals.size()));
     const QJsonValue i = linear["intervals"][0];
