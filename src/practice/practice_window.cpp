@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
+
+#include "platform/entry_box.h"
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -116,24 +118,7 @@ std::uint32_t newSeed()
     return QRandomGenerator::global()->bounded(1000000u);
 }
 
-// An editable box that paints only where it can: on a screen of no size (a scale factor of 0)
-// the widget gives no paint engine, and the toolkit's line edit would then draw its text
-// cursor through an inactive painter and crash.
-class EntryBox : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        {
-            QPainter probe(this);
-            if (!probe.isActive())
-                return;
-        }
-        QLineEdit::paintEvent(event);
-    }
-};
+using platform::EntryBox;
 
 // The picture's text sizes in pixels.
 constexpr int ExercisePixels = 26;

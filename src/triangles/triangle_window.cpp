@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+
+#include "platform/entry_box.h"
 #include <QPlainTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -25,22 +27,7 @@ namespace triangles {
 
 namespace {
 
-// A line edit that paints only where it can: on a screen of no size the widget gives no paint
-// engine, and the toolkit's line edit would draw its text cursor through an inactive painter.
-class EntryBox : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        {
-            QPainter probe(this);
-            if (!probe.isActive()) return;
-        }
-        QLineEdit::paintEvent(event);
-    }
-};
+using platform::EntryBox;
 
 // An up-down's step: a tenth for a side, a degree for an angle.
 double stepOf(int part) { return isSide(part) ? 0.1 : 1.0; }
