@@ -1,5 +1,8 @@
 #include "texts/steps_texts.h"
 
+#include <QStringBuilder>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "maths/angles.h"
@@ -28,8 +31,17 @@ QString stepValueText(long double v)
         static const char* const forms[] = {"0", "1/2", "√2/2", "√3/2", "1", "√3", "√3/3"};
         return (known->negative ? QStringLiteral("-") : QString()) + QString::fromUtf8(forms[int(known->value)]);
     }
-    // The windows' seven characters, without the zeros that end a decimal.
-    QString text = ShortValueText(v);
+    // The windows' seven characters, without the zeros that end a decimal. A value that is a
+    // double (as every step's is) is written through the double conversion, which rounds the
+    // same binary value to the same five decimals, several times faster.
+    QString text;
+    if (const double d = double(v); d == v) {
+        char buffer[64];
+        const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed, 5);
+        text = result.ec == std::errc() ? QString::fromLatin1(buffer, std::min<qsizetype>(result.ptr - buffer, 7)) : QString();
+    } else {
+        text = ShortValueText(v);
+    }
     if (text.contains(QLatin1Char('.'))) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
@@ -57,19 +69,22 @@ QString piText(long long n, long long d)
 {
     if (n == 0)
         return QStringLiteral("0");
-    QString s = n < 0 ? QStringLiteral("-") : QString();
+    QString s;
+    if (n < 0)
+        s += QLatin1Char('-');
     const long long m = n < 0 ? -n : n;
     if (m != 1)
         s += QString::number(m);
-    s += QStringLiteral("π");
+    s += QChar(0x03C0);
     if (d != 1)
-        s += QLatin1Char('/') + QString::number(d);
+        s += QLatin1Char('/') % QString::number(d);
     return s;
 }
 
+// " + k 360°"
 QString periodDegreesText(int period)
 {
-    return QStringLiteral(" + k %1°").arg(period);
+    return u" + k " % QString::number(period) % u'°';
 }
 
 QString periodPiText(int period)
@@ -81,11 +96,12 @@ QString periodPiText(int period)
 
 QString stepAngleText(long double degrees)
 {
+    // Written by concatenation rather than arg(): the steps panel writes these on every click.
     if (const std::optional<PiFraction> p = piFraction(degrees))
-        return QStringLiteral("%1° (%2)").arg(p->numerator * 180 / p->denominator).arg(piText(p->numerator, p->denominator));
+        return QString::number(p->numerator * 180 / p->denominator) % u"° (" % piText(p->numerator, p->denominator) % u')';
     if (!std::isfinite(degrees))
         return QStringLiteral("?");
-    return QStringLiteral("≈ %1°").arg(double(degrees), 0, 'f', 2);
+    return u"≈ " % QString::number(double(degrees), 'f', 2) % u'°';
 }
 
 QString stepSetText(const SolutionSet& set)
@@ -95,31 +111,35 @@ QString stepSetText(const SolutionSet& set)
     case Kind::AllReals: return stepWords("ogni x", "every x", "tout x");
     case Kind::Empty: return stepWords("nessuna x", "no x", "aucun x");
     case Kind::Points: {
-        QStringList parts;
+        const QString degrees = periodDegreesText(set.period), pi = periodPiText(set.period);
+        QString text;
         for (int p : set.points) {
-            const PiFraction f = *piFraction(p);
-            const QString pi = p == 0 ? QString() : piText(f.numerator, f.denominator);
-            parts << QStringLiteral("x = %1°%2 (%3%4)")
-                         .arg(p)
-                         .arg(periodDegreesText(set.period))
-                         .arg(p == 0 ? QString() : pi)
-                         .arg(p == 0 ? periodPiText(set.period).mid(3) : periodPiText(set.period));
+            if (!text.isEmpty())
+                text += u", ";
+            // "x = 30° + k 360° (π/6 + 2kπ)"; for 0 the family alone, "(2kπ)".
+            if (p == 0) {
+                text += u"x = 0°" % degrees % u" (" % QStringView(pi).mid(3) % u')';
+            } else {
+                const PiFraction f = *piFraction(p);
+                text += u"x = " % QString::number(p) % u'°' % degrees % u" (" % piText(f.numerator, f.denominator) % pi % u')';
+            }
         }
-        return parts.join(QStringLiteral(", "));
+        return text;
     }
     case Kind::Intervals: {
-        QStringList parts;
-        for (const DegreeInterval& i : set.intervals)
+        const QString degrees = periodDegreesText(set.period);
+        const QString joint = stepWords(" oppure ", " or ", " ou ");
+        QString text;
+        for (const DegreeInterval& i : set.intervals) {
+            if (!text.isEmpty())
+                text += joint;
             if (i.from == i.to)
-                parts << QStringLiteral("x = %1°%2").arg(i.from).arg(periodDegreesText(set.period));
+                text += u"x = " % QString::number(i.from) % u'°' % degrees;
             else
-                parts << QStringLiteral("%1°%2 %3 x %4 %5°%2")
-                         .arg(i.from)
-                         .arg(periodDegreesText(set.period))
-                         .arg(i.fromClosed ? QStringLiteral("≤") : QStringLiteral("<"))
-                         .arg(i.toClosed ? QStringLiteral("≤") : QStringLiteral("<"))
-                         .arg(i.to);
-        return parts.join(stepWords(" oppure ", " or ", " ou "));
+                text += QString::number(i.from) % u'°' % degrees % (i.fromClosed ? u" ≤ x " : u" < x ") %
+                        (i.toClosed ? u"≤ " : u"< ") % QString::number(i.to) % u'°' % degrees;
+        }
+        return text;
     }
     }
     return QString();
@@ -147,7 +167,7 @@ void addLines(QStringList& lines, const WorkedSolution& steps, const QString& pr
 {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const QString number = prefix + QString::number(i + 1);
-        lines << indent + number + (prefix.isEmpty() ? QStringLiteral(". ") : QStringLiteral(" ")) + stepText(steps[i], inequality);
+        lines << indent % number % (prefix.isEmpty() ? QLatin1StringView(". ") : QLatin1StringView(" ")) % stepText(steps[i], inequality);
         addLines(lines, steps[i].substeps, number + QLatin1Char('.'), indent + QStringLiteral("   "), false);
     }
 }
