@@ -77,8 +77,16 @@ QString signText(const Step& s)
 
 QString cutText(const Step& s)
 {
-    const QString l = stepValueText(s.value("lo")), h = stepValueText(s.value("hi"));
-    switch (RootLayout(int(s.value("layout")))) {
+    const long double lo = s.value("lo"), hi = s.value("hi");
+    const QString l = stepValueText(lo), h = stepValueText(hi);
+    const RootLayout layout = RootLayout(int(s.value("layout")));
+    // The first-degree case has one bound; the other end is infinite and is not named.
+    if (layout != RootLayout::None && (std::isinf(lo) || std::isinf(hi)))
+        return stepWords("Si taglia a -1 ≤ t ≤ 1: vi cade il solo limite t = %1, che delimita gli archi.",
+                         "Cut to -1 ≤ t ≤ 1: the one bound t = %1 lies in it and bounds the arcs.",
+                         "On coupe à -1 ≤ t ≤ 1 : la seule borne t = %1 y est et borne les arcs.")
+            .arg(std::isinf(lo) ? h : l);
+    switch (layout) {
     case RootLayout::Inside:
         return stepWords("Si taglia a -1 ≤ t ≤ 1: entrambi i limiti %1 e %2 vi cadono, e ogni insieme di t dà due archi.",
                          "Cut to -1 ≤ t ≤ 1: both bounds %1 and %2 lie in it, and each set of t gives two arcs.",

@@ -1,5 +1,6 @@
 #include "texts/steps_texts.h"
 
+#include <QRegularExpression>
 #include <QStringBuilder>
 #include <algorithm>
 #include <charconv>
@@ -163,12 +164,25 @@ QString stepText(const Step& step, bool inequality)
 
 namespace {
 
-void addLines(QStringList& lines, const WorkedSolution& steps, const QString& prefix, const QString& indent, bool inequality)
+// The line with the variable x renamed y: the substeps of the auxiliary angle solve sin y = v
+// for y = x + φ, while the elementary step texts speak of x.
+QString renamedToY(const QString& line)
+{
+    static const QRegularExpression x(QStringLiteral("\\bx\\b"));
+    QString renamed = line;
+    return renamed.replace(x, QStringLiteral("y"));
+}
+
+void addLines(QStringList& lines, const WorkedSolution& steps, const QString& prefix, const QString& indent, bool inequality,
+              bool inY = false)
 {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const QString number = prefix + QString::number(i + 1);
-        lines << indent % number % (prefix.isEmpty() ? QLatin1StringView(". ") : QLatin1StringView(" ")) % stepText(steps[i], inequality);
-        addLines(lines, steps[i].substeps, number + QLatin1Char('.'), indent + QStringLiteral("   "), false);
+        const QString text = stepText(steps[i], inequality);
+        lines << indent % number % (prefix.isEmpty() ? QLatin1StringView(". ") : QLatin1StringView(" ")) %
+                     (inY ? renamedToY(text) : text);
+        addLines(lines, steps[i].substeps, number + QLatin1Char('.'), indent + QStringLiteral("   "), false,
+                 inY || steps[i].key == "linear.shifted");
     }
 }
 

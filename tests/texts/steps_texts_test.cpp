@@ -174,6 +174,12 @@ TEST(StepsTexts, CanonicalCasesInThreeLanguages)
     EXPECT_EQ(stepValueText(0.41234567L), QStringLiteral("0.41235"));
     EXPECT_EQ(stepAngleText(-90), QStringLiteral("-90° (-π/2)"));
     EXPECT_EQ(stepAngleText(23.578L), QStringLiteral("≈ 23.58°"));
+    // The auxiliary angle's substeps solve for y = x + φ and say so.
+    EXPECT_EQ(workedSolutionLines(canonical(4))[8],
+              QStringLiteral("   5.4 The solutions: y = 45° + k 360° (π/4 + 2kπ), y = 135° + k 360° (3π/4 + 2kπ), k an integer."));
+    // The first-degree case names its one bound, not an infinite one.
+    const WorkedSolution firstDegree = quadraticInequalitySteps(solveQuadraticInequality(Cosine, 0, 2, -1), 0, 2, -1);
+    EXPECT_EQ(workedSolutionLines(firstDegree)[3], QStringLiteral("4. Cut to -1 ≤ t ≤ 1: the one bound t = 1/2 lies in it and bounds the arcs."));
     app::CurrentLanguage = 0;
 }
 
