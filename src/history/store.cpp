@@ -208,6 +208,7 @@ Problem Store::open(const QString& path)
     m_days.clear();
     m_slips.clear();
     m_count = 0;
+    m_dayQuarter = std::numeric_limits<qint64>::min();
     if (!load()) {
         m_pending = std::move(session);
         return fail(m_problem == Problem::None ? Problem::Corrupt : m_problem);
@@ -269,9 +270,24 @@ bool Store::load()
     return true;
 }
 
+QDate Store::localDay(const QDateTime& time)
+{
+    // Converting to local time reads the time zone anew each time, the slowest part of loading a
+    // long history. Every zone's offsets and changes fall on quarter hours, so the local date is
+    // the same through a quarter hour of UTC: it is found once per quarter hour, and attempts
+    // come in runs within minutes of each other.
+    const qint64 ms = time.toMSecsSinceEpoch();
+    const qint64 quarter = ms >= 0 ? ms / 900000 : -((-ms + 899999) / 900000);
+    if (quarter != m_dayQuarter) {
+        m_dayQuarter = quarter;
+        m_dayOfQuarter = time.toLocalTime().date();
+    }
+    return m_dayOfQuarter;
+}
+
 void Store::apply(const Attempt& a)
 {
-    const QDate day = a.time.toLocalTime().date();
+    const QDate day = localDay(a.time);
     m_skills[a.skill].advance(day, a.right, a.first);
     if (a.first) {
         DayShare& share = m_days[day];

@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <vector>
@@ -131,6 +132,10 @@ private:
     std::map<QDate, DayShare> m_days;
     QHash<QString, int> m_slips;
     long long m_count = 0;
+    // The local date of the last quarter hour an attempt fell in (see localDay).
+    qint64 m_dayQuarter = std::numeric_limits<qint64>::min();
+    QDate m_dayOfQuarter;
+    QDate localDay(const QDateTime& time);
 };
 
 // The program's one store, opened at defaultPath() by the first window that asks and closed
