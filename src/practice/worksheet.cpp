@@ -36,25 +36,32 @@ public:
     // Device units per point.
     double scale() const { return m_writer.logicalDpiY() / 72.0; }
 
-    // The heading of a version's sheet or key: its text on the left, the date (when printed) on
-    // the right of the same line, the text wrapping short of it.
+    // The heading of a version's sheet or key: its text on the left, wrapping short of a column
+    // on the right that holds the version's letter (bold) and the date, each when there is one.
     void heading(const QString& text)
     {
-        const QString date = m_settings.date.isValid() ? sheetDateText(m_settings.date) : QString();
-        double dateWidth = 0;
-        if (!date.isEmpty()) {
-            QFont font = Fonts::sansSerif(1);
-            font.setPointSizeF(11);
+        const double right = m_width - Margin * scale();
+        const double top = m_y;
+        double columnWidth = 0;
+        double columnBottom = top;
+        const auto aside = [&](const QString& line, double pointSize, bool bold) {
+            if (line.isEmpty())
+                return;
+            QFont font = Fonts::sansSerif(1, bold);
+            font.setPointSizeF(pointSize);
             const QFontMetricsF metrics(font, &m_writer);
-            dateWidth = metrics.horizontalAdvance(date);
+            const double width = metrics.horizontalAdvance(line) + 1;
             m_painter.setFont(font);
-            const double right = m_width - Margin * scale();
-            // On the title's first line, its baseline near the title's.
-            m_painter.drawText(QRectF(right - dateWidth - 1, m_y + 4 * scale(), dateWidth + 1, metrics.height()),
-                               Qt::AlignRight | Qt::AlignTop, date);
-            dateWidth += 18 * scale();
-        }
-        write(text, 16, true, 10, 0, dateWidth);
+            // The first line's baseline near the heading's.
+            const double y = columnBottom == top ? top + 4 * scale() : columnBottom;
+            m_painter.drawText(QRectF(right - width, y, width, metrics.height()), Qt::AlignRight | Qt::AlignTop, line);
+            columnWidth = std::max(columnWidth, width);
+            columnBottom = y + metrics.height();
+        };
+        aside(m_version, 13, true);
+        aside(m_settings.date.isValid() ? sheetDateText(m_settings.date) : QString(), 11, false);
+        write(text, 16, true, 0, 0, columnWidth > 0 ? columnWidth + 18 * scale() : 0);
+        m_y = std::max(m_y, columnBottom) + 10 * scale();
     }
 
     void write(const QString& text, double pointSize, bool bold = false, double spaceAfter = 4, double indent = 0,
@@ -214,15 +221,12 @@ SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings)
             const QString letter = versions > 1
                                        ? app::programText(ProgramText::WorksheetVersion).arg(QChar(u'A' + v))
                                        : QString();
-            // "Title · Version A"; the keys "Answer key — Title · Version A".
-            const auto headingOf = [&](const QString& text) {
-                return letter.isEmpty() ? text : text + QStringLiteral(" · ") + letter;
-            };
-            const auto keyHeading = [&](const QString& key) { return headingOf(key + QStringLiteral(" — ") + title); };
+            // The title; the keys "Answer key — Title" (the letter beside them).
+            const auto keyHeading = [&](const QString& key) { return key + QStringLiteral(" — ") + title; };
             const std::vector<Exercise> exercises = worksheetExercises(version);
             SheetWriter sheet(device, painter, version, letter);
             sheet.start();
-            sheet.heading(headingOf(title));
+            sheet.heading(title);
             sheet.write(settings.date.isValid() ? sheetText(SheetText::NameLine)
                                                 : app::programText(ProgramText::PracticeNameAndDate),
                         11, false, 8);
