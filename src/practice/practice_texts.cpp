@@ -118,13 +118,18 @@ QString sheetText(SheetText text)
     return QString::fromUtf8(Words[std::size_t(text)][slot]);
 }
 
+QLocale sheetLocale()
+{
+    switch (app::CurrentLanguage) {
+    case 0: return QLocale(QLocale::Italian, QLocale::Italy);
+    case 2: return QLocale(QLocale::French, QLocale::France);
+    default: return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    }
+}
+
 QString sheetDateText(const QDate& date)
 {
-    const QLocale::Language languages[] = {QLocale::Italian, QLocale::English, QLocale::French};
-    const QLocale locale(languages[app::CurrentLanguage <= 2 ? app::CurrentLanguage : 1],
-                         app::CurrentLanguage == 1 || app::CurrentLanguage > 2 ? QLocale::UnitedKingdom
-                                                                             : QLocale::AnyTerritory);
-    return locale.toString(date, QStringLiteral("d MMMM yyyy"));
+    return sheetLocale().toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
 }  // namespace practice

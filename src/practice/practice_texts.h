@@ -2,6 +2,7 @@
 // The practice window's texts from what it found: the message for an answer that could not be
 // read and the lines of a verdict, in the language in use.
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,8 @@ enum class SheetText {
     NameLine,    // "Name ____" without the date's blank
 };
 QString sheetText(SheetText text);
+// The locale of the language in use (a loaded language file's: English), for dates.
+QLocale sheetLocale();
 // A date as a sheet prints it, in the language in use: "8 dicembre 2026", "8 December 2026",
 // "8 décembre 2026".
 QString sheetDateText(const QDate& date);

@@ -449,11 +449,13 @@ void PracticeWindow::worksheetClick()
     auto* title = new QLineEdit(app::programText(ProgramText::PracticeSheetTitle), &dialog);
     title->setObjectName("sheetTitle");
     title->setMaxLength(MaxWorksheetTitle);
+    title->setMinimumWidth(title->fontMetrics().averageCharWidth() * 36);
     auto* dated = new QCheckBox(sheetText(SheetText::Date), &dialog);
     dated->setObjectName("sheetDated");
     dated->setChecked(true);
     auto* date = new QDateEdit(QDate::currentDate(), &dialog);
     date->setObjectName("sheetDate");
+    date->setLocale(sheetLocale());
     date->setCalendarPopup(true);
     connect(dated, &QCheckBox::toggled, date, &QWidget::setEnabled);
     auto* count = new QSpinBox(&dialog);
