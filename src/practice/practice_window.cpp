@@ -456,6 +456,7 @@ void PracticeWindow::worksheetClick()
     auto* date = new QDateEdit(QDate::currentDate(), &dialog);
     date->setObjectName("sheetDate");
     date->setLocale(sheetLocale());
+    date->setAccessibleName(sheetText(SheetText::Date));  // its label is the check box beside it
     date->setCalendarPopup(true);
     connect(dated, &QCheckBox::toggled, date, &QWidget::setEnabled);
     auto* count = new QSpinBox(&dialog);
