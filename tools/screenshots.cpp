@@ -2,6 +2,7 @@
 // PNG files, on the offscreen platform, so the program can be looked at without a display.
 // Usage: trig_screenshots <output folder>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QAbstractButton>
@@ -370,12 +371,16 @@ int main(int argc, char** argv)
         settle();
     }
 
-    // The first page of a worksheet of 20 exercises, through poppler's pdftoppm.
+    // The first page of a worksheet as a teacher makes it (a title, a date, two versions, the
+    // key), through poppler's pdftoppm at a resolution that reads on the screen.
     {
         const QString pdf = QDir(scratch.path()).filePath(QStringLiteral("worksheet.pdf"));
-        practice::writeWorksheet(pdf, {{}, 20, 2026});
+        practice::WorksheetSettings sheet{.count = 14, .seed = 2026, .versions = 2};
+        sheet.title = QStringLiteral("Trigonometric equations and inequalities");
+        sheet.date = QDate(2026, 10, 5);
+        practice::writeWorksheet(pdf, sheet);
         const QString png = QDir(outputFolder).filePath(QStringLiteral("worksheet_page1"));
-        if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+        if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("90"),
                                                            QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
                                                            QStringLiteral("-l"), QStringLiteral("1"), pdf, png}) == 0)
             std::printf("%s.png\n", qPrintable(png));

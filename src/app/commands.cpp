@@ -1,5 +1,6 @@
 #include "app/commands.h"
 
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -172,12 +173,17 @@ void printWorksheetHelp(QTextStream& out)
         << "  --function F     sin, cos, tan or mixed (default mixed)\n"
         << "  --level L        1, 2, 3 or mixed (default mixed)\n"
         << "  --versions N     versions A, B, ... each with its own exercises and key, 1 to 4 (default 1)\n"
-        << "  --no-key         leave out the answer key\n"
+        << "  --no-key         leave out the answer key (and the worked key)\n"
         << "  --worked-key     the key with the worked solutions\n"
+        << "  --title T        the title at the top of every version and key, at most 80 characters\n"
+        << "                   (default: Worksheet, in the language chosen)\n"
+        << "  --date D         the date printed beside the title: YYYY-MM-DD or today (default: none,\n"
+        << "                   the sheet keeps a blank for it)\n"
         << "  --lang L         it, en or fr (default en)\n"
         << "  -o FILE.pdf      the file to write\n\n"
         << "Example:\n"
-        << "  " << CommandName << " worksheet --count 40 --versions 4 --kind quadratic --seed 12 -o sheets.pdf\n\n"
+        << "  " << CommandName << " worksheet --count 40 --versions 4 --kind quadratic --seed 12 -o sheets.pdf\n"
+        << "  " << CommandName << " worksheet --title \"Test 3\" --date 2026-10-05 --versions 2 -o test3.pdf\n\n"
         << "Exit status: 0 written, 1 not written (the reason on stderr), 2 usage error.\n";
 }
 
@@ -213,6 +219,7 @@ int runWorksheet(const QStringList& args, QTextStream& out, QTextStream& err)
                                 a == QLatin1String("--kind") || a == QLatin1String("--relation") ||
                                 a == QLatin1String("--function") || a == QLatin1String("--level") ||
                                 a == QLatin1String("--versions") || a == QLatin1String("--lang") ||
+                                a == QLatin1String("--title") || a == QLatin1String("--date") ||
                                 a == QLatin1String("-o");
         if (!takesValue)
             return usageError(self, a.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option '%1'").arg(a)
@@ -250,6 +257,15 @@ int runWorksheet(const QStringList& args, QTextStream& out, QTextStream& err)
         } else if (a == QLatin1String("--lang")) {
             slot = languageSlot(v);
             if (slot < 0) return bad();
+        } else if (a == QLatin1String("--title")) {
+            if (v.size() > practice::MaxWorksheetTitle)
+                return usageError(self, QStringLiteral("the title has more than %1 characters").arg(practice::MaxWorksheetTitle),
+                                  err);
+            settings.title = v;
+        } else if (a == QLatin1String("--date")) {
+            settings.date = v == QLatin1String("today") ? QDate::currentDate() : QDate::fromString(v, Qt::ISODate);
+            if (!settings.date.isValid())
+                return usageError(self, QStringLiteral("bad value '%1' for --date: give YYYY-MM-DD or today").arg(v), err);
         } else {
             path = v;
         }
@@ -268,7 +284,7 @@ int runWorksheet(const QStringList& args, QTextStream& out, QTextStream& err)
 constexpr std::array<Subcommand, 3> Table{{
     {"solve", "solve [--json] [--steps] [--lang it|en|fr] \"EQUATION\"", false, runSolve},
     {"worksheet", "worksheet [--count N] [--seed S] [--kind K] [--relation R] [--function F] [--level L] "
-                  "[--versions N] [--no-key] [--worked-key] [--lang L] -o FILE.pdf",
+                  "[--versions N] [--no-key] [--worked-key] [--title T] [--date D] [--lang L] -o FILE.pdf",
      true, runWorksheet},
     {triangles::CommandWord, "triangle [--json] [--steps] PART=VALUE...", false, triangles::runTriangleCommand},
 }};

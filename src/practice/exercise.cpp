@@ -705,25 +705,43 @@ int Exercise::period() const
     return family == Family::Linear ? 360 : solvers::periodDegrees(function);
 }
 
-QString Exercise::text() const
+namespace {
+
+QString exerciseText(const Exercise& e, bool paper)
 {
-    if (family == Family::Triangles)
-        return triangleTaskText(triangle);
-    const QString f = solvers::functionName(function);
+    if (e.family == Family::Triangles)
+        return triangleTaskText(e.triangle);
+    const QString f = solvers::functionName(e.function);
     QString left;
-    switch (family) {
-    case Family::Elementary: left = sumText({{coefficients[0], f}, {coefficients[1], QString()}}); break;
-    case Family::Quadratic:
-        left = sumText({{coefficients[0], QStringLiteral("(%1)^2").arg(f)}, {coefficients[1], f}, {coefficients[2], QString()}});
-        break;
-    case Family::Linear:
-        left = sumText({{coefficients[0], solvers::functionName(solvers::Sine)},
-                        {coefficients[1], solvers::functionName(solvers::Cosine)},
-                        {coefficients[2], QString()}});
+    switch (e.family) {
+    case Family::Elementary: left = sumText({{e.coefficients[0], f}, {e.coefficients[1], QString()}}); break;
+    case Family::Quadratic: {
+        // "sin x" squared: "(sin x)^2" on the screen, "sin²x" on paper.
+        const QString square = paper ? QString(f).replace(QStringLiteral(" x"), QStringLiteral("²x"))
+                                     : QStringLiteral("(%1)^2").arg(f);
+        left = sumText({{e.coefficients[0], square}, {e.coefficients[1], f}, {e.coefficients[2], QString()}});
         break;
     }
-    const char* sign = relation == Relation::Equal ? " = 0" : relation == Relation::GreaterOrEqual ? " ≥ 0" : " < 0";
+    case Family::Linear:
+        left = sumText({{e.coefficients[0], solvers::functionName(solvers::Sine)},
+                        {e.coefficients[1], solvers::functionName(solvers::Cosine)},
+                        {e.coefficients[2], QString()}});
+        break;
+    }
+    const char* sign = e.relation == Relation::Equal ? " = 0" : e.relation == Relation::GreaterOrEqual ? " ≥ 0" : " < 0";
     return left + QString::fromUtf8(sign);
+}
+
+}  // namespace
+
+QString Exercise::text() const
+{
+    return exerciseText(*this, false);
+}
+
+QString Exercise::paperText() const
+{
+    return exerciseText(*this, true);
 }
 
 std::array<long double, 3> Exercise::values() const

@@ -68,8 +68,11 @@ struct Exercise {
 
     int period() const;
     bool isInequality() const { return relation != Relation::Equal; }
-    // "2 (sin x)^2 − 3 sin x + 1 = 0", "√3 tan x − 1 ≥ 0".
+    // "2 (sin x)^2 − 3 sin x + 1 = 0", "√3 tan x − 1 ≥ 0": as the screen and the history write it.
     QString text() const;
+    // The same as a textbook prints it, the square on the function's name: "2 sin²x − 3 sin x + 1
+    // = 0", "tan²x − 3 < 0"; worksheets and their keys write exercises so.
+    QString paperText() const;
     // The coefficient values the solvers take: a, b, c (elementary: the value f(α) in a).
     std::array<long double, 3> values() const;
     // The left-hand side at x degrees (NaN where the tangent has no value).

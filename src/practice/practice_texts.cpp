@@ -1,8 +1,11 @@
 #include "practice/practice_texts.h"
 
+#include <QLocale>
+
 #include "practice/exercise.h"
 #include "shell/program_texts.h"
 #include "texts/angle_notation.h"
+#include "texts/text_tables.h"
 
 namespace practice {
 
@@ -99,6 +102,34 @@ QString requestText(const Request& r)
     if (r.level)
         parts << levelName(*r.level);
     return parts.isEmpty() ? app::programText(ProgramText::PracticeMixed) : parts.join(QStringLiteral(" · "));
+}
+
+QString sheetText(SheetText text)
+{
+    static constexpr const char* Words[][3] = {
+        {"Titolo", "Title", "Titre"},
+        {"Data", "Date", "Date"},
+        {"Includi le soluzioni", "Include the answer key", "Inclure le corrigé"},
+        {"Versioni", "Versions", "Versions"},
+        {"Nome ______________________", "Name ______________________", "Nom ______________________"},
+    };
+    // Italian, English, French; a loaded language file has none of them and shows the English.
+    const std::size_t slot = app::CurrentLanguage <= 2 ? app::CurrentLanguage : 1;
+    return QString::fromUtf8(Words[std::size_t(text)][slot]);
+}
+
+QLocale sheetLocale()
+{
+    switch (app::CurrentLanguage) {
+    case 0: return QLocale(QLocale::Italian, QLocale::Italy);
+    case 2: return QLocale(QLocale::French, QLocale::France);
+    default: return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    }
+}
+
+QString sheetDateText(const QDate& date)
+{
+    return sheetLocale().toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
 }  // namespace practice

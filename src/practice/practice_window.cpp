@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -443,6 +444,21 @@ void PracticeWindow::worksheetClick()
     dialog.setObjectName("WorksheetDialog");
     dialog.setWindowTitle(app::programText(ProgramText::PracticeWorksheet).remove(QStringLiteral("…")));
     auto* form = new QFormLayout(&dialog);
+    // The title and the date at the top of every sheet; without the date the sheet keeps the
+    // blank for the student to fill in.
+    auto* title = new QLineEdit(app::programText(ProgramText::PracticeSheetTitle), &dialog);
+    title->setObjectName("sheetTitle");
+    title->setMaxLength(MaxWorksheetTitle);
+    title->setMinimumWidth(title->fontMetrics().averageCharWidth() * 36);
+    auto* dated = new QCheckBox(sheetText(SheetText::Date), &dialog);
+    dated->setObjectName("sheetDated");
+    dated->setChecked(true);
+    auto* date = new QDateEdit(QDate::currentDate(), &dialog);
+    date->setObjectName("sheetDate");
+    date->setLocale(sheetLocale());
+    date->setAccessibleName(sheetText(SheetText::Date));  // its label is the check box beside it
+    date->setCalendarPopup(true);
+    connect(dated, &QCheckBox::toggled, date, &QWidget::setEnabled);
     auto* count = new QSpinBox(&dialog);
     count->setObjectName("count");
     count->setRange(1, MaxWorksheetExercises);
@@ -459,14 +475,26 @@ void PracticeWindow::worksheetClick()
     sheetSeed->setObjectName("sheetSeed");
     sheetSeed->setRange(0, 999999);
     sheetSeed->setValue(int(newSeed()));
+    auto* versions = new QSpinBox(&dialog);
+    versions->setObjectName("sheetVersions");
+    versions->setRange(1, MaxWorksheetVersions);
+    form->addRow(sheetText(SheetText::Title), title);
+    form->addRow(dated, date);
     form->addRow(app::programText(ProgramText::PracticeCount), count);
     form->addRow(app::programText(ProgramText::PracticeKind), sheetKind);
     form->addRow(QString(), sheetRelation);
     form->addRow(app::programText(ProgramText::PracticeFunction), sheetFunction);
     form->addRow(app::programText(ProgramText::PracticeLevelChoice), sheetLevel);
     form->addRow(app::programText(ProgramText::PracticeSeed).arg(QString()).trimmed(), sheetSeed);
+    form->addRow(sheetText(SheetText::Versions), versions);
+    // The worked key comes after the answer key, and goes with it.
+    auto* key = new QCheckBox(sheetText(SheetText::IncludeKey), &dialog);
+    key->setObjectName("sheetKey");
+    key->setChecked(true);
     auto* workedKey = new QCheckBox(workedKeyTitle(), &dialog);
     workedKey->setObjectName("workedKey");
+    connect(key, &QCheckBox::toggled, workedKey, &QWidget::setEnabled);
+    form->addRow(QString(), key);
     form->addRow(QString(), workedKey);
     // Said before the sheet is made: choices with fewer distinct exercises than asked for.
     auto* note = new QLabel(&dialog);
@@ -500,7 +528,11 @@ void PracticeWindow::worksheetClick()
     settings.request = requestOf(sheetKind, sheetRelation, sheetFunction, sheetLevel);
     settings.count = count->value();
     settings.seed = std::uint32_t(sheetSeed->value());
-    settings.workedKey = workedKey->isChecked();
+    settings.versions = versions->value();
+    settings.key = key->isChecked();
+    settings.workedKey = key->isChecked() && workedKey->isChecked();
+    settings.title = title->text();
+    settings.date = dated->isChecked() ? date->date() : QDate();
     const auto warn = [this](const QString& text) {
         QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);

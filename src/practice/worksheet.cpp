@@ -36,18 +36,43 @@ public:
     // Device units per point.
     double scale() const { return m_writer.logicalDpiY() / 72.0; }
 
-    void title(const QString& text)
+    // The heading of a version's sheet or key: its text on the left, wrapping short of a column
+    // on the right that holds the version's letter (bold) and the date, each when there is one.
+    void heading(const QString& text)
     {
-        write(text, 16, true, 10);
+        const double right = m_width - Margin * scale();
+        const double top = m_y;
+        double columnWidth = 0;
+        double columnBottom = top;
+        const auto aside = [&](const QString& line, double pointSize, bool bold) {
+            if (line.isEmpty())
+                return;
+            QFont font = Fonts::sansSerif(1, bold);
+            font.setPointSizeF(pointSize);
+            const QFontMetricsF metrics(font, &m_writer);
+            const double width = metrics.horizontalAdvance(line) + 1;
+            m_painter.setFont(font);
+            // The first line's baseline near the heading's.
+            const double y = columnBottom == top ? top + 4 * scale() : columnBottom;
+            m_painter.drawText(QRectF(right - width, y, width, metrics.height()), Qt::AlignRight | Qt::AlignTop, line);
+            columnWidth = std::max(columnWidth, width);
+            columnBottom = y + metrics.height();
+        };
+        aside(m_version, 13, true);
+        aside(m_settings.date.isValid() ? sheetDateText(m_settings.date) : QString(), 11, false);
+        write(text, 16, true, 0, 0, columnWidth > 0 ? columnWidth + 18 * scale() : 0);
+        m_y = std::max(m_y, columnBottom) + 10 * scale();
     }
 
-    void write(const QString& text, double pointSize, bool bold = false, double spaceAfter = 4, double indent = 0)
+    void write(const QString& text, double pointSize, bool bold = false, double spaceAfter = 4, double indent = 0,
+               double rightRoom = 0)
     {
         QFont font = Fonts::sansSerif(1, bold);
         font.setPointSizeF(pointSize);
         m_painter.setFont(font);
         const QFontMetricsF metrics(font, &m_writer);
-        const QRectF box(Margin * scale() + indent * scale(), 0, m_width - 2 * Margin * scale() - indent * scale(), 1e6);
+        const QRectF box(Margin * scale() + indent * scale(), 0,
+                         m_width - 2 * Margin * scale() - indent * scale() - rightRoom, 1e6);
         const QRectF needed = metrics.boundingRect(box, Qt::TextWordWrap, text);
         if (m_y + needed.height() > m_height - 2 * Margin * scale())
             newPage();
@@ -158,13 +183,30 @@ QString workedKeyTitle()
 
 QStringList workedKeyLines(const Exercise& e, int number)
 {
-    return QStringList{QStringLiteral("%1.  %2").arg(number).arg(e.text())} + solvers::workedSolutionLines(exerciseSteps(e));
+    QStringList lines = solvers::workedSolutionLines(exerciseSteps(e));
+    // The steps write the minus sign as "-", as the screen does; on paper it is the true minus
+    // sign, except for a hyphen between two letters (demi-droite).
+    for (QString& line : lines)
+        for (qsizetype i = 0; i < line.size(); ++i)
+            if (line[i] == u'-' && !(i > 0 && i + 1 < line.size() && line[i - 1].isLetter() && line[i + 1].isLetter()))
+                line[i] = QChar(0x2212);
+    return QStringList{QStringLiteral("%1.  %2").arg(number).arg(e.paperText())} + lines;
+}
+
+QString worksheetTitle(const WorksheetSettings& settings)
+{
+    // Control characters go (a line break becomes a space): the title is one line of plain text.
+    QString title;
+    for (const QChar c : settings.title)
+        if (c.isPrint() || c.isSpace())
+            title += c;
+    title = title.simplified().left(MaxWorksheetTitle);
+    return title.isEmpty() ? app::programText(ProgramText::PracticeSheetTitle) : title;
 }
 
 SafeFile::Result writeWorksheet(const QString& path, const WorksheetSettings& settings)
 {
-    const SafeFile::PdfSetup sheet{QPageLayout(), 300, app::programText(ProgramText::PracticeSheetTitle),
-                                   QStringLiteral("Anglebook")};
+    const SafeFile::PdfSetup sheet{QPageLayout(), 300, worksheetTitle(settings), QStringLiteral("Anglebook")};
     return SafeFile::writePdf(path, sheet, worksheetDrawer(settings));
 }
 
@@ -172,44 +214,46 @@ SafeFile::PageDrawer worksheetDrawer(const WorksheetSettings& settings)
 {
     return [settings](QPainter& painter, QPagedPaintDevice& device) {
         const int versions = std::clamp(settings.versions, 1, MaxWorksheetVersions);
+        const QString title = worksheetTitle(settings);
         for (int v = 0; v < versions; ++v) {
             WorksheetSettings version = settings;
             version.seed = versionSeed(settings.seed, v);
             const QString letter = versions > 1
                                        ? app::programText(ProgramText::WorksheetVersion).arg(QChar(u'A' + v))
                                        : QString();
+            // The title; the keys "Answer key — Title" (the letter beside them).
+            const auto keyHeading = [&](const QString& key) { return key + QStringLiteral(" — ") + title; };
             const std::vector<Exercise> exercises = worksheetExercises(version);
             SheetWriter sheet(device, painter, version, letter);
             sheet.start();
-            sheet.title(letter.isEmpty() ? app::programText(ProgramText::PracticeSheetTitle)
-                                         : app::programText(ProgramText::PracticeSheetTitle) + QStringLiteral(" · ") + letter);
-            sheet.write(app::programText(ProgramText::PracticeNameAndDate), 11, false, 8);
+            sheet.heading(title);
+            sheet.write(settings.date.isValid() ? sheetText(SheetText::NameLine)
+                                                : app::programText(ProgramText::PracticeNameAndDate),
+                        11, false, 8);
             sheet.write(app::programText(ProgramText::PracticeSheetInstruction), 11, false, 12);
             int number = 1;
             for (const Exercise& e : exercises) {
-                sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 13, false, 4);
+                sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.paperText()), 13, false, 4);
                 sheet.space(e.isInequality() ? 34 : 26);  // room to write the answer
             }
             if (settings.key) {
                 sheet.newPage();
-                sheet.title(letter.isEmpty() ? app::programText(ProgramText::PracticeAnswerKey)
-                                             : app::programText(ProgramText::PracticeAnswerKey) + QStringLiteral(" · ") + letter);
+                sheet.heading(keyHeading(app::programText(ProgramText::PracticeAnswerKey)));
                 number = 1;
                 for (const Exercise& e : exercises) {
+                    sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.paperText()), 11, true, 1);
                     if (e.family == Family::Triangles) {
-                        sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
                         sheet.write(triangleAnswerText(e.triangle), 11, false, 8, 18);
                         continue;
                     }
                     const SolutionSet answer = solverAnswer(e);
-                    sheet.write(QStringLiteral("%1.  %2").arg(number++).arg(e.text()), 11, true, 1);
                     sheet.write(answerText(answer, e.period(), false), 11, false, 1, 18);
                     sheet.write(answerText(answer, e.period(), true), 11, false, 8, 18);
                 }
             }
-            if (settings.workedKey) {
+            if (settings.key && settings.workedKey) {
                 sheet.newPage();
-                sheet.title(letter.isEmpty() ? workedKeyTitle() : workedKeyTitle() + QStringLiteral(" · ") + letter);
+                sheet.heading(keyHeading(workedKeyTitle()));
                 number = 1;
                 for (const Exercise& e : exercises) {
                     const QStringList lines = workedKeyLines(e, number++);

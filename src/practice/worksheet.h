@@ -2,6 +2,7 @@
 // A worksheet: numbered exercises on the first pages and their answer key, in degrees and as
 // fractions of π, on the pages after (and, when asked, the worked solutions after the key), in the language in use, with the seed in every footer.
 // Drawn on any paged device (a PDF writer, a printer), vector text only.
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -21,10 +22,20 @@ struct WorksheetSettings {
     int versions = 1;  // 1 to MaxWorksheetVersions
     bool key = true;   // the answer key after each version's exercises
     bool workedKey = false;  // the worked solution of every exercise after the answer key
+    // Printed at the top of every version and of its keys: the title (empty or blank: the
+    // default, "Worksheet" in the language in use; at most MaxWorksheetTitle characters) and
+    // the date (a null date leaves the blank "Date ____" for the student to fill in).
+    QString title;
+    QDate date;
 };
 
 inline constexpr int MaxWorksheetExercises = 40;
 inline constexpr int MaxWorksheetVersions = 4;
+inline constexpr int MaxWorksheetTitle = 80;
+
+// The title a sheet prints: the settings' title with its spaces tidied and cut to
+// MaxWorksheetTitle characters, or the default when it is blank.
+QString worksheetTitle(const WorksheetSettings& settings);
 
 // The seed of version `version` (0 for A) of a sheet: the sheet's own seed for A, and for the
 // others a seed mixed from it, so each version of the same seed is always the same.
@@ -34,7 +45,7 @@ std::uint32_t versionSeed(std::uint32_t seed, int version);
 // settings give the same sheet.
 std::vector<Exercise> worksheetExercises(const WorksheetSettings& settings);
 
-// The title and lines of the worked key: each exercise numbered, then its steps.
+// The title and lines of the worked key: each exercise numbered (as printed: sin²x), then its steps.
 QString workedKeyTitle();
 QStringList workedKeyLines(const Exercise& exercise, int number);
 

@@ -166,7 +166,7 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
     EXPECT_TRUE(key.startsWith(QStringLiteral("Answer key")));
     int number = 1;
     for (const Exercise& e : worksheetExercises(settings)) {
-        const QString line = QStringLiteral("%1. %2").arg(number++).arg(e.text());
+        const QString line = QStringLiteral("%1. %2").arg(number++).arg(e.paperText());
         EXPECT_TRUE(sheet.contains(line)) << line.toStdString();
         EXPECT_TRUE(key.contains(line + QLatin1Char(' ') + answerText(solverAnswer(e), e.period(), false) + QLatin1Char(' ') +
                                  answerText(solverAnswer(e), e.period(), true)))
@@ -177,7 +177,7 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(scratch.file(QStringLiteral("printed.pdf")));
     ASSERT_TRUE(SafeFile::print(printer, worksheetDrawer(settings)));
-    EXPECT_TRUE(pageText(1, printer.outputFileName()).contains(QStringLiteral("1. ") + worksheetExercises(settings)[0].text()));
+    EXPECT_TRUE(pageText(1, printer.outputFileName()).contains(QStringLiteral("1. ") + worksheetExercises(settings)[0].paperText()));
     // A sheet that cannot be written is refused (the window then says so).
     EXPECT_FALSE(writeWorksheet(scratch.file(QStringLiteral("no folder/sheet.pdf")), settings));
 }

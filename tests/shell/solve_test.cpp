@@ -135,6 +135,10 @@ TEST(SolveCommand, ExitCodesAndMessages)
         {{"worksheet", "--count", "3"}, 2, "", "trigtutor worksheet: no output file"},
         {{"worksheet", "-o"}, 2, "", "trigtutor worksheet: -o needs a value\n"},
         {{"worksheet", "-o", "/"}, 1, "", "trigtutor worksheet: "},
+        {{"worksheet", "--date", "2026-02-30", "-o", "a.pdf"}, 2, "",
+         "trigtutor worksheet: bad value '2026-02-30' for --date: give YYYY-MM-DD or today\n"},
+        {{"worksheet", "--title", QString(81, QLatin1Char('T')), "-o", "a.pdf"}, 2, "",
+         "trigtutor worksheet: the title has more than 80 characters\n"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
@@ -215,18 +219,20 @@ TEST(WorksheetCommand, VersionsReadBackFromThePdf)
     ScratchDirectory scratch;
     const QString path = QDir::current().filePath(QStringLiteral("sheets.pdf"));
     ASSERT_EQ(run({"worksheet", "--count", "3", "--versions", "2", "--seed", "5", "--kind", "linear", "--lang", "fr",
-                   "-o", path}).code, 0);
+                   "--title", "Contrôle\n3", "--date", "2026-10-05", "-o", path}).code, 0);
     const QString text = pdfText(path);
     if (text.isEmpty())
         GTEST_SKIP() << "pdftotext is missing";
     EXPECT_TRUE(text.contains(QStringLiteral("Version A"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Version B")));
+    // The title on one line, the letter and the date in French beside it, on version B and its key.
+    EXPECT_EQ(text.simplified().count(QStringLiteral("Contrôle 3 Version B 5 octobre 2026")), 2) << text.toStdString();
     // Version B's first exercise, made from its own seed.
     practice::WorksheetSettings b;
     b.request.family = practice::Family::Linear;
     b.count = 3;
     b.seed = practice::versionSeed(5, 1);
-    EXPECT_TRUE(text.simplified().contains(practice::worksheetExercises(b).front().text().simplified()));
+    EXPECT_TRUE(text.simplified().contains(practice::worksheetExercises(b).front().paperText().simplified()));
     EXPECT_NE(practice::versionSeed(5, 1), 5u);
 }
 
