@@ -727,6 +727,7 @@ QString exerciseText(const Exercise& e, bool paper)
                         {e.coefficients[1], solvers::functionName(solvers::Cosine)},
                         {e.coefficients[2], QString()}});
         break;
+    case Family::Triangles: break;  // written above
     }
     const char* sign = e.relation == Relation::Equal ? " = 0" : e.relation == Relation::GreaterOrEqual ? " ≥ 0" : " < 0";
     return left + QString::fromUtf8(sign);
