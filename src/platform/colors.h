@@ -39,7 +39,7 @@ inline QColor paperLine(const QColor& screen)
     case 0x808080: return QColor(140, 140, 140);    // the grey axes
     case 0xc0c0c0: return QColor(105, 105, 105);    // silver markers: darker than the axes
     case 0x00ff00: return QColor(0, 135, 0);        // lime: the value and its level
-    case 0x00ffff: return QColor(0, 90, 165);       // aqua: the set ≥
+    case 0x00ffff: return QColor(0, 110, 140);      // aqua: the set ≥, teal beside the blue
     case 0x0000ff: return QColor(0, 60, 200);       // blue
     case 0xffff00: return QColor(235, 150, 0);      // yellow: the set <
     case 0xff0000: return QColor(240, 120, 30);     // red: the set <
@@ -61,6 +61,7 @@ inline QColor paperFill(const QColor& screen)
     case 0x00ffff: return QColor(120, 160, 230);   // the set ≥
     case 0xff0000:
     case 0xffff00: return QColor(255, 225, 190);   // the set <
+    case 0xffffff: return paperLine(screen);       // white marks (arrowheads) as their lines
     default: break;
     }
     float h = 0, s = 0, l = 0;
