@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -397,4 +399,27 @@ TEST(PictureExport, TheCopyStatesTypedAndSteppedCoefficients)
         app::PictureExport::copyToClipboard(*window);
         EXPECT_EQ(QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(c.first));
     }
+}
+
+// The save dialog offers the look below the file type: as on screen for PNG, for paper once SVG
+// is chosen; Cancel saves nothing.
+TEST(PictureExport, TheSaveDialogOffersTheLook)
+{
+    ScratchDirectory scratch;
+    auto main = makeMainWindow();
+    auto* window = openSolver(*main, "Equazionielementari1", 6);
+    ASSERT_NE(window, nullptr);
+    QStringList seen;
+    whenModalShown([&](QWidget* shown) {
+        auto* dialog = qobject_cast<QFileDialog*>(shown);
+        auto* look = shown->findChild<QComboBox*>("pictureLook");
+        ASSERT_TRUE(dialog && look);
+        seen << look->currentText();
+        dialog->selectNameFilter(dialog->nameFilters().value(2));
+        emit dialog->filterSelected(dialog->nameFilters().value(2));
+        seen << look->currentText();
+        dialog->reject();
+    });
+    app::PictureExport::savePictureCommand(window);
+    EXPECT_EQ(seen, QStringList({"as on screen", "for paper"}));
 }
