@@ -157,13 +157,13 @@ public:
     }
     void drawImage(const QRectF& r, const QImage& image, const QRectF& source, Qt::ImageConversionFlags flags) override
     {
-        takeState(true);
+        takeState();
         m_target.drawImage(r, m_paper ? paperImage(image) : image, source, flags);
         m_target.restore();
     }
     void drawTextItem(const QPointF& at, const QTextItem& text) override
     {
-        takeState(true);
+        takeState();
         if (!m_paper) {
             m_target.drawTextItem(at, text);
         } else {
@@ -233,7 +233,7 @@ private:
 
     // The source painter's pen, brush, font, hints, opacity and transform on the device's
     // painter, and its clip where the device clips itself.
-    void takeState(bool withClip)
+    void takeState()
     {
         const QPainter* source = painter();
         m_target.save();
@@ -245,14 +245,14 @@ private:
         if (m_paper)
             m_target.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         m_target.setOpacity(source->opacity());
-        if (withClip && !m_resolveClips && source->hasClipping())
+        if (!m_resolveClips && source->hasClipping())
             m_target.setClipPath(source->clipPath(), Qt::IntersectClip);
     }
 
     void draw(const QPainterPath& path, bool filled)
     {
         const QPainter* source = painter();
-        takeState(true);
+        takeState();
         if (!m_resolveClips || !source->hasClipping()) {
             if (!filled)
                 m_target.setBrush(Qt::NoBrush);

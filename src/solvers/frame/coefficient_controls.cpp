@@ -172,7 +172,7 @@ app::SumTerm CoefficientControls::term(int index) const
 {
     const long double value = m_values[size_t(index)];
     bool exact = false;
-    const app::SumTerm decimal{value < 0, value == 0 ? QString() : app::decimalMagnitude(value, &exact)};
+    const app::SumTerm decimal{value < 0, value == 0 ? QString() : app::decimalMagnitude(value, &exact), QString()};
     const QString& expression = m_expressions[size_t(index)];
     if (value == 0 || expression.trimmed().isEmpty())
         return decimal;
