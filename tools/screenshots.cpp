@@ -22,6 +22,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "expr/calculator.h"
 #include "expr/coefficient_dialog.h"
@@ -32,6 +33,7 @@
 #include "platform/hints.h"
 #include "shell/about_window.h"
 #include "shell/child_window.h"
+#include "solvers/frame/solver_window.h"
 #include "app/main_window.h"
 #include "app/topic_windows.h"
 #include "shell/notice_window.h"
@@ -347,25 +349,46 @@ int main(int argc, char** argv)
             practice->seedEntered();
         }
         save(&main, name);
-        if (name == QLatin1String("Tdisequasecondogrado")) {
-            // The picture saved as an SVG drawing, and the printed page as PDF: scripts/screenshots
-            // turns them into PNG files with renderers of their own.
+        for (const ExtraShot& shot : extraShots()) {
+            if (std::strcmp(shot.window, topic.className) != 0)
+                continue;
+            shot.prepare(window);
+            save(&main, QString::fromLatin1(shot.name));
+        }
+        // Each solver window's page printed for paper (as PDF), and the quadratic inequality's
+        // picture saved as an SVG drawing: scripts/screenshots turns them into PNG files with
+        // renderers of their own.
+        struct Printed {
+            const char* window;
+            int function;
+            std::array<long double, 3> coefficients;
+            int angle;
+        };
+        static const Printed printedPages[] = {
+            {"Tequa", 0, {}, 25},
+            {"Tdisequatr", 1, {}, 60},
+            {"Tequasecondogrado", 0, {2, -3, 1}, 0},
+            {"Tdisequasecondogrado", 0, {2, -3, 1}, 0},
+            {"Tequazionilineari", 0, {1, -1, 0.5L}, 0},
+            {"Tdisequazionilineari", 0, {1.5L, 1, -0.25L}, 0},
+        };
+        for (const Printed& page : printedPages) {
+            auto* solver = qobject_cast<solvers::SolverWindow*>(window);
+            if (!solver || name != QLatin1String(page.window))
+                continue;
+            solver->showExercise(page.function, page.coefficients, page.angle);
             using app::PictureExport::FileType;
-            for (const auto& [file, type] : {std::pair("Tdisequasecondogrado_saved.svg", FileType::Svg),
-                                             std::pair("Tdisequasecondogrado_printed.pdf", FileType::Pdf)}) {
-                const QString path = QDir(outputFolder).filePath(QString::fromLatin1(file));
+            std::vector<std::pair<QString, FileType>> files = {{name + QStringLiteral("_printed.pdf"), FileType::Pdf}};
+            if (name == QLatin1String("Tdisequasecondogrado"))
+                files.emplace_back(name + QStringLiteral("_saved.svg"), FileType::Svg);
+            for (const auto& [file, type] : files) {
+                const QString path = QDir(outputFolder).filePath(file);
                 const QString problem = app::PictureExport::saveFile(*window, path, type);
                 if (!problem.isEmpty())
                     std::fprintf(stderr, "%s\n", qPrintable(problem));
                 else
                     std::printf("%s\n", qPrintable(path));
             }
-        }
-        for (const ExtraShot& shot : extraShots()) {
-            if (std::strcmp(shot.window, topic.className) != 0)
-                continue;
-            shot.prepare(window);
-            save(&main, QString::fromLatin1(shot.name));
         }
         main.Chiudetutte1Click();
         settle();

@@ -259,6 +259,14 @@ QRect AngleWindow::pictureArea() const
     return QRect(0, 0, clientWidth() / 2, clientHeight());
 }
 
+QList<QRect> AngleWindow::pictureParts() const
+{
+    const AnglePicture p = picture();
+    // The names "x" and "y" stand past the axes' ends.
+    const QRect axes(QPoint(p.axisLeft() - 8, p.axisTop() - 24), QPoint(p.axisRight() + 30, p.axisBottom() + 8));
+    return {axes.intersected(pictureArea())};
+}
+
 void AngleWindow::paint(QPainter& painter, QSize size) const
 {
     AnglePicture where = picture();

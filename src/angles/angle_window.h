@@ -51,6 +51,8 @@ public:
     void paint(QPainter& painter, QSize size) const override;
     // The black half with the circle: the other half holds the labels, which go as text.
     QRect pictureArea() const override;
+    // The circle with its axes and their names, within the black half.
+    QList<QRect> pictureParts() const override;
 
     QWidget* controlBar;
     QToolBar* ToolBar1;

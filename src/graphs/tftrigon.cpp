@@ -485,6 +485,18 @@ QStringList Tftrigon::resultLines() const
     return lines;
 }
 
+QList<QRect> Tftrigon::pictureParts() const
+{
+    const graphs::GraphGeometry& g = m_geometry;
+    const int w = g.width, cy = g.cy();
+    // Both axes reach 3w div 20 above and below the centre line; the letters stand past their ends.
+    const int top = std::max(0, cy - 3 * w / 20 - 26), bottom = std::min(g.height - 1, cy + 3 * w / 20 + 12);
+    const QRect circle = QRect(QPoint(w / 10 - 12, top), QPoint(2 * w / 5 + 26, bottom)).intersected(g.leftHalf());
+    const QRect graph = QRect(QPoint(g.graphLeft() - 30, top), QPoint(9 * w / 10 + 26, bottom))
+                            .intersected(QRect(w / 2, 0, w - w / 2, g.height));
+    return {circle, graph};
+}
+
 void Tftrigon::paint(QPainter& painter, QSize size) const
 {
     const bool own = size == QSize(m_geometry.width, m_geometry.height) && !CircleBitmap.isNull() &&

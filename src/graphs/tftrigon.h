@@ -54,6 +54,8 @@ public:
     // The picture replayed to the current step: the clean circle and the graph's axes, the
     // graph segments of every step drawn so far, and the circle as the last step left it.
     void paint(QPainter& painter, QSize size) const override;
+    // The circle with its axes, and the graph's axes with their labels.
+    QList<QRect> pictureParts() const override;
     // The values of the bottom bar: the angle, then the value of each function shown.
     QStringList resultLines() const override;
 

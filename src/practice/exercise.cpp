@@ -13,6 +13,7 @@
 #include "maths/linear.h"
 #include "maths/quadratic.h"
 #include "texts/angle_notation.h"
+#include "texts/sum_text.h"
 
 namespace practice {
 
@@ -115,9 +116,8 @@ QString termMagnitude(const Number& n)
     return text;
 }
 
-// A term "coefficient·function" of a sum: its sign (true for minus) and the text without it.
-// The function part is empty for the constant term.
-std::pair<bool, QString> term(const Number& n, const QString& function)
+// A number as a term of a sum: its sign (true for minus) and the text without it.
+std::pair<bool, QString> term(const Number& n)
 {
     bool negative = false;
     QString magnitude;
@@ -137,26 +137,19 @@ std::pair<bool, QString> term(const Number& n, const QString& function)
         negative = n.p < 0 || n.q < 0;
         magnitude = termMagnitude(n);
     }
-    if (function.isEmpty())
-        return {negative, magnitude};
-    if (magnitude == QLatin1String("1"))
-        return {negative, function};
-    return {negative, magnitude + QLatin1Char(' ') + function};
+    return {negative, magnitude};
 }
 
 QString sumText(const std::vector<std::pair<Number, QString>>& terms)
 {
-    QString text;
+    std::vector<app::SumTerm> written;
     for (const auto& [number, function] : terms) {
         if (number.isZero())
             continue;
-        const auto [negative, body] = term(number, function);
-        if (text.isEmpty())
-            text = (negative ? Minus : QString()) + body;
-        else
-            text += (negative ? QStringLiteral(" ") + Minus + QStringLiteral(" ") : QStringLiteral(" + ")) + body;
+        const auto [negative, magnitude] = term(number);
+        written.push_back({negative, magnitude, function});
     }
-    return text.isEmpty() ? QStringLiteral("0") : text;
+    return app::sumText(written);
 }
 
 // ---- Generation --------------------------------------------------------------------------------
@@ -677,7 +670,7 @@ long double Number::value() const
 
 QString Number::text() const
 {
-    const auto [negative, body] = term(*this, QString());
+    const auto [negative, body] = term(*this);
     return (negative ? Minus : QString()) + body;
 }
 

@@ -85,11 +85,20 @@ public:
     // The part of the client area the picture fills (client coordinates), which a saved,
     // printed or copied picture shows: the whole client area unless a window says otherwise.
     virtual QRect pictureArea() const;
+    // The parts of the client area that hold what is drawn, with a small margin (client
+    // coordinates, left to right): a saved, printed or copied picture shows them side by side
+    // and nothing else, so no empty or covered area leaves the screen. pictureArea() alone
+    // unless a window says otherwise.
+    virtual QList<QRect> pictureParts() const { return {pictureArea()}; }
 
     // The texts a copied or printed picture carries: one line per visible result label in
     // reading order (top to bottom, then left to right), the equation or inequality first, as
     // they read on the screen (π as π). The default reads the labels standing on the client area.
     virtual QStringList resultLines() const;
+    // The equation or inequality the picture shows, with its values, as the practice window
+    // writes exercises ("2 (sin x)^2 − 3 sin x + 1 ≥ 0"): the printed page's and the SVG's title
+    // carry it, and a copy's first line. Empty for a window that states none.
+    virtual QString statement() const { return {}; }
 
     // The picture's own menu, opened by a right click on it: Save picture…, Print…, Copy.
     QMenu* pictureMenu() const { return m_pictureMenu; }

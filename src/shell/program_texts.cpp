@@ -146,6 +146,9 @@ const char* const kProgramTexts[][3] = {
     {"Pagina PDF (*.pdf)", "PDF page (*.pdf)", "Page PDF (*.pdf)"},
     {"Impossibile salvare l'immagine in", "The picture could not be saved in", "Impossible d'enregistrer l'image dans"},
     {"Impossibile stampare la pagina.", "The page could not be printed.", "Impossible d'imprimer la page."},
+    {"Aspetto:", "Look:", "Aspect :"},
+    {"per la carta", "for paper", "pour le papier"},
+    {"come sullo schermo", "as on screen", "comme à l'écran"},
     // Why a file was not written.
     {"È un collegamento simbolico: non si scrive nulla attraverso un collegamento.",
      "It is a symbolic link: nothing is written through a link.",

@@ -102,6 +102,10 @@ enum class ProgramText {
     PdfFilter,
     PictureNotSaved,
     PageNotPrinted,
+    // The look of a saved or printed picture (the save dialog's choice and the print dialog's tab).
+    PictureLook,
+    ForPaper,
+    AsOnScreen,
 
     // Why a file was not written (after the message that names it): what stands at its name,
     // or that its content could not be made.

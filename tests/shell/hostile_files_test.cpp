@@ -305,7 +305,7 @@ TEST(HostileFiles, EveryWriterRefusesLinksAndFifosAndSurvivesAFullDisk)
     ASSERT_TRUE(practice && solver);
     const auto save = [&](FileType type) {
         return [&, type](const QString& path) {
-            app::PictureExport::setFileChooser([&](app::ChildWindow*, const QString&, FileType& chosen) {
+            app::PictureExport::setFileChooser([&](app::ChildWindow*, const QString&, FileType& chosen, app::PictureExport::Look&) {
                 return chosen = type, path;
             });
             return runAnswering([&] { app::PictureExport::savePictureCommand(solver); }, path);

@@ -1,6 +1,7 @@
 #include "solvers/elementary/elementary_texts.h"
 
 #include "texts/angle_notation.h"
+#include "texts/sum_text.h"
 #include "texts/text_tables.h"
 
 namespace solvers {
@@ -221,6 +222,17 @@ InequalityLabels elementaryInequalityLabels(const ElementaryFindings& f)
     default: tangentIntervals(l, f); break;
     }
     return l;
+}
+
+QString elementaryStatement(const ElementaryFindings& f, bool inequality)
+{
+    QString value = QStringLiteral("∞");
+    if (f.value)
+        value = (*f.value < 0 && app::decimalMagnitude(*f.value) != QLatin1String("0") ? QStringLiteral("\u2212")
+                                                                                        : QString()) +
+                app::decimalMagnitude(*f.value);
+    return functionName(f.function) + (inequality ? QStringLiteral(" ≥ ") : QStringLiteral(" = ")) + value +
+           QStringLiteral(", α = ") + DegreeText(f.alphaDeg) + QStringLiteral("°");
 }
 
 }  // namespace solvers

@@ -35,4 +35,11 @@ struct InequalityLabels {
 
 InequalityLabels elementaryInequalityLabels(const ElementaryFindings& f);
 
+// ---- Both ----------------------------------------------------------------------------------------
+
+// The equation or inequality with its value and angle, as printed: "sin x = 0.42262, α = 25°",
+// "cos x ≥ −0.5, α = 120°" (the value to five decimals, trailing zeros dropped), "tan x = ∞,
+// α = 90°" where the tangent has no value.
+QString elementaryStatement(const ElementaryFindings& f, bool inequality);
+
 }  // namespace solvers

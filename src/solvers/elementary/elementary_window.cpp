@@ -141,6 +141,11 @@ void Tequa::paint(QPainter& painter, QSize size) const
     drawEquationPicture(painter, geometryFor(size), graphSource(painter, size), Findings, showsOpeningPicture());
 }
 
+QString Tequa::statement() const
+{
+    return elementaryStatement(Findings, false);
+}
+
 void Tequa::WriteSolutionLabels()
 {
     const EquationLabels labels = elementaryEquationLabels(Findings);
@@ -200,6 +205,11 @@ void Tdisequatr::solve()
 void Tdisequatr::paint(QPainter& painter, QSize size) const
 {
     drawInequalityPicture(painter, geometryFor(size), graphSource(painter, size), Findings, showsOpeningPicture());
+}
+
+QString Tdisequatr::statement() const
+{
+    return elementaryStatement(Findings, true);
 }
 
 void Tdisequatr::WriteSolutionLabels()

@@ -69,6 +69,7 @@ public:
 
     WorkedSolution workedSolution() const override { return elementaryEquationSteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
+    QString statement() const override;
 
 protected:
     void solve() override;
@@ -93,6 +94,7 @@ public:
 
     WorkedSolution workedSolution() const override { return elementaryInequalitySteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
+    QString statement() const override;
 
 protected:
     void solve() override;

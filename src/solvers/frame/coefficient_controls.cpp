@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "expr/coefficient_dialog.h"
+#include "expr/typed_expression.h"
 #include "platform/accessibility.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
@@ -165,6 +166,25 @@ bool CoefficientControls::datiClick()
     setValues(*outcome.confirmed);
     emit changed();
     return true;
+}
+
+app::SumTerm CoefficientControls::term(int index) const
+{
+    const long double value = m_values[size_t(index)];
+    bool exact = false;
+    const app::SumTerm decimal{value < 0, value == 0 ? QString() : app::decimalMagnitude(value, &exact), QString()};
+    const QString& expression = m_expressions[size_t(index)];
+    if (value == 0 || expression.trimmed().isEmpty())
+        return decimal;
+    // The typed text stands for the value only while the window still solves with it (a step
+    // since replaced it).
+    const app::Evaluation typed = app::EvaluateExpression(expression, app::DegreesAngleFactor);
+    if (!typed.ok || std::fabs(typed.value - value) > 1e-12L * std::max(1.0L, std::fabs(value)))
+        return decimal;
+    const app::SumTerm written = app::typedTerm(expression);
+    if (written.magnitude.isEmpty() || written.negative != (value < 0))
+        return decimal;
+    return !exact || written.magnitude.size() < decimal.magnitude.size() ? written : decimal;
 }
 
 void CoefficientControls::show(int index)

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "texts/angle_notation.h"
+#include "texts/sum_text.h"
 
 class QLineEdit;
 class QToolBar;
@@ -64,6 +65,10 @@ public:
     long double value(int index) const { return m_values[size_t(index)]; }
     const std::array<long double, 3>& values() const { return m_values; }
     const std::array<QString, 3>& expressions() const { return m_expressions; }
+    // Coefficient `index` as a term of the stated equation: its typed form ("√3", "−(√3 + √2)")
+    // where the expression gives the value the window solves with and is shorter than the value's
+    // decimals or the decimals only round it; the decimals ("1.5") otherwise.
+    app::SumTerm term(int index) const;
     int stepPressCount() const { return StepPressCount; }
     platform::UpDown* upDown(int index) const;
     QLineEdit* box(int index) const;

@@ -29,6 +29,7 @@
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "solvers/frame/steps_panel.h"
+#include "texts/sum_text.h"
 #include "texts/text_tables.h"
 
 namespace solvers {
@@ -458,15 +459,53 @@ QStringList SolverWindow::resultTexts() const
     return texts;
 }
 
+QList<QRect> SolverWindow::pictureParts() const
+{
+    const SolverGeometry& g = m_geometry;
+    // The rays reach 1.5 U, the ring U + 10; a margin beyond them.
+    const int reach = std::max(nearest(1.5L * g.U), g.U + 10) + 12;
+    const QRect circle = QRect(g.centre() - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1))
+                             .intersected(QRect(0, 0, g.W / 2 - 2, g.H));
+    // The graph from a little left of its curve (which spans 5π/2 = 157 pixels either side of its
+    // vertical axis, the labels beyond it) to the "x" after its axis, from the title above it
+    // (H div 10 - 16) to the foot of its vertical axis (9H div 20).
+    const int left = g.W / 2 + std::max(g.W / 20 - 14, g.W / 4 - 200);
+    const QRect graph = QRect(QPoint(left, std::max(0, g.H / 10 - 30)),
+                              QPoint(std::min(g.W - 1, g.W / 2 + 9 * g.W / 20 + 40), std::min(g.H / 2 - 1, 9 * g.H / 20 + 12)));
+    return {circle, graph};
+}
+
+QString SolverWindow::valuedSum(const std::array<QString, 3>& functions) const
+{
+    if (!m_coefficients)
+        return {};
+    std::vector<app::SumTerm> terms;
+    for (int i = 0; i < 3; ++i) {
+        app::SumTerm term = m_coefficients->term(i);
+        term.function = functions[std::size_t(i)];
+        terms.push_back(term);
+    }
+    return app::sumText(terms);
+}
+
 QStringList SolverWindow::resultLines() const
 {
     QStringList lines;
-    // Panel2 holds the equation or inequality in some windows and only the function in others.
-    if (Panel2 && Panel2->isVisibleTo(this) &&
-        Panel2->text().contains(QRegularExpression(QStringLiteral("[=<>]"))))
+    // The equation or inequality with its values; where a window states none, Panel2's
+    // equation (it holds the equation in some windows and only the function in others).
+    if (const QString stated = statement(); !stated.isEmpty())
+        lines.append(stated);
+    else if (Panel2 && Panel2->isVisibleTo(this) &&
+             Panel2->text().contains(QRegularExpression(QStringLiteral("[=<>]"))))
         lines.append(Panel2->text().trimmed());
     const QList<QLabel*> labels = Panel1->findChildren<QLabel*>();
-    lines += labelLines(QList<const QLabel*>(labels.begin(), labels.end()));
+    const auto [generic, valued] = leftSides();
+    for (QString line : labelLines(QList<const QLabel*>(labels.begin(), labels.end()))) {
+        // The inequality a label states in letters, as the title states it: with its values.
+        if (!generic.isEmpty() && line.startsWith(generic))
+            line = valued + line.mid(generic.size()).replace(QStringLiteral(">="), QStringLiteral("≥"));
+        lines.append(line);
+    }
     if (showsSteps())
         lines += QStringList{stepsCommandText()} + m_stepsPanel->lines();
     return lines;

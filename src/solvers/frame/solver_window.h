@@ -88,6 +88,9 @@ public:
     // The lines a copy or a printed page carries: the equation of the bottom bar where it shows
     // one, then the result texts.
     QStringList resultLines() const override;
+    // The circle with its rays and ring, and the graph with its axes and labels: what a saved,
+    // printed or copied picture shows (not the results quarter that Panel1 covers).
+    QList<QRect> pictureParts() const override;
     // The worked solution of what the window shows, and the steps panel that writes it beside
     // the picture (the "Steps" command: `passi`, Ctrl+E, the picture's menu); while it is open
     // resultLines() ends with its lines.
@@ -177,6 +180,13 @@ protected:
     SolverGeometry geometryFor(QSize size) const;
     // Clears SolverBitmap and draws the graph backdrop of `style` into it.
     void drawBackdrop(const BackdropStyle& style);
+
+    // The left-hand side of a coefficient window with its values: a·functions[0] + b·functions[1]
+    // + c·functions[2] (the constant's function empty), as the exercises write it.
+    QString valuedSum(const std::array<QString, 3>& functions) const;
+    // The left-hand side as the result labels write it ("a (sin x)^2 + b sin x + c") and with its
+    // values: a result line that starts with the first starts with the second in resultLines().
+    virtual std::pair<QString, QString> leftSides() const { return {}; }
 
     // Construction helpers.
     void createFunctionChoice();

@@ -97,6 +97,16 @@ void Tequazionilineari::solve()
     ShowLinearRoots();
 }
 
+std::pair<QString, QString> LinearSolverWindow::leftSides() const
+{
+    return {QStringLiteral("a sin x + b cos x + c"), valuedSum({functionName(Sine), functionName(Cosine), QString()})};
+}
+
+QString Tequazionilineari::statement() const
+{
+    return leftSides().second + QStringLiteral(" = 0");
+}
+
 void Tequazionilineari::paint(QPainter& painter, QSize size) const
 {
     paintLinear(painter, size, EquationText(coefficients()->a->text(), coefficients()->b->text()), false);
@@ -137,6 +147,11 @@ void Tdisequazionilineari::solve()
 {
     Findings = solveLinearInequality(coefficients()->values());
     ShowInequalityIntervals();
+}
+
+QString Tdisequazionilineari::statement() const
+{
+    return leftSides().second + QStringLiteral(" ≥ 0");
 }
 
 void Tdisequazionilineari::paint(QPainter& painter, QSize size) const

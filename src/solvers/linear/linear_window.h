@@ -27,6 +27,7 @@ protected:
     QRegion changingArea() const override;
     // The picture of Findings with the graph's title; `signs` for the inequality's colours.
     void paintLinear(QPainter& painter, QSize size, const QString& title, bool signs) const;
+    std::pair<QString, QString> leftSides() const override;
 
     LinearFindings Findings;
 };
@@ -38,6 +39,7 @@ public:
 
     WorkedSolution workedSolution() const override { return linearEquationSteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
+    QString statement() const override;
 
 protected:
     void solve() override;
@@ -61,6 +63,7 @@ public:
 
     WorkedSolution workedSolution() const override { return linearInequalitySteps(Findings); }
     void paint(QPainter& painter, QSize size) const override;
+    QString statement() const override;
 
 protected:
     void solve() override;

@@ -114,6 +114,17 @@ void Tequasecondogrado::solve()
     WriteSolutionLabels();
 }
 
+std::pair<QString, QString> QuadraticSolverWindow::leftSides() const
+{
+    const QString f = functionName(FunctionIndex);
+    return {quadraticExpressionText(FunctionIndex), valuedSum({QStringLiteral("(%1)^2").arg(f), f, QString()})};
+}
+
+QString Tequasecondogrado::statement() const
+{
+    return leftSides().second + QStringLiteral(" = 0");
+}
+
 void Tequasecondogrado::paint(QPainter& painter, QSize size) const
 {
     drawQuadraticEquationPicture(painter, geometryFor(size), graphSource(painter, size), Findings);
@@ -163,6 +174,11 @@ void Tdisequasecondogrado::solve()
     const auto& [a, b, c] = coefficients()->values();
     Findings = solveQuadraticInequality(FunctionIndex, a, b, c);
     WriteAngleIntervals();
+}
+
+QString Tdisequasecondogrado::statement() const
+{
+    return leftSides().second + QStringLiteral(" ≥ 0");
 }
 
 void Tdisequasecondogrado::paint(QPainter& painter, QSize size) const

@@ -38,6 +38,7 @@ protected:
     QRegion changingArea() const override;
     // Where the picture takes its graph from.
     GraphSource graphSource(const QPainter& painter, QSize size) const;
+    std::pair<QString, QString> leftSides() const override;
 };
 
 class Tequasecondogrado : public QuadraticSolverWindow {
@@ -50,6 +51,7 @@ public:
 
     WorkedSolution workedSolution() const override { return quadraticEquationSteps(Findings, coefficients()->values()[0], coefficients()->values()[1], coefficients()->values()[2]); }
     void paint(QPainter& painter, QSize size) const override;
+    QString statement() const override;
 
 protected:
     void solve() override;
@@ -73,6 +75,7 @@ public:
 
     WorkedSolution workedSolution() const override { return quadraticInequalitySteps(Findings, coefficients()->values()[0], coefficients()->values()[1], coefficients()->values()[2]); }
     void paint(QPainter& painter, QSize size) const override;
+    QString statement() const override;
 
 protected:
     void FormCreate() override;
