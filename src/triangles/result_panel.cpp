@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <cmath>
+#include <algorithm>
 #include <map>
 
 namespace triangles {
@@ -69,12 +70,13 @@ void ResultPanel::layOut(bool repaintAll)
         bool first = true;
         for (const QStringView word : QStringView(text).mid(indent).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             QString w = word.toString();
-            const double width = wordText(w).size().width();
+            const QStaticText& shown = wordText(w);
+            const double width = shown.size().width();
             if (!first && x + width > right) {
                 y += line;
                 x = start;
             }
-            placed.push_back({std::move(w), QRectF(x, y, width, line)});
+            placed.push_back({std::move(w), QRectF(x, y, width, line), shown});
             x += width + blank;
             first = false;
         }
@@ -88,14 +90,13 @@ void ResultPanel::layOut(bool repaintAll)
         changed = viewport()->rect();
     } else {
         const int scroll = verticalScrollBar()->value();
-        struct Span {
-            double left, right;
-            int bottom;
-        };
-        std::map<int, Span> rows;  // by top, before scrolling
+        // By row (its top before scrolling): the stretches to show again, merged where they meet.
+        std::map<int, std::vector<std::pair<double, double>>> rows;
+        std::map<int, int> bottoms;
         const auto add = [&](const QRectF& box) {
-            auto [row, added] = rows.try_emplace(qRound(box.top()), Span{box.left(), box.right(), qRound(box.bottom())});
-            if (!added) row->second.left = std::min(row->second.left, box.left()), row->second.right = std::max(row->second.right, box.right());
+            const int top = qRound(box.top());
+            rows[top].emplace_back(box.left() - 2, box.right() + 2);
+            bottoms[top] = qRound(box.bottom());
         };
         const std::size_t common = std::min(placed.size(), m_placed.size());
         for (std::size_t i = 0; i < common; ++i)
@@ -107,11 +108,22 @@ void ResultPanel::layOut(bool repaintAll)
             add(m_placed[i].box);
         for (std::size_t i = common; i < placed.size(); ++i)
             add(placed[i].box);
-        // Rows a line apart do not overlap: each is a band of its own, as a region's rectangles are.
+        // Rows a line apart do not overlap, and the stretches of a row neither meet nor overlap:
+        // the bands of rectangles a region is made of.
         QList<QRect> rects;
-        for (const auto& [top, span] : rows)
-            rects.append(QRect(int(std::floor(span.left)) - 2, top - scroll, int(std::ceil(span.right - span.left)) + 5,
-                               span.bottom - top));
+        for (auto& [top, stretches] : rows) {
+            std::sort(stretches.begin(), stretches.end());
+            int left = int(std::floor(stretches.front().first)), right = int(std::ceil(stretches.front().second));
+            const auto finish = [&] { rects.append(QRect(left, top - scroll, right - left, bottoms[top] - top)); };
+            for (const auto& [from, to] : stretches) {
+                if (int(std::floor(from)) > right) {
+                    finish();
+                    left = int(std::floor(from));
+                }
+                right = std::max(right, int(std::ceil(to)));
+            }
+            finish();
+        }
         changed.setRects(rects.constData(), int(rects.size()));
     }
     m_placed = std::move(placed);
@@ -134,8 +146,7 @@ void ResultPanel::paintEvent(QPaintEvent* event)
     for (const Placed& p : m_placed) {
         const QRect box = p.box.translated(0, -top).adjusted(-2, 0, 2, 0).toAlignedRect();
         if (box.bottom() < bounds.top() || box.top() > bounds.bottom() || !region.intersects(box)) continue;
-        if (auto it = m_words.constFind(p.word); it != m_words.constEnd())
-            painter.drawStaticText(QPointF(p.box.left(), p.box.top() - top), *it);
+        painter.drawStaticText(QPointF(p.box.left(), p.box.top() - top), p.text);
     }
 }
 

@@ -34,6 +34,7 @@ private:
     struct Placed {
         QString word;
         QRectF box;
+        QStaticText text;  // shared with the cache
     };
     // Lays the lines out again at the panel's width; the repaint covers what differs from before.
     void layOut(bool repaintAll);

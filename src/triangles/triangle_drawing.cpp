@@ -121,7 +121,11 @@ private:
 void label(QPainter& painter, QPointF centre, const QString& text, Touched& touched)
 {
     const QFontMetricsF metrics(painter.font());
-    const double width = metrics.horizontalAdvance(text);
+    // The sum of the characters' advances: a label is a name and a number, with no kerning to
+    // speak of, and measuring it so costs no shaping.
+    double width = 0;
+    for (const QChar c : text)
+        width += metrics.horizontalAdvance(c);
     const QPointF origin(centre.x() - width / 2, centre.y() - metrics.height() / 2);
     // On whole pixels: a recorded picture keeps a text's place only to the pixel.
     painter.drawText(QPointF(std::round(origin.x()), std::round(origin.y() + metrics.ascent())), text);
@@ -158,8 +162,17 @@ void drawSide(QPainter& painter, QPointF from, QPointF to, double width, bool da
         return QPolygonF({a + across, b + across, b - across, a - across});
     };
     if (dashed) {
-        for (double t = 0; t < length; t += 6 * width)
-            painter.drawPolygon(piece(t, std::min(length, t + 4 * width)));
+        // A few dashes at a time: one shape of several small pieces costs little more than one.
+        QPainterPath dashes;
+        int count = 0;
+        for (double t = 0; t < length; t += 6 * width) {
+            dashes.addPolygon(piece(t, std::min(length, t + 4 * width)));
+            dashes.closeSubpath();
+            if (++count % 4 == 0 || t + 6 * width >= length) {
+                painter.drawPath(dashes);
+                dashes = QPainterPath();
+            }
+        }
     } else {
         const QPolygonF side = piece(-width / 2, length + width / 2);
         const QRectF bounds = side.boundingRect();
