@@ -16,15 +16,28 @@ using triangles::decimalDegreesText;
 using triangles::numberText;
 using Row = std::array<const char*, 3>;  // Italian, English, French
 
-QString fill(QString text, const std::vector<StepValue>& values)
+QString fill(const QString& text, const std::vector<StepValue>& values)
 {
-    for (int k = int(values.size()) - 1; k >= 0; --k) {
-        const QString n = QString::number(k);
-        text.replace("{n" + n + "}", QString::fromUtf8(values[k].name.data(), qsizetype(values[k].name.size())));
-        text.replace("{v" + n + "}", numberText(values[k].value));
-        text.replace("{d" + n + "}", decimalDegreesText(values[k].value));
+    // One pass over the template, each token written where it stands.
+    QString out;
+    out.reserve(text.size() + 32);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'{' && i + 3 < text.size() && text[i + 3] == u'}' && text[i + 2].isDigit()) {
+            const std::size_t k = std::size_t(text[i + 2].digitValue());
+            const QChar kind = text[i + 1];
+            if (k < values.size() && (kind == u'n' || kind == u'v' || kind == u'd')) {
+                if (kind == u'n')
+                    out += QString::fromUtf8(values[k].name.data(), qsizetype(values[k].name.size()));
+                else
+                    out += kind == u'v' ? numberText(values[k].value) : decimalDegreesText(values[k].value);
+                i += 3;
+                continue;
+            }
+        }
+        out += c;
     }
-    return text;
+    return out;
 }
 
 const std::map<std::string_view, Row>& templates()
