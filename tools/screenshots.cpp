@@ -293,8 +293,13 @@ const std::vector<ExtraShot>& extraShots()
         {"Tequazionilineari", "Tequazionilineari_large", linearState(90.0L, 0.0L, 89.99L)},
         // A quadratic inequality of level 1 answered with one end wrong and one left open.
         {"PracticeWindow", "PracticeWindow_checked", practiceState({1, 1, 0, 0}, "2718", "[π/6, 5π/6)")},
-        // A triangle exercise of the ambiguous case, answered with one of its two triangles.
-        {"PracticeWindow", "PracticeWindow_triangles", practiceState({3, 0, 0, 2}, "29", "44.43, 105.57, 9.63")},
+        // A triangle exercise of the ambiguous case, answered with one of its two triangles, and how to solve it.
+        {"PracticeWindow", "PracticeWindow_triangles",
+         [](app::ChildWindow* window) {
+             practiceState({3, 0, 0, 2}, "29", "44.43, 105.57, 9.63")(window);
+             if (auto* practice = qobject_cast<practice::PracticeWindow*>(window))
+                 practice->howToSolveClick();  // its steps under the verdict
+         }},
         // The triangles window opens on a = 5, b = 7, A = 30° (two triangles); sides that do not close.
         {"TriangleWindow", "TriangleWindow_impossible", triangleState({"3", "9", "5", "", "", ""})},
         {"ProgressWindow", "ProgressWindow_month", practisedMonth},

@@ -37,6 +37,7 @@
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
 #include "texts/text_tables.h"
+#include "triangles/triangle_window.h"
 #include "app/solve_dialog.h"
 #include "app/topic_windows.h"
 #include "shell/window_registry.h"
@@ -142,6 +143,13 @@ Tangolario::Tangolario()
     practice::setSolverOpener([window = QPointer<Tangolario>(this)](practice::Family family, bool inequality) {
         const TopicWindow* topic = topicForExercises(int(family), inequality);
         return window && topic ? window->openTopicWindow(topic->slot) : nullptr;
+    });
+    practice::setTriangleOpener([window = QPointer<Tangolario>(this)](const triangles::Parts& given) {
+        const TopicWindow* topic = topicForExercises(int(practice::Family::Triangles), false);
+        ChildWindow* opened = window && topic ? window->openTopicWindow(topic->slot) : nullptr;
+        if (auto* triangle = qobject_cast<triangles::TriangleWindow*>(opened))
+            triangle->showExercise(given);
+        return opened;
     });
     practice::setProgressOpener([window = QPointer<Tangolario>(this)] {
         const TopicWindow* topic = topicForClass("ProgressWindow");

@@ -49,7 +49,7 @@ const std::vector<TopicWindow>& topicWindows()
          .create = make<angles::Tarchi>},
         {.slot = 34, .className = "TriangleWindow", .helpContext = 321,
          .menu = Topics, .menuItem = "Triangles1", .menuText = app::ProgramText::Triangles,
-         .create = make<triangles::TriangleWindow>},
+         .exerciseFamily = family(Family::Triangles), .create = make<triangles::TriangleWindow>},
         {.slot = 6, .className = "Tequa", .helpContext = 305,
          .menu = Equations, .menuItem = "Equazionielementari1", .menuRow = 19,
          .exerciseFamily = family(Family::Elementary), .inequalities = false,

@@ -13,7 +13,7 @@
 namespace history {
 
 struct Skill {
-    int family = 0;    // practice::Family: elementary, quadratic, linear
+    int family = 0;    // practice::Family: elementary, quadratic, linear, triangles
     int relation = 0;  // practice::Relation: =, ≥, <
     int function = 0;  // sin, cos, tan
     int level = 1;

@@ -109,6 +109,12 @@ std::function<app::ChildWindow*()>& progressOpener()
     return opener;
 }
 
+std::function<app::ChildWindow*(const triangles::Parts&)>& triangleOpener()
+{
+    static std::function<app::ChildWindow*(const triangles::Parts&)> opener;
+    return opener;
+}
+
 history::Skill skillOf(const Exercise& e)
 {
     return {int(e.family), int(e.relation), e.function, e.level};
@@ -135,6 +141,11 @@ void setSolverOpener(std::function<app::ChildWindow*(Family family, bool inequal
 void setProgressOpener(std::function<app::ChildWindow*()> opener)
 {
     progressOpener() = std::move(opener);
+}
+
+void setTriangleOpener(std::function<app::ChildWindow*(const triangles::Parts& given)> opener)
+{
+    triangleOpener() = std::move(opener);
 }
 
 PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow(topic), m_history(history::sharedStore())
@@ -288,7 +299,6 @@ void PracticeWindow::setExercise(const Exercise& exercise)
     m_showsSteps = false;
     howToSolve->setEnabled(false);
     seed->setText(QString::number(exercise.seed));
-    showMe->setEnabled(exercise.family != Family::Triangles);  // no solver window sets a triangle
     answer->clear();
     redraw();
 }
@@ -359,8 +369,7 @@ void PracticeWindow::score(bool right)
 {
     m_right = right;
     m_checked = true;
-    // Triangles have no worked solution in this window's texts.
-    howToSolve->setEnabled(m_exercise.family != Family::Triangles);
+    howToSolve->setEnabled(true);
     history::Attempt attempt;
     attempt.skill = skillOf(m_exercise);
     attempt.seed = m_exercise.seed;
@@ -388,7 +397,9 @@ void PracticeWindow::score(bool right)
 
 app::ChildWindow* PracticeWindow::showMeClick()
 {
-    if (!solverOpener() || m_exercise.family == Family::Triangles)
+    if (m_exercise.family == Family::Triangles)
+        return triangleOpener() ? triangleOpener()(m_exercise.triangle.given) : nullptr;
+    if (!solverOpener())
         return nullptr;
     app::ChildWindow* window = solverOpener()(m_exercise.family, m_exercise.isInequality());
     if (auto* solver = qobject_cast<solvers::SolverWindow*>(window))

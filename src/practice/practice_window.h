@@ -1,7 +1,8 @@
 #pragma once
 // The practice window: it sets an exercise of the kind and level chosen on its tool bar, reads
 // the answer typed in `answer`, gives the verdict from the solver's findings and keeps the
-// session's score; "Show me" opens the solver window of the exercise set to its coefficients,
+// session's score; "Show me" opens the solver window of the exercise set to its coefficients
+// (the Triangles window set to a triangle's parts given),
 // "Make a worksheet…" prints exercises with their answer key to a PDF file. Every answer checked
 // is kept in the practice history (history/store): "Review" sets an exercise of a skill due for
 // review, "Progress…" opens the progress window.
@@ -30,6 +31,10 @@ namespace practice {
 // gives it back; the main window sets it from the topic windows' records, so that "Show me" can
 // open a solver window.
 void setSolverOpener(std::function<app::ChildWindow*(Family family, bool inequality)> opener);
+
+// Opens (or brings forward) the Triangles window set to the parts given of a triangle exercise
+// and gives it back; the main window sets it.
+void setTriangleOpener(std::function<app::ChildWindow*(const triangles::Parts& given)> opener);
 
 // Opens (or brings forward) the progress window; the main window sets it.
 void setProgressOpener(std::function<app::ChildWindow*()> opener);

@@ -50,21 +50,35 @@ QColor statusColour(Status status)
 QString familyName(int family)
 {
     using app::ProgramText;
-    return app::programText(family == 0 ? ProgramText::PracticeElementary
-                            : family == 1 ? ProgramText::PracticeQuadratic
-                                          : ProgramText::PracticeLinear);
+    return app::programText(family == int(Family::Elementary)  ? ProgramText::PracticeElementary
+                            : family == int(Family::Quadratic) ? ProgramText::PracticeQuadratic
+                            : family == int(Family::Linear)    ? ProgramText::PracticeLinear
+                                                               : ProgramText::Triangles);
 }
 
-// A grid row: a family and a relation.
+// A grid row: a family and a relation; the triangles, which have no relation, one row of their own.
 QString rowName(int family, int relation)
 {
+    if (family == int(Family::Triangles))
+        return familyName(family);
     return familyName(family) + QLatin1Char(' ') + QString::fromUtf8(RelationSigns[relation]);
+}
+
+// The grid's rows: the three relations of each family of equations, then the triangles.
+std::vector<std::pair<int, int>> gridRows()
+{
+    std::vector<std::pair<int, int>> rows;
+    for (int f = 0; f < 3; ++f)
+        for (int r = 0; r < 3; ++r)
+            rows.emplace_back(f, r);
+    rows.emplace_back(int(Family::Triangles), int(Relation::Equal));
+    return rows;
 }
 
 QString skillName(const history::Skill& s)
 {
     QStringList parts = {rowName(s.family, s.relation)};
-    if (s.family != int(Family::Linear))
+    if (s.family != int(Family::Linear) && s.family != int(Family::Triangles))
         parts << solvers::functionName(s.function);
     parts << levelName(s.level);
     return parts.join(QStringLiteral(" · "));
@@ -80,8 +94,12 @@ int percent(const history::DayShare& d)
 std::vector<history::Skill> practisedSkills()
 {
     std::set<history::Skill> skills;
-    for (const Pool& p : poolsOf(Request{}))
-        skills.insert({int(p.family), int(p.relation), p.function, p.level});
+    // Mixed requests leave the triangles out: they are asked for by name.
+    Request triangles;
+    triangles.family = Family::Triangles;
+    for (const Request& request : {Request{}, triangles})
+        for (const Pool& p : poolsOf(request))
+            skills.insert({int(p.family), int(p.relation), p.function, p.level});
     return {skills.begin(), skills.end()};
 }
 
@@ -246,9 +264,8 @@ void ProgressWindow::paint(QPainter& painter, QSize size) const
     const std::vector<history::Skill> skills = practisedSkills();
     const std::set<history::Skill> offered(skills.begin(), skills.end());
     int nameWidth = 0;
-    for (int f = 0; f < 3; ++f)
-        for (int r = 0; r < 3; ++r)
-            nameWidth = std::max(nameWidth, metrics.horizontalAdvance(rowName(f, r)));
+    for (const auto& [f, r] : gridRows())
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(rowName(f, r)));
     const int cell = std::max(18, std::min(28, (size.width() / 2 - nameWidth - 2 * left) / 10));
     const int gridLeft = left + nameWidth + 12;
     for (int fn = 0; fn < 3; ++fn) {
@@ -258,22 +275,21 @@ void ProgressWindow::paint(QPainter& painter, QSize size) const
             write(x + (level - 1) * cell + cell / 3, y + line + metrics.ascent(), QString::number(level), Colors::clGray, font);
     }
     y += 2 * line + 2;
-    for (int f = 0; f < 3; ++f)
-        for (int r = 0; r < 3; ++r) {
-            write(left, y + (cell + metrics.ascent() - metrics.descent()) / 2, rowName(f, r), Colors::clWhite, font);
-            for (int fn = 0; fn < 3; ++fn)
-                for (int level = 1; level <= 3; ++level) {
-                    const history::Skill s{f, r, fn, level};
-                    if (!offered.count(s))
-                        continue;
-                    const QRect box(gridLeft + fn * (3 * cell + cell / 2) + (level - 1) * cell, y, cell - 3, cell - 3);
-                    const Status status = store.status(s);
-                    painter.setPen(statusColour(status));
-                    painter.setBrush(status == Status::NotStarted ? QBrush(Colors::clBlack) : QBrush(statusColour(status)));
-                    painter.drawRect(box.adjusted(0, 0, -1, -1));
-                }
-            y += cell;
-        }
+    for (const auto& [f, r] : gridRows()) {
+        write(left, y + (cell + metrics.ascent() - metrics.descent()) / 2, rowName(f, r), Colors::clWhite, font);
+        for (int fn = 0; fn < 3; ++fn)
+            for (int level = 1; level <= 3; ++level) {
+                const history::Skill s{f, r, fn, level};
+                if (!offered.count(s))
+                    continue;
+                const QRect box(gridLeft + fn * (3 * cell + cell / 2) + (level - 1) * cell, y, cell - 3, cell - 3);
+                const Status status = store.status(s);
+                painter.setPen(statusColour(status));
+                painter.setBrush(status == Status::NotStarted ? QBrush(Colors::clBlack) : QBrush(statusColour(status)));
+                painter.drawRect(box.adjusted(0, 0, -1, -1));
+            }
+        y += cell;
+    }
     y += line / 2;
     // The legend.
     int x = left;

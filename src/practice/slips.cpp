@@ -19,6 +19,21 @@ namespace practice {
 using solvers::Step;
 using solvers::WorkedSolution;
 
+namespace {
+
+// The steps that find the triangle's parts: the measures (area, perimeter, radii), which no
+// exercise asks for, left out.
+WorkedSolution withoutMeasures(WorkedSolution steps)
+{
+    std::erase_if(steps, [](const Step& s) { return s.key == "triangle.area" || s.key == "triangle.perimeter" ||
+                                                    s.key == "triangle.circumradius" || s.key == "triangle.inradius"; });
+    for (Step& s : steps)
+        s.substeps = withoutMeasures(std::move(s.substeps));
+    return steps;
+}
+
+}  // namespace
+
 solvers::WorkedSolution exerciseSteps(const Exercise& e)
 {
     const auto [a, b, c] = e.values();
@@ -33,6 +48,8 @@ solvers::WorkedSolution exerciseSteps(const Exercise& e)
     case Family::Linear:
         return e.isInequality() ? solvers::linearInequalitySteps(solvers::solveLinearInequality({a, b, c}))
                                 : solvers::linearEquationSteps(solvers::solveLinearEquation({a, b, c}));
+    case Family::Triangles:
+        return withoutMeasures(triangles::triangleSteps(triangles::solveTriangle(e.triangle.given)));
     }
     return {};
 }

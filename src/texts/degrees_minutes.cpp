@@ -8,6 +8,23 @@
 
 namespace triangles {
 
+QString numberText(double value)
+{
+    if (!std::isfinite(value)) return QString::number(value);
+    if (value == 0) return QStringLiteral("0");
+    if (std::fabs(value) < 1e6 && std::fabs(value) >= 1e-4) {
+        const int decimals = std::max(0, 5 - int(std::floor(std::log10(std::fabs(value)))));
+        QString text = QString::number(value, 'f', decimals);
+        if (text.contains('.')) {
+            while (text.endsWith('0'))
+                text.chop(1);
+            if (text.endsWith('.')) text.chop(1);
+        }
+        return text == "-0" ? QStringLiteral("0") : text;
+    }
+    return QString::number(value, 'g', 6);
+}
+
 QString decimalDegreesText(double degrees)
 {
     QString text = QString::number(degrees, 'f', 4);

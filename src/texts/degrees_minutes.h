@@ -1,9 +1,12 @@
 #pragma once
 // Angles in decimal degrees and in degrees and minutes (30°15′), written and read: the notation
-// of the triangles, their command line and their exercises.
+// of the triangles, their command line and their exercises, and their numbers.
 #include <QString>
 
 namespace triangles {
+
+// A number as the results show it: 6 significant digits, no exponent below 10^6, never "-0".
+QString numberText(double value);
 
 // An angle in decimal degrees, at most 4 decimals: "30.25°".
 QString decimalDegreesText(double degrees);

@@ -159,6 +159,8 @@ QString stepText(const Step& step, bool inequality)
         return quadraticStepText(step, inequality);
     if (step.key.starts_with("linear."))
         return linearStepText(step, inequality);
+    if (step.key.starts_with("triangle."))
+        return triangleStepText(step);
     return QString();
 }
 

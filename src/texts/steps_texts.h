@@ -3,7 +3,7 @@
 // language file shows the English ones): one line per step, numbered, each substep indented
 // under its step. Known values and angles are written exactly (√3/2, π/6), others as the
 // windows write decimals. The topic units (elementary_, quadratic_, linear_steps_texts) write
-// their own keys with the helpers here.
+// their own keys with the helpers here; triangle_steps_texts the triangles' keys.
 #include <QString>
 #include <QStringList>
 
@@ -33,5 +33,6 @@ QString inverseName(int function);
 QString elementaryStepText(const Step& step);
 QString quadraticStepText(const Step& step, bool inequality);
 QString linearStepText(const Step& step, bool inequality);
+QString triangleStepText(const Step& step);
 
 }  // namespace solvers

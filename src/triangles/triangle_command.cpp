@@ -1,5 +1,8 @@
 #include "triangles/triangle_command.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
@@ -32,24 +35,10 @@ int usage(const QString& message, QTextStream& err)
     return 2;
 }
 
-// A JSON string: quotes, backslashes and control characters escaped.
-QString jsonString(const QString& text)
+// A number of the JSON: every digit it needs to read back the same, null when not finite.
+QJsonValue jsonNumber(double v)
 {
-    QString out = "\"";
-    for (QChar c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\' + QString(c);
-        else if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out + '"';
-}
-
-QString jsonNumber(double v)
-{
-    return std::isfinite(v) ? QString::number(v, 'g', 17) : QStringLiteral("null");
+    return std::isfinite(v) ? QJsonValue(v) : QJsonValue(QJsonValue::Null);
 }
 
 const char* caseKey(Case kind)
@@ -109,26 +98,24 @@ int runTriangleCommand(const QStringList& arguments, QTextStream& out, QTextStre
     const int code = (!message.isEmpty() && (solution.kind == Case::None || solution.impossible())) ? 1 : 0;
     const QStringList stepTexts = steps ? stepLines(triangleSteps(solution)) : QStringList{};
     if (json) {
-        QStringList triangleObjects;
+        QJsonArray triangleObjects;
         for (int k = 0; k < solution.count; ++k) {
             const Triangle& t = solution.triangles[k];
-            QStringList fields;
+            QJsonObject fields;
             for (int i = 0; i < PartCount; ++i)
-                fields << jsonString(QString::fromUtf8(PartNames[i].data(), 1)) + ": " + jsonNumber(t.parts[i]);
-            fields << "\"area\": " + jsonNumber(t.area) << "\"perimeter\": " + jsonNumber(t.perimeter)
-                   << "\"circumradius\": " + jsonNumber(t.circumradius) << "\"inradius\": " + jsonNumber(t.inradius);
-            triangleObjects << "{" + fields.join(", ") + "}";
+                fields.insert(QString::fromUtf8(PartNames[i].data(), 1), jsonNumber(t.parts[i]));
+            fields.insert("area", jsonNumber(t.area));
+            fields.insert("perimeter", jsonNumber(t.perimeter));
+            fields.insert("circumradius", jsonNumber(t.circumradius));
+            fields.insert("inradius", jsonNumber(t.inradius));
+            triangleObjects.append(fields);
         }
         const char* key = caseKey(solution.kind);
-        out << "{\"case\": " << (key ? jsonString(key) : QStringLiteral("null")) << ", \"triangles\": ["
-            << triangleObjects.join(", ") << "], \"message\": " << (message.isEmpty() ? "null" : jsonString(message));
-        if (steps) {
-            QStringList quoted;
-            for (const QString& line : stepTexts)
-                quoted << jsonString(line);
-            out << ", \"steps\": [" << quoted.join(", ") << "]";
-        }
-        out << "}\n";
+        QJsonObject document{{"case", key ? QJsonValue(QString::fromLatin1(key)) : QJsonValue(QJsonValue::Null)},
+                             {"triangles", triangleObjects},
+                             {"message", message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(message)}};
+        if (steps) document.insert("steps", QJsonArray::fromStringList(stepTexts));
+        out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
     } else if (code == 1) {
         err << "trigtutor triangle: " << message << "\n";
     } else {

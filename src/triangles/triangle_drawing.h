@@ -5,6 +5,7 @@
 // With no triangle, the sentence that says why and no drawing.
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <array>
 
 #include "maths/triangle.h"
@@ -18,7 +19,11 @@ namespace triangles {
 // along the x axis. The two triangles of the ambiguous case share two vertices.
 std::array<QPointF, 3> modelVertices(const Solution& solution, int index);
 
-// Draws the solution in `area`; `sentence` is drawn instead when there is no triangle.
-void drawTriangles(QPainter& painter, const QRect& area, const Solution& solution, const QString& sentence);
+// Draws the solution in `area`; `sentence` is drawn instead when there is no triangle. `drawn`,
+// when given, receives the part of the painter's logical coordinates the drawing may have
+// touched: thin strips along the lines and arcs, the labels' boxes, the sentence's box, so that
+// the next drawing need only clear and show those.
+void drawTriangles(QPainter& painter, const QRect& area, const Solution& solution, const QString& sentence,
+                   QRegion* drawn = nullptr);
 
 }  // namespace triangles

@@ -16,8 +16,6 @@ namespace triangles {
 // anything else read as English).
 int textLanguage();
 
-// A number as the results show it: 6 significant digits, no exponent below 10^6, never "-0".
-QString numberText(double value);
 // The case's name, "two sides and the angle between them (SAS)".
 QString caseText(Case kind);
 // "side a" / "angle A" in the language in use, for labels and hints.
@@ -26,7 +24,7 @@ QString partNoun(int part);
 QString problemSentence(const Solution& solution);
 // The result lines: the case, each triangle's six parts and its measures, or the sentence.
 QStringList resultLines(const Solution& solution);
-// One line per step, substeps indented by two blanks under their heading.
+// One line per step (texts/triangle_steps_texts), substeps indented by two blanks under their heading.
 QStringList stepLines(const solvers::WorkedSolution& steps);
 
 // Labels: "Triangle %1", "Area", "Perimeter", "Circumradius", "Inradius", "Case".

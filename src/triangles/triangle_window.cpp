@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include "platform/entry_box.h"
-#include <QPlainTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
@@ -20,6 +19,7 @@
 #include "platform/updown.h"
 #include "shell/program_texts.h"
 #include "shell/shared_state.h"
+#include "triangles/result_panel.h"
 #include "triangles/triangle_drawing.h"
 #include "triangles/triangle_texts.h"
 
@@ -74,9 +74,8 @@ TriangleWindow::TriangleWindow(const app::TopicWindow& topic) : ChildWindow(topi
     makeHintSwitch();
     opensHintSwitch(controlBar);
 
-    Panel1 = new QPlainTextEdit(area);
+    Panel1 = new ResultPanel(area);
     Panel1->setObjectName("Panel1");
-    Panel1->setReadOnly(true);
     Panel1->setFont(Fonts::sansSerif(Fonts::scaled(13)));
     Bars::paintWith(Panel1, Colors::clBlack, Colors::clWhite);
 
@@ -111,7 +110,7 @@ void TriangleWindow::FormCreate()
 
 void TriangleWindow::FormPaint()
 {
-    redraw();
+    redraw(true);
 }
 
 void TriangleWindow::solve()
@@ -133,10 +132,10 @@ void TriangleWindow::solve()
     m_steps = stepLines(triangleSteps(m_solution));
     QStringList shown = m_sentence.isEmpty() ? triangles::resultLines(m_solution) : QStringList{m_sentence};
     if (!m_steps.isEmpty()) shown << QString() << labelText(Label::Steps) + ":" << m_steps;
-    Panel1->setPlainText(shown.join('\n'));
+    Panel1->setLines(shown);
     Panel1->setAccessibleDescription(shown.join(' '));
     describePicture(m_solution.count > 0 ? pictureWords(m_solution) : m_sentence);
-    redraw();
+    redraw(false);
 }
 
 void TriangleWindow::stepClick(int part)
@@ -144,6 +143,13 @@ void TriangleWindow::stepClick(int part)
     const double value = steppers[part]->position() * stepOf(part);
     const bool minutes = fields[part]->text().contains(QStringLiteral("°"));
     fields[part]->setText(isAngle(part) && minutes ? degreesMinutesText(value) : numberText(value));
+    solve();
+}
+
+void TriangleWindow::showExercise(const Parts& given)
+{
+    for (int i = 0; i < PartCount; ++i)
+        fields[i]->setText(triangles::given(given[i]) ? numberText(given[i]) : QString());
     solve();
 }
 
@@ -166,6 +172,16 @@ void TriangleWindow::paint(QPainter& painter, QSize size) const
     drawTriangles(painter, area, m_solution, m_sentence);
 }
 
+void TriangleWindow::showSurface(QPainter& painter, const QRegion& region)
+{
+    const QImage& picture = heldSurface();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRect bounds = region.boundingRect();
+    painter.setClipRegion(region);
+    painter.drawImage(bounds, picture, QRectF(QPointF(bounds.topLeft()) * ratio, QSizeF(bounds.size()) * ratio));
+    painter.setClipping(false);
+}
+
 QStringList TriangleWindow::resultLines() const
 {
     Parts given = noParts();
@@ -177,14 +193,27 @@ QStringList TriangleWindow::resultLines() const
     return lines;
 }
 
-void TriangleWindow::redraw()
+void TriangleWindow::redraw(bool whole)
 {
     if (surface().isNull()) return;
+    const QRect area = pictureArea();
     QPainter painter(&surface());
-    painter.fillRect(surface().rect(), Colors::clBlack);
-    paint(painter, QSize(clientWidth(), clientHeight()));
+    QRegion shown;
+    if (whole || area != m_drawnArea) {
+        painter.fillRect(surface().rect(), Colors::clBlack);
+        shown = area;
+    } else {
+        // The last drawing cleared where it touched: the rest of the area is black already.
+        painter.setClipRegion(m_drawn);
+        painter.fillRect(m_drawn.boundingRect(), Colors::clBlack);
+        painter.setClipping(false);
+        shown = m_drawn;
+    }
+    drawTriangles(painter, area, m_solution, m_sentence, &m_drawn);
     painter.end();
-    refreshSurface(pictureArea());
+    m_drawnArea = area;
+    if (!whole) shown += m_drawn;
+    refreshSurface(shown & area);
 }
 
 }  // namespace triangles

@@ -132,3 +132,37 @@ TEST(HistoryWindows, TenTriesOfferTheSolutionAndAFifoIsSaid)
     EXPECT_EQ(window->note(), notice);
     EXPECT_EQ(history::sharedStore()->unwritten(), 10);
 }
+
+TEST(HistoryWindows, TrianglesAreMasteredReviewedAndInTheGrid)
+{
+    ScratchDirectory scratch;
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
+    auto* window = qobject_cast<PracticeWindow*>(main->openTopicWindow(topicSlot("PracticeWindow")));
+    ASSERT_TRUE(window);
+    std::shared_ptr<history::Store> store = history::sharedStore();
+    QDateTime clock(QDate(2026, 5, 4), QTime(9, 0), Qt::UTC);
+    store->setClock([&] { return clock; });
+    const history::Skill level2{int(Family::Triangles), 0, 0, 2};
+    const std::vector<history::Skill> offered = practisedSkills();
+    for (int level = 1; level <= 3; ++level)
+        EXPECT_EQ(std::count(offered.begin(), offered.end(), history::Skill{int(Family::Triangles), 0, 0, level}), 1);
+    window->kind->setCurrentIndex(int(Family::Triangles));
+    window->level->setCurrentIndex(1);
+    for (int n = 0; n < 3; ++n) {
+        window->newExercise->click();
+        answerWith(window, triangleAnswerText(window->exercise().triangle));
+        EXPECT_TRUE(window->verdictRight());
+    }
+    EXPECT_EQ(store->status(level2), history::Status::Mastered);
+    auto* progress = qobject_cast<ProgressWindow*>(window->progressClick());
+    ASSERT_TRUE(progress);
+    EXPECT_TRUE(progress->resultLines().contains(QStringLiteral("Triangles · Level 2: mastered")));
+    // The next day it is due, and Review sets a triangle of its level.
+    clock = clock.addDays(1);
+    window->kind->setCurrentIndex(0);
+    window->review->click();
+    EXPECT_EQ(window->exercise().family, Family::Triangles);
+    EXPECT_EQ(window->exercise().level, 2);
+    progress->redraw();
+    EXPECT_TRUE(progress->resultLines().contains(QStringLiteral("Triangles · Level 2: due")));
+}

@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -14,8 +16,10 @@
 #include "practice/practice_window.h"
 #include "practice/worksheet.h"
 #include "texts/steps_texts.h"
+#include "texts/text_tables.h"
 #include "solvers/elementary/elementary_window.h"
 #include "solvers/quadratic/quadratic_window.h"
+#include "triangles/triangle_window.h"
 
 using namespace practice;
 
@@ -144,6 +148,30 @@ TEST(PracticeWindow, ShowMeSetsEachSolverWindowToTheExercise)
                 EXPECT_EQ(solver->coefficients()->values(), e.values());
             }
         }
+    // A triangle exercise: the Triangles window with the parts given, and its steps after a verdict.
+    app::CurrentLanguage = 1;
+    for (int level = 1; level <= 3; ++level) {
+        window->kind->setCurrentIndex(int(Family::Triangles));
+        window->level->setCurrentIndex(level - 1);
+        window->seed->setText(QStringLiteral("77"));
+        window->seedEntered();
+        const Exercise e = window->exercise();
+        ASSERT_EQ(e.family, Family::Triangles);
+        EXPECT_TRUE(window->showMe->isEnabled());
+        auto* triangle = qobject_cast<triangles::TriangleWindow*>(window->showMeClick());
+        ASSERT_TRUE(triangle);
+        for (int part = 0; part < triangles::PartCount; ++part)
+            EXPECT_EQ(triangle->fields[part]->text(),
+                      triangles::given(e.triangle.given[part]) ? QString::number(e.triangle.given[part]) : QString());
+        EXPECT_EQ(triangle->solution().count, triangles::solveTriangle(e.triangle.given).count);
+        window->answer->setText(QStringLiteral("1, 2, 3"));
+        window->checkClick();
+        window->howToSolveClick();
+        ASSERT_TRUE(window->showsSteps());
+        EXPECT_TRUE(window->stepLines().front().contains(QRegularExpression(QStringLiteral("1\\. (Law of|Two sides|Angle sum)"))))
+            << window->stepLines().front().toStdString();
+        EXPECT_FALSE(window->stepLines().join('\n').contains(QStringLiteral("Area")));
+    }
 }
 
 TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
@@ -185,21 +213,25 @@ TEST(Worksheet, PdfHoldsTheExercisesAndTheirKey)
 TEST(Worksheet, WorkedKeyFollowsTheAnswerKey)
 {
     ScratchDirectory scratch;
-    const WorksheetSettings settings{.count = 3, .seed = 77, .workedKey = true};
-    const QString path = scratch.file(QStringLiteral("worked.pdf"));
-    ASSERT_TRUE(writeWorksheet(path, settings));
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("3"), path, QStringLiteral("-")});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    // Hyphens go: the text reader drops one that ends a printed line.
-    const auto flat = [](QString text) { return text.remove(QLatin1Char('-')).simplified(); };
-    const QString worked = flat(QString::fromUtf8(p.readAllStandardOutput()));
-    EXPECT_TRUE(worked.startsWith(QStringLiteral("Worked key"))) << worked.left(80).toStdString();
-    int number = 1;
-    for (const Exercise& e : worksheetExercises(settings)) {
-        const QStringList lines = workedKeyLines(e, number++);
-        ASSERT_GE(lines.size(), 4);
-        for (const QString& line : lines)
-            EXPECT_TRUE(worked.contains(flat(line))) << line.toStdString();
+    Request triangles;
+    triangles.family = Family::Triangles;
+    for (const WorksheetSettings& settings : {WorksheetSettings{.count = 3, .seed = 77, .workedKey = true},
+                                              WorksheetSettings{.request = triangles, .count = 3, .seed = 77, .workedKey = true}}) {
+        const QString path = scratch.file(QStringLiteral("worked.pdf"));
+        ASSERT_TRUE(writeWorksheet(path, settings));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("3"), path, QStringLiteral("-")});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        // Hyphens go: the text reader drops one that ends a printed line.
+        const auto flat = [](QString text) { return text.remove(QLatin1Char('-')).simplified(); };
+        const QString worked = flat(QString::fromUtf8(p.readAllStandardOutput()));
+        EXPECT_TRUE(worked.startsWith(QStringLiteral("Worked key"))) << worked.left(80).toStdString();
+        int number = 1;
+        for (const Exercise& e : worksheetExercises(settings)) {
+            const QStringList lines = workedKeyLines(e, number++);
+            ASSERT_GE(lines.size(), settings.request.family ? 3 : 4);  // an ambiguous case with none: 2 steps
+            for (const QString& line : lines)
+                EXPECT_TRUE(worked.contains(flat(line))) << line.toStdString();
+        }
     }
 }

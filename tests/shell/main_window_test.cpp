@@ -355,7 +355,10 @@ TEST(ChildWindows, EachRecordMakesItsWindowCaptionsItsItemAndShowsItsExercises)
             ASSERT_TRUE(topic) << family << inequalities;
             EXPECT_TRUE(qobject_cast<solvers::SolverWindow*>(main->openTopicWindow(topic->slot))) << topic->className;
         }
-    EXPECT_EQ(app::topicForExercises(3, false), nullptr);
+    // The triangle exercises have the Triangles window, and no inequalities.
+    ASSERT_TRUE(app::topicForExercises(3, false));
+    EXPECT_STREQ(app::topicForExercises(3, false)->className, "TriangleWindow");
+    EXPECT_EQ(app::topicForExercises(3, true), nullptr);
     main->Chiudetutte1Click();
 }
 

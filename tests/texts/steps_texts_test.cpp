@@ -5,6 +5,7 @@
 #include "maths/elementary_steps.h"
 #include "maths/linear_steps.h"
 #include "maths/quadratic_steps.h"
+#include "maths/triangle.h"
 #include "texts/steps_texts.h"
 #include "texts/text_tables.h"
 
@@ -180,6 +181,31 @@ TEST(StepsTexts, CanonicalCasesInThreeLanguages)
     // The first-degree case names its one bound, not an infinite one.
     const WorkedSolution firstDegree = quadraticInequalitySteps(solveQuadraticInequality(Cosine, 0, 2, -1), 0, 2, -1);
     EXPECT_EQ(workedSolutionLines(firstDegree)[3], QStringLiteral("4. Cut to -1 ≤ t ≤ 1: the one bound t = 1/2 lies in it and bounds the arcs."));
+    app::CurrentLanguage = 0;
+}
+
+// The triangles' steps, numbered as every worked solution: the ambiguous case's comparison, then
+// each triangle's laws as substeps, in each language.
+TEST(StepsTexts, TriangleStepsInThreeLanguages)
+{
+    triangles::Parts given = triangles::noParts();
+    given[triangles::SideA] = 5;
+    given[triangles::SideB] = 7;
+    given[triangles::AngleA] = 30;
+    const WorkedSolution steps = triangles::triangleSteps(triangles::solveTriangle(given));
+    const char* const expected[][2] = {
+        {"3. Primo triangolo:", "   3.1 Teorema dei seni: sen B = b sen A / a = 7 · sen 30° / 5, B = 44.427°."},
+        {"3. First triangle:", "   3.1 Law of sines: sin B = b sin A / a = 7 · sin 30° / 5, B = 44.427°."},
+        {"3. Premier triangle :", "   3.1 Loi des sinus : sin B = b sin A / a = 7 · sin 30° / 5, B = 44.427°."},
+    };
+    for (unsigned char language : {0, 1, 2, 3}) {
+        app::CurrentLanguage = language;
+        const QStringList lines = workedSolutionLines(steps);
+        ASSERT_GT(lines.size(), 3);
+        EXPECT_EQ(lines.mid(2, 2), (QStringList{QString::fromUtf8(expected[language == 3 ? 1 : language][0]),
+                                               QString::fromUtf8(expected[language == 3 ? 1 : language][1])}))
+            << int(language);
+    }
     app::CurrentLanguage = 0;
 }
 

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QPlainTextEdit>
+#include "triangles/result_panel.h"
 #include <QTest>
 #include <QToolButton>
 
@@ -116,4 +116,35 @@ TEST(TriangleWindow, TypedAndSteppedPartsSolveAtOnce)
     // The screen shows what paint() draws.
     EXPECT_EQ(window->surface().copy(window->pictureArea()).convertToFormat(QImage::Format_RGB32),
               picture(*window).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(TriangleWindow, EachStepRedrawsOnlyWhatChangedYetShowsWhatPaintDraws)
+{
+    ScratchDirectory scratch;
+    std::unique_ptr<app::Tangolario> main = makeMainWindow();
+    QApplication::setActiveWindow(main.get());
+    main->menuItem(QStringLiteral("Inglese1"))->trigger();
+    main->menuItem(QStringLiteral("Triangles1"))->trigger();
+    processEvents();
+    auto* window = qobject_cast<TriangleWindow*>(main->mdiArea()->activeSubWindow());
+    ASSERT_TRUE(window);
+    // From two triangles (a = 5) down past the height (3.5) to none, to the right triangle, past b (7)
+    // to one, then A to 180° (a sentence) and back: every kind of picture follows another.
+    const struct {
+        int part;
+        int clicks;  // up when positive
+        int triangles;
+    } steps[] = {{SideA, -1, 2}, {SideA, -10, 2}, {SideA, -6, 0}, {SideA, 2, 1}, {SideA, 40, 1},
+                 {AngleA, 25, 1}, {AngleA, 125, 0}, {AngleA, -120, 1}};
+    for (const auto& s : steps) {
+        for (int i = 0; i < std::abs(s.clicks); ++i)
+            s.clicks > 0 ? window->steppers[s.part]->stepUp() : window->steppers[s.part]->stepDown();
+        processEvents();
+        SCOPED_TRACE(window->fields[s.part]->text().toStdString());
+        EXPECT_EQ(window->solution().count, s.triangles);
+        EXPECT_EQ(window->surface().copy(window->pictureArea()).convertToFormat(QImage::Format_RGB32),
+                  picture(*window).convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(window->Panel1->toPlainText().split('\n').mid(0, 1),
+                  window->resultLines().mid(1, 1));
+    }
 }
