@@ -248,6 +248,9 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
 
 void PracticeWindow::FormCreate()
 {
+    // Its picture is kept only while some of it is seen: a covered window gives its memory back
+    // and draws its picture anew when it comes to the front.
+    setKeeping(Keeping::WhileSeen);
     setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(app::programText(ProgramText::Practice));
     // The four lists say what they choose, for the hints and for screen readers.

@@ -143,6 +143,9 @@ ProgressWindow::ProgressWindow(const app::TopicWindow& topic) : app::ChildWindow
 
 void ProgressWindow::FormCreate()
 {
+    // Its picture is kept only while some of it is seen: a covered window gives its memory back
+    // and draws its picture anew when it comes to the front.
+    setKeeping(Keeping::WhileSeen);
     setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(history::text(Text::Progress));
     client()->layout()->activate();

@@ -94,6 +94,9 @@ TriangleWindow::TriangleWindow(const app::TopicWindow& topic) : ChildWindow(topi
 
 void TriangleWindow::FormCreate()
 {
+    // Its picture is kept only while some of it is seen: a covered window gives its memory back
+    // and draws its picture anew when it comes to the front.
+    setKeeping(Keeping::WhileSeen);
     setBounds(0, 0, app::windowMetrics().workAreaWidth, app::windowMetrics().workAreaHeight);
     setWindowTitle(app::programText(app::ProgramText::Triangles));
     for (int i = 0; i < PartCount; ++i) {
@@ -195,6 +198,9 @@ QStringList TriangleWindow::resultLines() const
 
 void TriangleWindow::redraw(bool whole)
 {
+    // A surface made anew (it was given back while the window was covered) is drawn whole: the
+    // tiles of the last drawing describe the old surface, not the new one.
+    whole = whole || !holdsSurface();
     if (surface().isNull()) return;
     const QRect area = pictureArea();
     QPainter painter(&surface());
