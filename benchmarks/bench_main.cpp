@@ -52,6 +52,7 @@ const ReportRow kRows[] = {
     {"Quadratic inequalities, click shown with steps", "BM_StepsPanelQuadraticInequalityClick", "BM_PlainImageCopy"},
     {"Linear equations, click shown with steps", "BM_StepsPanelLinearEquationClick", "BM_PlainImageCopy"},
     {"Linear inequalities, click shown with steps", "BM_StepsPanelLinearInequalityClick", "BM_PlainImageCopy"},
+    {"Triangles, arrow click shown", "BM_TriangleArrowClickShown", "BM_PlainImageCopy"},
     {"Function graphs, tick (two functions)", "BM_GraphsTickTwoFunctions", "BM_GraphsCopyLeftHalf"},
     {"Function graphs, tick shown", "BM_GraphsTickTwoFunctionsWithRepaint", "BM_GraphsCopyLeftHalf"},
     {"Function graphs, drawing of a step", "BM_GraphsDrawStepTwoFunctions", "BM_GraphsCopyLeftHalf"},

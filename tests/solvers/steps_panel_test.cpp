@@ -55,6 +55,13 @@ TEST(StepsPanel, EverySolverWindowShowsItsStepsBesideThePicture)
         else
             window->showExercise(Sine, {}, 30);
         EXPECT_EQ(window->stepsPanel()->toPlainText(), workedSolutionLines(window->workedSolution()).join(QLatin1Char('\n')));
+        // Clicks rewrite only the lines that change; the panel still reads as the whole solution.
+        for (int i = 0; window->coefficients() && i < 60; ++i) {
+            window->coefficients()->pc->stepUp();
+            window->coefficients()->pc->release();
+            ASSERT_EQ(window->stepsPanel()->toPlainText(), workedSolutionLines(window->workedSolution()).join(QLatin1Char('\n')))
+                << w.item << " click " << i;
+        }
         EXPECT_TRUE(window->pictureMenu()->actions().contains(named<QAction>(window, "stepsAction")));
         QTest::keyClick(named<QPlainTextEdit>(window, "stepsPanel"), Qt::Key_E, Qt::ControlModifier);
         EXPECT_FALSE(window->stepsPanel()->isVisible()) << w.item;
