@@ -147,4 +147,16 @@ TEST(TriangleWindow, EachStepRedrawsOnlyWhatChangedYetShowsWhatPaintDraws)
         EXPECT_EQ(window->Panel1->toPlainText().split('\n').mid(0, 1),
                   window->resultLines().mid(1, 1));
     }
+    // Covered by another window it gives its picture back; a change made meanwhile and the window
+    // brought forward again show the whole new picture.
+    main->menuItem(QStringLiteral("Equazionielementari1"))->trigger();
+    processEvents();
+    EXPECT_FALSE(window->holdsSurface());
+    window->steppers[SideA]->stepUp();
+    main->mdiArea()->setActiveSubWindow(window);
+    processEvents();
+    window->steppers[SideA]->stepDown();
+    processEvents();
+    EXPECT_EQ(window->surface().copy(window->pictureArea()).convertToFormat(QImage::Format_RGB32),
+              picture(*window).convertToFormat(QImage::Format_RGB32));
 }
