@@ -70,10 +70,9 @@ AngleWindow::AngleWindow(const app::TopicWindow& topic, const AngleWindowDesign&
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
 
-    controlBar = new QWidget(area);
-    controlBar->setObjectName(QString::fromLatin1(design.controlBarName));
-    Bars::paintWith(controlBar, windowColour(), Colors::clBlack);
-    ToolBar1 = Bars::addToolBar1(controlBar);
+    const Bars::ControlBar bar = Bars::addControlBar(area, QString::fromLatin1(design.controlBarName), windowColour());
+    controlBar = bar.bar;
+    ToolBar1 = bar.toolBar1;
 
     if (design.symbolFont) {
         quadrante = new SymbolComboBox(ToolBar1);

@@ -34,4 +34,12 @@ QToolBar* addToolBar1(QWidget* bar)
     return toolBar;
 }
 
+ControlBar addControlBar(QWidget* area, const QString& name, const QColor& ground)
+{
+    auto* bar = new QWidget(area);
+    bar->setObjectName(name);
+    paintWith(bar, ground, Qt::black);
+    return {bar, addToolBar1(bar)};
+}
+
 }  // namespace Bars

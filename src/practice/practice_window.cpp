@@ -153,10 +153,9 @@ PracticeWindow::PracticeWindow(const app::TopicWindow& topic) : app::ChildWindow
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
 
-    controlBar = new QWidget(area);
-    controlBar->setObjectName("controlBar");
-    Bars::paintWith(controlBar, Colors::clSilver, Colors::clBlack);
-    ToolBar1 = Bars::addToolBar1(controlBar);
+    const Bars::ControlBar bar = Bars::addControlBar(area, QStringLiteral("controlBar"), Colors::clSilver);
+    controlBar = bar.bar;
+    ToolBar1 = bar.toolBar1;
 
     kind = makeChoice(ToolBar1, "kind", kindItems());
     relation = makeChoice(ToolBar1, "relation", relationItems());

@@ -107,10 +107,9 @@ ProgressWindow::ProgressWindow(const app::TopicWindow& topic) : app::ChildWindow
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
-    controlBar = new QWidget(area);
-    controlBar->setObjectName("controlBar");
-    Bars::paintWith(controlBar, Colors::clSilver, Colors::clBlack);
-    ToolBar1 = Bars::addToolBar1(controlBar);
+    const Bars::ControlBar bar = Bars::addControlBar(area, QStringLiteral("controlBar"), Colors::clSilver);
+    controlBar = bar.bar;
+    ToolBar1 = bar.toolBar1;
     exportAttempts = new QPushButton(history::text(Text::ExportAttempts), ToolBar1);
     exportAttempts->setObjectName("exportAttempts");
     forget = new QPushButton(history::text(Text::ForgetHistory), ToolBar1);

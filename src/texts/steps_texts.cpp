@@ -2,8 +2,6 @@
 
 #include <QRegularExpression>
 #include <QStringBuilder>
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "maths/angles.h"
@@ -32,17 +30,8 @@ QString stepValueText(long double v)
         static const char* const forms[] = {"0", "1/2", "√2/2", "√3/2", "1", "√3", "√3/3"};
         return (known->negative ? QStringLiteral("-") : QString()) + QString::fromUtf8(forms[int(known->value)]);
     }
-    // The windows' seven characters, without the zeros that end a decimal. A value that is a
-    // double (as every step's is) is written through the double conversion, which rounds the
-    // same binary value to the same five decimals, several times faster.
-    QString text;
-    if (const double d = double(v); d == v) {
-        char buffer[64];
-        const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed, 5);
-        text = result.ec == std::errc() ? QString::fromLatin1(buffer, std::min<qsizetype>(result.ptr - buffer, 7)) : QString();
-    } else {
-        text = ShortValueText(v);
-    }
+    // The windows' seven characters, without the zeros that end a decimal.
+    QString text = ShortValueText(v);
     if (text.contains(QLatin1Char('.'))) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);

@@ -41,10 +41,9 @@ TriangleWindow::TriangleWindow(const app::TopicWindow& topic) : ChildWindow(topi
 {
     QWidget* area = client();
     area->setFont(Fonts::windowDefault(true));
-    controlBar = new QWidget(area);
-    controlBar->setObjectName("controlBar");
-    Bars::paintWith(controlBar, Colors::clSilver, Colors::clBlack);
-    ToolBar1 = Bars::addToolBar1(controlBar);
+    const Bars::ControlBar bar = Bars::addControlBar(area, QStringLiteral("controlBar"), Colors::clSilver);
+    controlBar = bar.bar;
+    ToolBar1 = bar.toolBar1;
 
     QList<QWidget*> order;
     for (int i = 0; i < PartCount; ++i) {
